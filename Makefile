@@ -1,0 +1,40 @@
+# Stillmark: `make run` and `make test` do all the set-up on a fresh Debian/Ubuntu machine.
+BUILD ?= build
+JOBS ?= $(shell nproc)
+CMAKE_FLAGS ?=
+
+.PHONY: all deps configure build run test soak asan bench install clean format
+
+all: build
+
+deps:
+	@./scripts/install-deps.sh
+
+configure: deps
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS) >/dev/null
+
+build: configure
+	@cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	@./scripts/run.sh $(BUILD)
+
+test: build
+	@./scripts/with-desktop.sh ctest --test-dir $(BUILD) --output-on-failure -LE soak -j 2
+
+soak: build
+	@./scripts/with-desktop.sh ctest --test-dir $(BUILD) --output-on-failure -L soak
+
+asan: deps
+	@cmake -S . -B $(BUILD)-asan -DCMAKE_BUILD_TYPE=Debug -DSTILLMARK_SANITIZE=ON >/dev/null
+	@cmake --build $(BUILD)-asan -j $(JOBS)
+	@ASAN_OPTIONS=detect_leaks=0 ./scripts/with-desktop.sh ctest --test-dir $(BUILD)-asan --output-on-failure -LE soak
+
+install: build
+	@cmake --install $(BUILD) $(if $(PREFIX),--prefix $(PREFIX))
+
+clean:
+	@rm -rf $(BUILD) $(BUILD)-asan
+
+format:
+	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
