@@ -1,0 +1,28 @@
+#include "app/CompactTheme.h"
+
+#include <gtk/gtk.h>
+
+namespace stillmark {
+
+void ApplyCompactTheme() {
+    static const char* const css = R"css(
+entry { min-height: 0; padding-top: 0; padding-bottom: 0; padding-left: 3px; padding-right: 3px; }
+button { min-height: 0; min-width: 0; padding: 0 4px; }
+button.image-button { padding: 0; }
+combobox entry { min-height: 0; }
+combobox button, combobox box button { min-height: 0; min-width: 0; padding: 0 2px; }
+checkbutton { padding: 0; min-height: 0; }
+checkbutton check { min-height: 12px; min-width: 12px; margin: 0 4px 0 0; }
+frame > label { padding: 0; }
+)css";
+    GdkScreen* screen = gdk_screen_get_default();
+    if (!screen)
+        return;
+    GtkCssProvider* provider = gtk_css_provider_new();
+    if (gtk_css_provider_load_from_data(provider, css, -1, nullptr))
+        gtk_style_context_add_provider_for_screen(screen, GTK_STYLE_PROVIDER(provider),
+                                                  GTK_STYLE_PROVIDER_PRIORITY_APPLICATION);
+    g_object_unref(provider);
+}
+
+} // namespace stillmark
