@@ -1,0 +1,62 @@
+#include "schedule/MomentSchedule.h"
+
+#include "schedule/Mathematics.h"
+#include "schedule/TimeText.h"
+
+namespace stillmark {
+namespace {
+
+constexpr int kMinMoments = 1;
+constexpr int kMaxMoments = 40;
+
+bool IsInDay(double hours) {
+    return hours >= 0.0 && hours < 24.0;
+}
+
+} // namespace
+
+std::vector<double> ComputeMoments(std::string_view startText, std::string_view endText, int count) {
+    if (count < kMinMoments || count > kMaxMoments) {
+        return {};
+    }
+    const double start = ParseTime(startText);
+    double end = ParseTime(endText);
+    if (!IsInDay(start) || !IsInDay(end)) {
+        return {};
+    }
+    if (start > end) {
+        end += 24.0; // the window runs past midnight
+    }
+    const double step = count == 1 ? 0.0 : (end - start) / (count - 1);
+
+    // Accumulated rather than start + i * step: the rounding of the listed minutes depends on it.
+    std::vector<double> moments;
+    moments.reserve(static_cast<std::size_t>(count));
+    double value = start - step;
+    for (int i = 0; i < count; ++i) {
+        value += step;
+        moments.push_back(value);
+    }
+    return moments;
+}
+
+std::vector<std::string> ComputeMomentTexts(std::string_view startText, std::string_view endText, int count,
+                                            bool useAmPm) {
+    const CMathematics math;
+    std::vector<std::string> texts;
+    for (const double moment : ComputeMoments(startText, endText, count)) {
+        int hour = static_cast<int>(math.IntegerPart(moment));
+        int minute = static_cast<int>(math.RoundToMultiple(math.FractionalPart(moment) * 60.0, 1.0));
+        if (minute >= 60) {
+            hour += 1;
+            minute = 0;
+        }
+        if (hour >= 24) {
+            hour -= 24;
+        }
+        texts.push_back(FormatTime(hour + minute / 60.0, useAmPm));
+    }
+    return texts;
+}
+
+} // namespace stillmark
