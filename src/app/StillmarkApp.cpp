@@ -1,0 +1,30 @@
+#include "app/StillmarkApp.h"
+
+#include "XmlResources.h"
+#include "app/CompactTheme.h"
+#include "ui/main/StillmarkDlg.h"
+#include "ui/main/UpDownCtrl.h"
+
+#include <wx/image.h>
+#include <wx/xrc/xmlres.h>
+
+wxIMPLEMENT_APP_NO_MAIN(CStillmarkApp);
+
+bool CStillmarkApp::OnInit() {
+    // No command line of its own: wx's default parser would reject GTK's options.
+    wxInitAllImageHandlers();
+    wxXmlResource::Get()->InitAllHandlers();
+    wxXmlResource::Get()->AddHandler(new CUpDownCtrlXmlHandler);
+    InitXmlResource();
+    stillmark::ApplyCompactTheme();
+    return true;
+}
+
+int CStillmarkApp::OnRun() {
+    // The dialog runs its own loop; the program ends, with status 0, when it ends.
+    CStillmarkDlg dialog;
+    SetTopWindow(&dialog);
+    dialog.DoModal();
+    SetTopWindow(nullptr);
+    return 0;
+}

@@ -1,0 +1,491 @@
+#include "ui/main/StillmarkDlg.h"
+
+#include "schedule/MomentSchedule.h"
+#include "schedule/TimeText.h"
+#include "settings/ProfileStore.h"
+#include "settings/Settings.h"
+#include "sound/GstSoundEngine.h"
+#include "sound/SoundPlayback.h"
+#include "sound/SoundSelection.h"
+#include "ui/info/About.h"
+#include "ui/main/MyEdit.h"
+#include "ui/main/ReminderRules.h"
+#include "ui/main/SoundPathField.h"
+#include "ui/main/UpDownCtrl.h"
+#include "ui/main/WindowPlacement.h"
+#include "ui/tray/WxNotifyIconService.h"
+
+#include <wx/bmpbuttn.h>
+#include <wx/combobox.h>
+#include <wx/display.h>
+#include <wx/filename.h>
+#include <wx/stdpaths.h>
+#include <wx/textctrl.h>
+#include <wx/treectrl.h>
+#include <wx/utils.h>
+#include <wx/xrc/xmlres.h>
+
+using namespace stillmark;
+
+namespace {
+
+constexpr const char* kBackgroundBalloon =
+    "Stillmark now runs in the notification area\nClick on the icon to show the dialog again";
+constexpr const char* kBackgroundTip = "Stillmark, your loyal break";
+
+std::string FolderOfExecutable() {
+    const wxString exe = wxStandardPaths::Get().GetExecutablePath();
+    const int slash = exe.Find('/', true);
+    return slash == wxNOT_FOUND ? std::string() : std::string(exe.Left(slash).utf8_str());
+}
+
+std::vector<ScreenRect> ConnectedScreens() {
+    std::vector<ScreenRect> screens;
+    for (unsigned i = 0; i < wxDisplay::GetCount(); ++i) {
+        const wxRect r = wxDisplay(i).GetGeometry();
+        screens.push_back({r.x, r.y, r.width, r.height});
+    }
+    return screens;
+}
+
+} // namespace
+
+wxBEGIN_EVENT_TABLE(CStillmarkDlg, CDialog)
+    EVT_SHOW(CStillmarkDlg::OnShowWindow)
+    EVT_ICONIZE(CStillmarkDlg::OnIconize)
+    EVT_BUTTON(CStillmarkDlg::IDC_BROWSE_SOUND, CStillmarkDlg::OnBrowseSound)
+    EVT_UPDOWN_DELTAPOS(CStillmarkDlg::IDC_SPIN_START_TIME, CStillmarkDlg::OnStartSpin)
+    EVT_UPDOWN_DELTAPOS(CStillmarkDlg::IDC_SPIN_END_TIME, CStillmarkDlg::OnEndSpin)
+    EVT_UPDOWN_DELTAPOS(CStillmarkDlg::IDC_SPIN_STILLMARKS, CStillmarkDlg::OnStillmarksSpin)
+    EVT_TIMER(kReminderTimerId, CStillmarkDlg::OnTimer)
+    EVT_TEXT(CStillmarkDlg::IDC_STILLMARKS, CStillmarkDlg::OnChangeStillmarks)
+    EVT_TEXT(CStillmarkDlg::IDC_START_TIME, CStillmarkDlg::OnChangeStartTime)
+    EVT_TEXT(CStillmarkDlg::IDC_END_TIME, CStillmarkDlg::OnChangeEndTime)
+    EVT_BUTTON(CStillmarkDlg::IDC_PLAY_SOUND, CStillmarkDlg::OnPlaySound)
+    EVT_BUTTON(CStillmarkDlg::IDC_STOP_SOUND, CStillmarkDlg::OnStopSound)
+    EVT_CLOSE(CStillmarkDlg::OnClose)
+    EVT_CHECKBOX(CStillmarkDlg::IDC_USE_AMPM, CStillmarkDlg::OnUseAmPm)
+    EVT_CHECKBOX(CStillmarkDlg::IDC_SHOW_TIP, CStillmarkDlg::OnShowTip)
+    EVT_MENU(ID_SHOW, CStillmarkDlg::OnShow)
+    EVT_MENU(ID_APP_EXIT, CStillmarkDlg::OnExit)
+    EVT_MENU(ID_APP_ABOUT, CStillmarkDlg::OnAbout)
+    EVT_BUTTON(CStillmarkDlg::IDC_ABOUT, CStillmarkDlg::OnAbout)
+    EVT_BUTTON(CDialog::IDOK, CStillmarkDlg::OnRunBackground)
+wxEND_EVENT_TABLE()
+
+CStillmarkDlg::CStillmarkDlg(wxWindow* parent, StillmarkDlgServices services)
+    : m_services(std::move(services)), m_timer(this, kReminderTimerId) {
+    m_profile = m_services.profile ? std::move(m_services.profile)
+                                   : std::make_unique<ProfileStore>(DefaultProfilePath());
+    m_clock = m_services.clock ? std::move(m_services.clock) : std::make_unique<SystemClock>();
+    if (!m_services.pause)
+        m_services.pause = [](int ms) { wxMilliSleep(ms); };
+    m_soundEngine = m_services.soundEngine ? std::move(m_services.soundEngine) : std::make_unique<GstSoundEngine>();
+    m_sound = std::make_unique<SoundPlayback>(*m_soundEngine);
+    if (!m_services.makeNotifyIcon) {
+        m_services.makeNotifyIcon = [](wxWindow& owner, const wxIcon& icon, std::function<void(int)> onMouse) {
+            return std::make_unique<WxNotifyIconService>(&owner, icon, std::move(onMouse));
+        };
+    }
+    if (!m_services.showAbout)
+        m_services.showAbout = [](wxWindow* owner, IProgramHost& host) { ShowAboutBox(owner, host); };
+
+    if (CreateFromTemplate(parent, wxString::Format("%d", int(IDD))))
+        OnCreate();
+    m_strProgramDir = FolderOfExecutable();
+}
+
+CStillmarkDlg::~CStillmarkDlg() {
+    if (!m_destroyed)
+        OnDestroy();
+}
+
+void CStillmarkDlg::OnCreate() {
+    m_editSound = dynamic_cast<CMyEdit*>(FindWindow(IDC_SOUND));
+    m_btnPlay = dynamic_cast<wxButton*>(FindWindow(IDC_PLAY_SOUND));
+    m_btnStop = dynamic_cast<wxButton*>(FindWindow(IDC_STOP_SOUND));
+    m_comboIncrement = dynamic_cast<wxComboBox*>(FindWindow(IDC_INCREMENT));
+    m_editStillmarks = dynamic_cast<wxTextCtrl*>(FindWindow(IDC_STILLMARKS));
+    m_editEndTime = dynamic_cast<wxTextCtrl*>(FindWindow(IDC_END_TIME));
+    m_editStartTime = dynamic_cast<wxTextCtrl*>(FindWindow(IDC_START_TIME));
+    m_treeMoments = dynamic_cast<wxTreeCtrl*>(FindWindow(IDC_MOMENTS));
+    m_spinStillmarks = dynamic_cast<CUpDownCtrl*>(FindWindow(IDC_SPIN_STILLMARKS));
+    m_spinEndTime = dynamic_cast<CUpDownCtrl*>(FindWindow(IDC_SPIN_END_TIME));
+    m_spinStartTime = dynamic_cast<CUpDownCtrl*>(FindWindow(IDC_SPIN_START_TIME));
+    if (m_treeMoments && !m_treeMoments->GetRootItem().IsOk())
+        m_treeMoments->AddRoot(wxString());
+    if (m_editStillmarks)
+        m_editStillmarks->Bind(wxEVT_CHAR, &CStillmarkDlg::OnStillmarksChar, this);
+
+    const wxBitmap bitmap = wxXmlResource::Get()->LoadBitmap(wxString::Format("%d", int(IDB_ICON)));
+    if (bitmap.IsOk())
+        m_hIcon.CopyFromBitmap(bitmap);
+}
+
+bool CStillmarkDlg::StartDialog() {
+    if (!OnInitDialog())
+        return false;
+    Show();
+    return true;
+}
+
+bool CStillmarkDlg::OnInitDialog() {
+    const Settings settings = ReadSettings(Profile());
+    if (m_hIcon.IsOk())
+        SetIcon(m_hIcon);
+
+    m_strStartTime = settings.startHour;
+    m_strEndTime = settings.endHour;
+    m_strIncrement = settings.increment;
+    m_nStillmarks = settings.stillpoints;
+    m_bUseSound = settings.useSound;
+    m_bStartMinimized = settings.startMinimized;
+    m_bUseAmPm = settings.useAmPm;
+    m_bShowTip = settings.showTip;
+    m_bKeepHidden = (m_bStartMinimized == 1);
+    m_strSound = settings.soundToPlay;
+    m_nSoundFilter = settings.soundFilter;
+
+    if (!CDialog::OnInitDialog()) {
+        EndDialog(-1);
+        return false;
+    }
+    ShowSoundPath(m_strSound);
+    if (m_spinStillmarks) {
+        m_spinStillmarks->SetRange(1, 40);
+        m_spinStillmarks->SetPos(m_nStillmarks);
+        m_spinStillmarks->SetBuddy(m_editStillmarks);
+    }
+    m_bAlerted = false;
+    BuildMomentList();
+    m_timer.Start(kReminderPeriodMs);
+
+    m_ToolTip.Create(this);
+    m_mouseRelay = std::make_unique<MouseMoveRelay>(this, [this](wxWindow* window, const wxPoint& screenPos) {
+        if (m_bShowTip)
+            m_ToolTip.RelayEvent(window, screenPos);
+    });
+
+    m_notifyIcon = m_services.makeNotifyIcon(*this, m_hIcon, [this](int mouse) { OnNotifyIcon(mouse); });
+    PlaceWindow(settings.winPosLTX, settings.winPosLTY, settings.winPosRBX, settings.winPosRBY);
+    if (m_bStartMinimized)
+        GoToBackground(false);
+    return true;
+}
+
+void CStillmarkDlg::PlaceWindow(int left, int top, int right, int bottom) {
+    const wxSize size = GetSize();
+    const auto corner =
+        ChooseWindowCorner({left, top, right, bottom}, size.GetWidth(), size.GetHeight(), ConnectedScreens());
+    if (corner) {
+        Move(corner->x, corner->y);
+        Raise();
+    } else {
+        Centre();
+    }
+}
+
+void CStillmarkDlg::DoDataExchange(CDataExchange& dx) {
+    DDX_Check(dx, IDC_USE_SOUND, m_bUseSound);
+    DDX_Text(dx, IDC_STILLMARKS, m_nStillmarks);
+    DDX_Check(dx, IDC_USE_AMPM, m_bUseAmPm);
+    DDX_Check(dx, IDC_START_MINIMIZED, m_bStartMinimized);
+    DDX_CBString(dx, IDC_INCREMENT, m_strIncrement);
+    DDX_Text(dx, IDC_START_TIME, m_strStartTime);
+    DDX_Text(dx, IDC_END_TIME, m_strEndTime);
+    DDX_Check(dx, IDC_SHOW_TIP, m_bShowTip);
+}
+
+bool CStillmarkDlg::Show(bool show) {
+    // After a start in the background the window stays invisible until the way back.
+    if (show && m_bStartMinimized && m_bKeepHidden)
+        return false;
+    return CDialog::Show(show);
+}
+
+bool CStillmarkDlg::Destroy() {
+    if (!m_destroyed)
+        OnDestroy();
+    return CDialog::Destroy();
+}
+
+void CStillmarkDlg::OnDestroy() {
+    m_destroyed = true;
+    m_timer.Stop();
+    UpdateData(true);
+    Settings s;
+    s.startHour = m_strStartTime;
+    s.endHour = m_strEndTime;
+    s.increment = m_strIncrement;
+    s.stillpoints = m_nStillmarks;
+    s.soundToPlay = m_strSound;
+    s.useSound = m_bUseSound;
+    s.startMinimized = m_bStartMinimized;
+    s.useAmPm = m_bUseAmPm;
+    s.showTip = m_bShowTip;
+    s.soundFilter = m_nSoundFilter;
+    WriteExitSettings(Profile(), s);
+    m_mouseRelay.reset();
+    if (m_notifyIcon)
+        RemoveNotifyIcon();
+    m_notifyIcon.reset();
+}
+
+// ---- time texts and the list of moments ----
+
+double CStillmarkDlg::ParseTime(const std::string& text) const { return stillmark::ParseTime(text); }
+
+std::string CStillmarkDlg::FormatTime(double hours) const { return stillmark::FormatTime(hours, m_bUseAmPm != 0); }
+
+void CStillmarkDlg::BuildMomentList() { RebuildMomentList(false); }
+
+void CStillmarkDlg::RebuildMomentList(bool controlsJustRead) {
+    if (m_bReformatting || !m_treeMoments)
+        return;
+    // A handler that has just read the controls does not read them again: a refused count
+    // is reported once, not twice.
+    if (!controlsJustRead)
+        UpdateData(true);
+    const wxTreeItemId root = m_treeMoments->GetRootItem();
+    m_treeMoments->DeleteChildren(root);
+    if (m_nStillmarks < 1 || m_nStillmarks > 40)
+        return;
+    m_dStartTime = ParseTime(m_strStartTime);
+    m_dEndTime = ParseTime(m_strEndTime);
+    if (m_dStartTime > m_dEndTime)
+        m_dEndTime += 24.0;
+    for (const std::string& text : ComputeMomentTexts(m_strStartTime, m_strEndTime, m_nStillmarks, m_bUseAmPm != 0))
+        m_treeMoments->AppendItem(root, wxString::FromUTF8(text));
+}
+
+void CStillmarkDlg::OnChangeStillmarks(wxCommandEvent&) {
+    if (IsExchanging())
+        return;
+    UpdateData(true);
+    if (m_spinStillmarks)
+        m_spinStillmarks->SetPos(m_nStillmarks);
+    RebuildMomentList(true);
+}
+
+void CStillmarkDlg::OnChangeStartTime(wxCommandEvent&) {
+    if (IsExchanging())
+        return;
+    UpdateData(true);
+    RebuildMomentList(true);
+}
+
+void CStillmarkDlg::OnChangeEndTime(wxCommandEvent&) {
+    if (IsExchanging())
+        return;
+    UpdateData(true);
+    RebuildMomentList(true);
+}
+
+void CStillmarkDlg::OnStillmarksChar(wxKeyEvent& event) {
+    // The count field takes digits only from the keyboard; editing and navigation keys pass.
+    const int key = event.GetKeyCode();
+    const bool isDigit = key >= '0' && key <= '9';
+    const bool isControl = key < WXK_SPACE || key == WXK_DELETE || key > WXK_START;
+    if (isDigit || isControl || event.HasAnyModifiers())
+        event.Skip();
+    else
+        wxBell();
+}
+
+void CStillmarkDlg::StepTime(int delta, std::string& member, wxTextCtrl* edit) {
+    UpdateData(true);
+    member = StepTimeText(member, m_strIncrement, delta, m_bUseAmPm != 0);
+    if (edit)
+        edit->SetValue(wxString::FromUTF8(member));
+}
+
+void CStillmarkDlg::OnStartSpin(CUpDownEvent& event) { StepTime(event.GetDelta(), m_strStartTime, m_editStartTime); }
+
+void CStillmarkDlg::OnEndSpin(CUpDownEvent& event) { StepTime(event.GetDelta(), m_strEndTime, m_editEndTime); }
+
+void CStillmarkDlg::OnStillmarksSpin(CUpDownEvent& event) { event.Skip(); }
+
+void CStillmarkDlg::OnUseAmPm(wxCommandEvent&) {
+    UpdateData(true);
+    m_bReformatting = true;
+    if (m_editStartTime)
+        m_editStartTime->SetValue(wxString::FromUTF8(FormatTime(ParseTime(m_strStartTime))));
+    m_bReformatting = false;
+    if (m_editEndTime)
+        m_editEndTime->SetValue(wxString::FromUTF8(FormatTime(ParseTime(m_strEndTime))));
+}
+
+void CStillmarkDlg::OnShowTip(wxCommandEvent&) { UpdateData(true); }
+
+// ---- control tips ----
+
+void CStillmarkDlg::OnShowWindow(wxShowEvent& event) {
+    event.Skip();
+    if (!m_ToolTip.SetTitle(1, "Stillmark"))
+        return;
+    for (const auto& [id, text] : ControlTipTable()) {
+        if (wxWindow* control = FindWindow(id))
+            m_ToolTip.AddTool(control, std::string(text));
+    }
+}
+
+// ---- the sound ----
+
+bool CStillmarkDlg::ShowSoundPath(std::string text) {
+    if (text.rfind("...", 0) != 0)
+        m_strSound = text;
+    if (!m_editSound)
+        return false;
+    return ShowFittedSoundPath(*m_editSound, text);
+}
+
+void CStillmarkDlg::PlayBuiltInSound(const std::string& name) { m_sound->PlayBuiltInSound(name); }
+
+void CStillmarkDlg::OpenMediaFile(const std::string& path) { m_sound->OpenMediaFile(path); }
+
+void CStillmarkDlg::PlaySoundFile(const std::string& path) { m_sound->PlaySoundFile(path); }
+
+void CStillmarkDlg::OnPlaySound(wxCommandEvent&) { m_sound->PlayForButton(m_strSound); }
+
+void CStillmarkDlg::OnStopSound(wxCommandEvent&) { m_sound->StopForButton(m_strSound); }
+
+void CStillmarkDlg::OnBrowseSound(wxCommandEvent&) {
+    const auto choice = BrowseForSound(this, m_strSound, m_nSoundFilter);
+    if (!choice)
+        return;
+    m_nSoundFilter = choice->soundFilter;
+    m_strSound = choice->path;
+    ShowSoundPath(choice->path);
+}
+
+// ---- the reminder ----
+
+void CStillmarkDlg::OnTimer(wxTimerEvent& event) {
+    if (event.GetId() != kReminderTimerId) {
+        event.Skip();
+        return;
+    }
+    OnTimerTick();
+}
+
+void CStillmarkDlg::OnTimerTick() {
+    const LocalClockTime now = m_clock->Now();
+    if (!m_treeMoments || !ArmReminderTick(now, m_bAlerted))
+        return;
+    std::vector<std::string> texts;
+    std::vector<wxTreeItemId> items;
+    wxTreeItemIdValue cookie;
+    for (wxTreeItemId item = m_treeMoments->GetFirstChild(m_treeMoments->GetRootItem(), cookie); item.IsOk();
+         item = m_treeMoments->GetNextSibling(item)) {
+        texts.emplace_back(m_treeMoments->GetItemText(item).utf8_str());
+        items.push_back(item);
+    }
+    for (std::size_t index : MatchingMoments(texts, m_nStillmarks, now))
+        Alert(items[index]);
+}
+
+void CStillmarkDlg::Alert(const wxTreeItemId& item) {
+    m_treeMoments->SelectItem(item);
+    m_treeMoments->EnsureVisible(item);
+    const std::string text(m_treeMoments->GetItemText(item).utf8_str());
+    ModifyNotifyIcon(kAlertTitle, AlertBalloonText(text), kAlertTip, kAlertTimeoutSeconds);
+    if (m_bUseSound) {
+        UpdateData(true);
+        m_services.pause(1000);
+        m_sound->PlayForReminder(m_strSound);
+    }
+    m_bAlerted = true;
+}
+
+// ---- the notification-area icon and the background ----
+
+void CStillmarkDlg::AddNotifyIcon(const std::string& title, const std::string& text, const std::string& tip,
+                                  int timeoutSeconds) {
+    m_nid = FillNotifyIconData(WM_NOTIFYICON, title, text, tip, timeoutSeconds);
+    if (m_notifyIcon)
+        m_notifyIcon->Call(NotifyIconMessage::Add, m_nid);
+}
+
+void CStillmarkDlg::ModifyNotifyIcon(const std::string& title, const std::string& text, const std::string& tip,
+                                     int timeoutSeconds) {
+    m_nid = FillNotifyIconData(WM_NOTIFYICON, title, text, tip, timeoutSeconds);
+    if (m_notifyIcon)
+        m_notifyIcon->Call(NotifyIconMessage::Modify, m_nid);
+}
+
+void CStillmarkDlg::RemoveNotifyIcon() {
+    m_nid = FillNotifyIconData(WM_NOTIFYICON, "", "", "", 0);
+    if (m_notifyIcon) {
+        m_notifyIcon->Call(NotifyIconMessage::Delete, m_nid);
+        m_notifyIcon->Call(NotifyIconMessage::SetFocus, m_nid);
+    }
+    m_inBackground = false;
+}
+
+void CStillmarkDlg::SaveWindowPosition() {
+    const wxRect r = GetScreenRect();
+    WriteWindowPosition(Profile(), r.GetLeft(), r.GetTop(), r.GetRight() + 1, r.GetBottom() + 1);
+}
+
+void CStillmarkDlg::GoToBackground(bool withBalloon) {
+    UpdateData(true);
+    SaveWindowPosition();
+    AddNotifyIcon("Stillmark", withBalloon ? kBackgroundBalloon : "", kBackgroundTip, withBalloon ? 2 : 1);
+    m_inBackground = true;
+    if (m_notifyIcon && m_notifyIcon->IsAvailable()) {
+        CDialog::Show(false);
+        return;
+    }
+    // No notification area to come back from: keep the window reachable as a minimised
+    // window; the reminders still pop up as desktop notifications.
+    m_bKeepHidden = false;
+    if (!IsShown())
+        CDialog::Show(true);
+    Iconize(true);
+}
+
+void CStillmarkDlg::OnRunBackground(wxCommandEvent&) { GoToBackground(true); }
+
+void CStillmarkDlg::OnOK() { GoToBackground(true); }
+
+void CStillmarkDlg::ShowFromBackground() {
+    m_bKeepHidden = false;
+    CDialog::Show(true);
+    if (IsIconized())
+        Iconize(false);
+    Raise();
+    RemoveNotifyIcon();
+}
+
+void CStillmarkDlg::OnNotifyIcon(int mouseMessage) {
+    if (mouseMessage == kMouseLeftDown)
+        ShowFromBackground();
+    else if (mouseMessage == kMouseRightUp && m_notifyIcon)
+        m_notifyIcon->ShowMenu();
+}
+
+void CStillmarkDlg::OnIconize(wxIconizeEvent& event) {
+    event.Skip();
+    // Restoring the minimised window is the way back where no notification area exists.
+    if (!event.IsIconized() && m_inBackground && m_notifyIcon && !m_notifyIcon->IsAvailable())
+        ShowFromBackground();
+}
+
+void CStillmarkDlg::OnShow(wxCommandEvent&) { ShowFromBackground(); }
+
+void CStillmarkDlg::OnClose(wxCloseEvent&) {
+    RemoveNotifyIcon();
+    OnCancel();
+}
+
+void CStillmarkDlg::OnCancel() {
+    RemoveNotifyIcon();
+    EndDialog(IDCANCEL);
+}
+
+void CStillmarkDlg::OnExit(wxCommandEvent&) {
+    RemoveNotifyIcon();
+    OnCancel();
+}
+
+void CStillmarkDlg::OnAbout(wxCommandEvent&) { m_services.showAbout(this, *this); }
