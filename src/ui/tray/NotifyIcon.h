@@ -3,6 +3,7 @@
 // call, as the desktop's icon services expect. The record and the decisions are plain
 // data; INotifyIconService is the seam to the desktop (a recording double in tests).
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -23,6 +24,9 @@ constexpr std::uint32_t NIIF_INFO = 1;
 
 enum class NotifyIconMessage { Add, Modify, Delete, SetFocus };
 
+// The record's size in the version that carries the balloon fields and no GUID.
+constexpr std::uint32_t kNotifyIconDataSize = 488;
+
 struct NotifyIconData {
     std::uint32_t cbSize = 0;
     std::uint32_t uID = 0;
@@ -38,6 +42,12 @@ struct NotifyIconData {
 // Fills a zeroed record as every icon call does; texts are copied bounded and terminated.
 NotifyIconData FillNotifyIconData(std::uint32_t callbackMessage, const std::string& title,
                                   const std::string& text, const std::string& tip, int timeoutSeconds);
+
+// The text of a terminated field (stops at the field's end should the terminator be missing).
+std::string FieldText(const char* field, std::size_t fieldSize);
+template <std::size_t N> std::string FieldText(const std::array<char, N>& field) {
+    return FieldText(field.data(), N);
+}
 
 class INotifyIconService {
 public:
