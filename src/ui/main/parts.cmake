@@ -1,0 +1,6 @@
+# Pieces of the main window that the main dialog builds on: the up-down control.
+add_library(stillmark_main_parts STATIC
+  ${CMAKE_CURRENT_LIST_DIR}/UpDownCtrl.cpp
+)
+target_include_directories(stillmark_main_parts PUBLIC ${PROJECT_SOURCE_DIR}/src)
+target_link_libraries(stillmark_main_parts PUBLIC stillmark_wx)

@@ -1,0 +1,5 @@
+# Tests of the main window's parts; they create windows, so they run on the test desktop.
+add_executable(test_updown ${CMAKE_CURRENT_LIST_DIR}/test_updown.cpp)
+target_link_libraries(test_updown PRIVATE stillmark_main_parts stillmark_wx_test_main)
+add_test(NAME test_updown COMMAND test_updown)
+set_tests_properties(test_updown PROPERTIES LABELS display TIMEOUT 120)
