@@ -5,6 +5,7 @@
 #include "ui/main/StillmarkDlg.h"
 #include "ui/main/UpDownCtrl.h"
 
+#include <csignal>
 #include <wx/image.h>
 #include <wx/xrc/xmlres.h>
 
@@ -20,11 +21,25 @@ bool CStillmarkApp::OnInit() {
     return true;
 }
 
+namespace {
+CStillmarkDlg* g_dialog = nullptr;
+
+// A session ending or `kill` closes the window the normal way, so no setting is lost.
+void EndOnSignal(int) {
+    if (g_dialog)
+        g_dialog->EndDialog(CDialog::IDCANCEL);
+}
+} // namespace
+
 int CStillmarkApp::OnRun() {
     // The dialog runs its own loop; the program ends, with status 0, when it ends.
     CStillmarkDlg dialog;
+    g_dialog = &dialog;
+    SetSignalHandler(SIGTERM, EndOnSignal);
+    SetSignalHandler(SIGINT, EndOnSignal);
     SetTopWindow(&dialog);
     dialog.DoModal();
     SetTopWindow(nullptr);
+    g_dialog = nullptr;
     return 0;
 }
