@@ -1,0 +1,140 @@
+#include "settings/FileBytes.h"
+
+#include <atomic>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace stillmark {
+namespace {
+
+// Closes the descriptor when the scope ends unless it was released.
+class FileDescriptor {
+public:
+    explicit FileDescriptor(int fd) : m_fd(fd) {}
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    ~FileDescriptor() {
+        if (m_fd >= 0) {
+            ::close(m_fd);
+        }
+    }
+    int Get() const { return m_fd; }
+    bool Close() {
+        const int fd = m_fd;
+        m_fd = -1;
+        return ::close(fd) == 0;
+    }
+
+private:
+    int m_fd;
+};
+
+bool WriteAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        if (written < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return false;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
+// Folders are created private to the user, as the desktop's configuration folders are.
+void CreateFolders(const std::filesystem::path& folder) {
+    if (folder.empty() || ::access(folder.c_str(), F_OK) == 0) {
+        return;
+    }
+    CreateFolders(folder.parent_path() == folder ? std::filesystem::path() : folder.parent_path());
+    ::mkdir(folder.c_str(), 0700);
+}
+
+std::filesystem::path FollowLink(const std::filesystem::path& file) {
+    std::error_code error;
+    if (!std::filesystem::is_symlink(file, error)) {
+        return file;
+    }
+    std::filesystem::path target = std::filesystem::weakly_canonical(file, error);
+    return error ? file : target;
+}
+
+std::filesystem::path TemporaryName(const std::filesystem::path& file) {
+    static std::atomic<unsigned> counter{0};
+    return file.parent_path() / ("." + file.filename().string() + ".tmp-" + std::to_string(::getpid()) + "-" +
+                                 std::to_string(counter++));
+}
+
+} // namespace
+
+FileContent ReadFileBytes(const std::filesystem::path& file) {
+    FileDescriptor fd(::open(file.c_str(), O_RDONLY | O_CLOEXEC));
+    if (fd.Get() < 0) {
+        return {errno == ENOENT ? ReadStatus::Missing : ReadStatus::Failed, {}};
+    }
+    struct stat status {};
+    if (::fstat(fd.Get(), &status) != 0 || !S_ISREG(status.st_mode)) {
+        return {ReadStatus::Failed, {}};
+    }
+    std::string bytes;
+    char buffer[16384];
+    for (;;) {
+        const ssize_t got = ::read(fd.Get(), buffer, sizeof buffer);
+        if (got < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return {ReadStatus::Failed, {}};
+        }
+        if (got == 0) {
+            break;
+        }
+        bytes.append(buffer, static_cast<std::size_t>(got));
+    }
+    return {ReadStatus::Ok, std::move(bytes)};
+}
+
+bool WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
+    const std::filesystem::path file = FollowLink(std::filesystem::absolute(path));
+    const std::filesystem::path folder = file.parent_path();
+    CreateFolders(folder);
+
+    // The new file keeps the permissions of the one it replaces.
+    struct stat old {};
+    const bool replacing = ::stat(file.c_str(), &old) == 0;
+
+    std::filesystem::path temporary;
+    int descriptor = -1;
+    for (int attempt = 0; attempt < 100 && descriptor < 0; ++attempt) {
+        temporary = TemporaryName(file);
+        descriptor = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (descriptor < 0 && errno != EEXIST) {
+            return false;
+        }
+    }
+    if (descriptor < 0) {
+        return false;
+    }
+    FileDescriptor fd(descriptor);
+
+    const bool ok = (!replacing || ::fchmod(fd.Get(), old.st_mode & 07777) == 0) &&
+                    WriteAll(fd.Get(), bytes) && ::fsync(fd.Get()) == 0 && fd.Close() &&
+                    ::rename(temporary.c_str(), file.c_str()) == 0;
+    if (!ok) {
+        ::unlink(temporary.c_str());
+        return false;
+    }
+
+    // Make the rename itself durable; the data is already safe, so a failure here is not reported.
+    FileDescriptor dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (dir.Get() >= 0) {
+        ::fsync(dir.Get());
+    }
+    return true;
+}
+
+} // namespace stillmark
