@@ -1,0 +1,86 @@
+#include "ui/info/DonateLayout.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace stillmark {
+
+DonateLayout ComputeDonateLayout(int workAreaHeight) {
+    DonateLayout layout;
+    if (workAreaHeight > 600) {
+        layout.windowWidth = 801;
+        layout.windowHeight = 650;
+        layout.view = {0, -5, 830, 600};
+        layout.okInset = 5;
+        layout.showHint = false;
+    } else {
+        layout.windowWidth = 800;
+        layout.windowHeight = workAreaHeight;
+        layout.view = {0, -5, 795, workAreaHeight - 50};
+        layout.okInset = 280;
+        layout.showHint = true;
+    }
+    return layout;
+}
+
+PixelRect PlaceAgainstWindow(const PixelRect& window, Point clientOrigin, int inset, int bottomInset,
+                             int height) {
+    const int left = window.x + inset;
+    const int right = window.Right() - inset;
+    const int bottom = window.Bottom() - bottomInset;
+    return {left - clientOrigin.x, bottom - height - clientOrigin.y, right - left, height};
+}
+
+PixelRect PlaceAtBottom(const PixelRect& window, Point clientOrigin, const PixelRect& control,
+                        int bottomInset) {
+    const int bottom = window.Bottom() - bottomInset;
+    return {control.x, bottom - control.height - clientOrigin.y, control.width, control.height};
+}
+
+PixelRect KeepAbove(PixelRect view, int topOfControlsBelow) {
+    if (view.Bottom() > topOfControlsBelow)
+        view.height = std::max(0, topOfControlsBelow - view.y);
+    return view;
+}
+
+std::string DonationPagePath(const std::string& programDir) {
+    std::string dir = programDir;
+    if (!dir.empty() && dir.back() == '/')
+        dir.pop_back();
+    return dir + "/ThankYou.html";
+}
+
+namespace {
+
+bool HasScheme(const std::string& text) {
+    const auto colon = text.find(':');
+    if (colon == std::string::npos || colon < 2 || !std::isalpha(static_cast<unsigned char>(text[0])))
+        return false;
+    return std::all_of(text.begin(), text.begin() + colon, [](char c) {
+        return std::isalnum(static_cast<unsigned char>(c)) || c == '+' || c == '-' || c == '.';
+    });
+}
+
+} // namespace
+
+std::string ToNavigableUrl(const std::string& pathOrUrl, const std::string& currentDir) {
+    if (HasScheme(pathOrUrl))
+        return pathOrUrl;
+    std::string path = pathOrUrl;
+    if (path.empty() || path.front() != '/')
+        path = (currentDir.empty() || currentDir.back() != '/' ? currentDir + "/" : currentDir) + path;
+    static const char* const kHex = "0123456789ABCDEF";
+    std::string url = "file://";
+    for (const unsigned char c : path) {
+        if (std::isalnum(c) || c == '/' || c == '-' || c == '.' || c == '_' || c == '~') {
+            url += static_cast<char>(c);
+        } else {
+            url += '%';
+            url += kHex[c >> 4];
+            url += kHex[c & 0xF];
+        }
+    }
+    return url;
+}
+
+} // namespace stillmark
