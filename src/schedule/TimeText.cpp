@@ -120,7 +120,7 @@ std::string FormatTime(double hours, bool useAmPm) {
         }
     }
 
-    char buffer[16];
+    char buffer[32]; // roomy enough for any two ints, so no truncation is possible
     if (!useAmPm) {
         std::snprintf(buffer, sizeof buffer, "%02d:%02d", hour, minute);
         return buffer;
