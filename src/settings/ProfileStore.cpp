@@ -132,6 +132,9 @@ bool ProfileStore::WriteProfileValues(
     if (!IsStorableSection(section)) {
         return false;
     }
+    if (keyValuesInOrder.empty()) {
+        return true; // nothing to change: no file is created for it
+    }
     for (const auto& [key, value] : keyValuesInOrder) {
         if (!IsStorableKey(key) || !IsStorableValue(value)) {
             return false;

@@ -212,6 +212,12 @@ TEST_F(ProfileWriteTest, ValueWithLineBreakIsRefusedNotForged) {
     EXPECT_EQ(store.GetProfileString("Settings", "SoundToPlay", ""), "/a.wav");
 }
 
+TEST_F(ProfileWriteTest, EmptyBatchCreatesNoFile) {
+    ProfileStore store = Store();
+    EXPECT_TRUE(store.WriteProfileValues("Settings", {}));
+    EXPECT_TRUE(Names().empty());
+}
+
 TEST_F(ProfileWriteTest, MissingFoldersAreCreated) {
     ProfileStore store(m_folder.Path() / "a" / "b" / "stillmark.INI");
     ASSERT_TRUE(store.WriteProfileInt("Settings", "UseSound", 0));
