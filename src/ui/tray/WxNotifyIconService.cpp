@@ -3,7 +3,9 @@
 #include "ui/tray/NotifyIconPlan.h"
 #include "ui/tray/TrayMenu.h"
 
+#include <cstddef>
 #include <utility>
+#include <vector>
 #include <wx/event.h>
 #include <wx/menu.h>
 #include <wx/notifmsg.h>
@@ -70,6 +72,10 @@ bool WxNotifyIconService::IsAvailable() const {
 void WxNotifyIconService::ShowBalloon(const NotifyIconData& data, int seconds) {
     const wxString title = wxString::FromUTF8(FieldText(data.szInfoTitle));
     const wxString text = wxString::FromUTF8(FieldText(data.szInfo));
+    // The program's own popup shows one balloon at a time, as the icon does: the next
+    // one takes its place at once rather than when the old window gets deleted.
+    if (m_balloon && m_lastBalloonKind == BalloonKind::OwnPopup)
+        m_balloon->Close();
     // The object must live while its notification shows; the next balloon replaces it.
     auto desktop = std::make_unique<wxNotificationMessage>(title, text, m_owner, wxICON_INFORMATION);
     if (desktop->Show(seconds)) {
@@ -86,20 +92,25 @@ void WxNotifyIconService::ShowBalloon(const NotifyIconData& data, int seconds) {
 }
 
 void WxNotifyIconService::ShowMenu() {
+    // wx refuses menu ids from 0x7fff on (ID_APP_ABOUT and ID_APP_EXIT are beyond it), so
+    // the menu carries ids of its own and the chosen one is translated back.
+    const std::vector<TrayMenuItem>& items = TrayMenuItems();
+    constexpr int kFirstMenuId = wxID_HIGHEST + 1;
     wxMenu menu;
-    for (const TrayMenuItem& item : TrayMenuItems()) {
-        if (item.id == 0)
+    for (std::size_t position = 0; position < items.size(); ++position) {
+        if (items[position].id == 0)
             menu.AppendSeparator();
         else
-            menu.Append(item.id, wxString::FromUTF8(item.text));
+            menu.Append(kFirstMenuId + static_cast<int>(position), wxString::FromUTF8(items[position].text));
     }
     // The choice is queued to the owner rather than handled inside the menu: Show and
     // Exit remove the icon, and with it the window the menu is still running on.
     wxWindow* const owner = m_owner;
-    menu.Bind(wxEVT_MENU, [owner](wxCommandEvent& event) {
-        if (owner == nullptr)
+    menu.Bind(wxEVT_MENU, [owner, &items](wxCommandEvent& event) {
+        const int position = event.GetId() - kFirstMenuId;
+        if (owner == nullptr || position < 0 || position >= static_cast<int>(items.size()))
             return;
-        wxCommandEvent command(wxEVT_MENU, event.GetId());
+        wxCommandEvent command(wxEVT_MENU, items[static_cast<std::size_t>(position)].id);
         command.SetEventObject(owner);
         wxPostEvent(owner->GetEventHandler(), command);
     });
