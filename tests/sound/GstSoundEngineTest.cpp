@@ -338,5 +338,16 @@ TEST_F(GstSoundEngineTest, WaveAndMediaPlayAtTheSameTime) {
     EXPECT_EQ(std::count(finished.begin(), finished.end(), kMediaEnded), 1);
 }
 
+TEST_F(GstSoundEngineTest, DesktopOutputPlaysTheChimeOrFailsQuietly) {
+    // No sink forced: whatever the desktop offers (a sound server, a device, or nothing).
+    auto engine = Watch(std::make_unique<GstSoundEngine>());
+    const auto chime = BuiltInChime();
+    if (engine->PlayWaveMemory(chime.data(), chime.size())) {
+        ASSERT_TRUE(WaitForFinish());
+        EXPECT_EQ(finished.front().channel, SoundChannel::Wave);
+    }
+    EXPECT_FALSE(engine->IsWaveActive());
+}
+
 } // namespace
 } // namespace stillmark
