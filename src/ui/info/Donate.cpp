@@ -33,6 +33,14 @@ int CDonate::DoModal(wxWindow* owner, stillmark::IProgramHost& mainDlg) {
     m_pMainDlg = &mainDlg;
     m_btnOK = dynamic_cast<wxButton*>(dialog.FindWindow(wxID_OK));
     dialog.Bind(wxEVT_BUTTON, &CDonate::OnOK, this, wxID_OK);
+    // Escape and the close box cancel (wx would otherwise press the only button, OK).
+    dialog.Bind(wxEVT_CHAR_HOOK, [&dialog](wxKeyEvent& event) {
+        if (event.GetKeyCode() == WXK_ESCAPE)
+            dialog.EndModal(wxID_CANCEL);
+        else
+            event.Skip();
+    });
+    dialog.Bind(wxEVT_CLOSE_WINDOW, [&dialog](wxCloseEvent&) { dialog.EndModal(wxID_CANCEL); });
 
     OnInitDialog(owner);
     const int result = dialog.ShowModal();
