@@ -30,6 +30,9 @@ asan: deps
 	@cmake --build $(BUILD)-asan -j $(JOBS)
 	@ASAN_OPTIONS=detect_leaks=0 ./scripts/with-desktop.sh ctest --test-dir $(BUILD)-asan --output-on-failure -LE soak
 
+bench: build
+	@./scripts/with-desktop.sh ./scripts/bench.sh $(BUILD)
+
 install: build
 	@cmake --install $(BUILD) $(if $(PREFIX),--prefix $(PREFIX))
 

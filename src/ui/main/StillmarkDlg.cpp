@@ -7,7 +7,7 @@
 #include "sound/GstSoundEngine.h"
 #include "sound/SoundPlayback.h"
 #include "sound/SoundSelection.h"
-#include "ui/info/About.h"
+#include "ui/info/AboutBox.h"
 #include "ui/main/MyEdit.h"
 #include "ui/main/ReminderRules.h"
 #include "ui/main/SoundPathField.h"
