@@ -328,5 +328,41 @@ TEST(TrayServiceWithoutNotificationService, ShowsTheBalloonInItsOwnPopup) {
     EXPECT_NE(output.find("exit=0"), std::string::npos) << output;
 }
 
+// Runs the program's own main loop in a child process (see the next test): closing the
+// main window, which destroys the service, must end the loop, menu helper window and all.
+TEST(TrayServiceLifetime, MainLoopEndsInChild) {
+    if (std::getenv(kChildVariable) == nullptr)
+        GTEST_SKIP() << "runs only as the child of MainLoopEndsWhenTheWindowCloses";
+    wxSetAssertHandler(FailOnAssert);
+    auto* frame = new wxFrame(nullptr, wxID_ANY, "main");
+    auto service = std::make_unique<WxNotifyIconService>(frame, MakeIcon(), [](int) {});
+    frame->Bind(wxEVT_CLOSE_WINDOW, [&](wxCloseEvent&) {
+        service.reset();
+        frame->Destroy();
+    });
+    service->Call(NotifyIconMessage::Add, Record("Stillmark now runs in the notification area", 1));
+    wxTimer escape;
+    escape.Bind(wxEVT_TIMER, [](wxTimerEvent&) { RunCommand("xdotool key Escape"); });
+    wxTimer start;
+    start.Bind(wxEVT_TIMER, [&](wxTimerEvent&) {
+        escape.StartOnce(300);
+        service->ShowMenu(); // makes the tray icon's hidden helper window
+        frame->Close();
+    });
+    start.StartOnce(200);
+    wxTheApp->SetExitOnFrameDelete(true); // as wxApp::OnRun does
+    wxTheApp->MainLoop();
+    EXPECT_EQ(service, nullptr);
+}
+
+TEST(TrayServiceLifetime, MainLoopEndsWhenTheWindowCloses) {
+    const std::string self = std::filesystem::read_symlink("/proc/self/exe").string();
+    const std::string output =
+        RunCommand(std::string(kChildVariable) + "=1 timeout 20 '" + self +
+                   "' --gtest_filter=TrayServiceLifetime.MainLoopEndsInChild 2>&1; echo \"exit=$?\"");
+    EXPECT_NE(output.find("[  PASSED  ] 1 test"), std::string::npos) << output;
+    EXPECT_NE(output.find("exit=0"), std::string::npos) << output;
+}
+
 } // namespace
 } // namespace stillmark
