@@ -34,8 +34,10 @@ public:
 
 private:
     void Deliver(int mouseMessage) {
-        if (m_onMouse)
-            m_onMouse(mouseMessage);
+        // A copy: the handler may destroy the service, and with it this handler.
+        const MouseHandler handler = m_onMouse;
+        if (handler)
+            handler(mouseMessage);
     }
 
     MouseHandler m_onMouse;
