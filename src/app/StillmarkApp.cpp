@@ -13,6 +13,8 @@ wxIMPLEMENT_APP_NO_MAIN(CStillmarkApp);
 
 bool CStillmarkApp::OnInit() {
     // No command line of its own: wx's default parser would reject GTK's options.
+    // The name notifications and message boxes carry.
+    SetAppName("Stillmark");
     wxInitAllImageHandlers();
     wxXmlResource::Get()->InitAllHandlers();
     wxXmlResource::Get()->AddHandler(new CUpDownCtrlXmlHandler);
