@@ -81,9 +81,14 @@ void CDonate::LayOut(wxWindow* owner) {
     else
         m_dialog->CentreOnScreen();
 
-    const stillmark::PixelRect window = ToPixelRect(m_dialog->GetScreenRect());
-    const wxPoint origin = m_dialog->ClientToScreen(wxPoint(0, 0));
-    const stillmark::Point clientOrigin{origin.x, origin.y};
+    // The window is not shown yet, so the client area's place is worked out from the frame: equal
+    // borders left, right and below, the rest of the height above (the caption).
+    const wxRect windowRect = m_dialog->GetRect();
+    const wxSize client = m_dialog->GetClientSize();
+    const int border = (windowRect.width - client.x) / 2;
+    const stillmark::PixelRect window = ToPixelRect(windowRect);
+    const stillmark::Point clientOrigin{windowRect.x + border,
+                                        windowRect.y + windowRect.height - client.y - border};
     int topOfControlsBelow = m_dialog->GetClientSize().y;
     if (m_btnOK) {
         const stillmark::PixelRect ok = stillmark::PlaceAgainstWindow(

@@ -1,5 +1,6 @@
 #include "ui/info/InfoResources.h"
 
+#include <wx/image.h>
 #include <wx/xrc/xmlres.h>
 
 #include "XmlResources.h"
@@ -7,6 +8,8 @@
 namespace stillmark {
 
 void EnsureXmlResources() {
+    if (!wxImage::FindHandler(wxBITMAP_TYPE_PNG))
+        wxImage::AddHandler(new wxPNGHandler); // the logo; owned by wxImage's handler list
     wxXmlResource* resources = wxXmlResource::Get();
     if (resources->GetResourceNode("1050"))
         return; // already loaded by the program's start-up

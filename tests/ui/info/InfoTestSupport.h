@@ -4,6 +4,7 @@
 #include <functional>
 #include <string>
 #include <vector>
+#include <wx/app.h>
 #include <wx/dialog.h>
 #include <wx/timer.h>
 #include <wx/toplevel.h>
@@ -13,6 +14,12 @@
 #include "ui/info/ProgramHost.h"
 
 namespace stillmark::test {
+
+// wxEntryStart makes a console application unless told otherwise: windows need a GUI one.
+inline const bool kGuiApp = [] {
+    wxApp::SetInitializerFunction([]() -> wxAppConsole* { return new wxApp; });
+    return true;
+}();
 
 class RecordingHost final : public IProgramHost {
 public:

@@ -12,6 +12,7 @@
 #include "ui/info/About.h"
 #include "ui/info/AboutBox.h"
 #include "ui/info/Donate.h"
+#include "ui/info/DonateLayout.h"
 #include "ui/info/HyperLink.h"
 #include "ui/info/LinkRules.h"
 
@@ -193,6 +194,7 @@ protected:
         // Away from the pointer, which rests in the middle of the virtual screen.
         dialog = new wxDialog(nullptr, wxID_ANY, "Link", wxPoint(0, 0), wxSize(300, 120));
         new wxStaticText(dialog, 2007, "Contact me", wxPoint(20, 20), wxSize(200, 20));
+        new wxStaticText(dialog, wxID_ANY, "", wxPoint(20, 60)); // a lone child would fill the dialog
         link = new CHyperLink;
         ASSERT_TRUE(link->Attach(dialog, 2007));
         dialog->Show();
