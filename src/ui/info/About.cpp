@@ -32,6 +32,9 @@ CAbout::CAbout(wxWindow* parent, stillmark::IProgramHost& mainDlg)
     stillmark::EnsureXmlResources();
     if (!wxXmlResource::Get()->LoadDialog(this, parent, std::to_string(kTemplateId)))
         Create(parent, kTemplateId, "About...");
+    // The template's size is in units of the dialog's own 8-point font, which the resource
+    // loader applies only after sizing the window.
+    SetClientSize(ConvertDialogToPixels(wxSize(235, 140)));
     m_link = new CHyperLink; // owned by the dialog once attached
     if (!m_link->Attach(this, kLinkId)) {
         delete m_link;

@@ -30,6 +30,9 @@ int CDonate::DoModal(wxWindow* owner, stillmark::IProgramHost& mainDlg) {
     if (!wxXmlResource::Get()->LoadDialog(&dialog, owner, std::to_string(kTemplateId)))
         return wxID_CANCEL;
     m_dialog = &dialog;
+    // The template's size in units of the dialog's own font (the loader sizes before the font).
+    dialog.SetClientSize(dialog.ConvertDialogToPixels(wxSize(369, 329)));
+    dialog.CentreOnParent();
     m_pMainDlg = &mainDlg;
     m_btnOK = dynamic_cast<wxButton*>(dialog.FindWindow(wxID_OK));
     dialog.Bind(wxEVT_BUTTON, &CDonate::OnOK, this, wxID_OK);
