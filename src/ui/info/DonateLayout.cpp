@@ -44,6 +44,8 @@ PixelRect KeepAbove(PixelRect view, int topOfControlsBelow) {
 }
 
 std::string DonationPagePath(const std::string& programDir) {
+    if (programDir.empty())
+        return "ThankYou.html"; // no folder known: the current one, never the file system's root
     std::string dir = programDir;
     if (!dir.empty() && dir.back() == '/')
         dir.pop_back();

@@ -39,7 +39,8 @@ PixelRect PlaceAtBottom(const PixelRect& windowOnScreen, Point clientOriginOnScr
 // The view must not cover the controls below it: it ends above the top given.
 PixelRect KeepAbove(PixelRect view, int topOfControlsBelow);
 
-// The page beside the executable: the folder, one "/", "ThankYou.html".
+// The page beside the executable: the folder, one "/", "ThankYou.html" (just the name when the
+// folder is unknown, so it is looked up in the current folder).
 std::string DonationPagePath(const std::string& programDir);
 // A local path as a file URL (made absolute against the current folder, bytes outside the
 // unreserved set percent-encoded); URLs with a scheme are returned as they are.

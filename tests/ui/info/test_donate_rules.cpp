@@ -64,6 +64,7 @@ TEST(DonationPage, PathAndUrl) {
     EXPECT_EQ(DonationPagePath("/opt/stillmark"), "/opt/stillmark/ThankYou.html");
     EXPECT_EQ(DonationPagePath("/opt/stillmark/"), "/opt/stillmark/ThankYou.html");
     EXPECT_EQ(DonationPagePath("/"), "/ThankYou.html");
+    EXPECT_EQ(DonationPagePath(""), "ThankYou.html");
     EXPECT_EQ(ToNavigableUrl("/opt/My Apps/Thank#You?.html", "/x"),
               "file:///opt/My%20Apps/Thank%23You%3F.html");
     EXPECT_EQ(ToNavigableUrl("page.html", "/home/u"), "file:///home/u/page.html");
