@@ -13,14 +13,15 @@ if ! command -v clang++ >/dev/null; then
   exit 1
 fi
 # Configured once; later runs only rebuild what changed. Configure output is noise unless it fails.
+mkdir -p "$build"
 if [ ! -f "$build/CMakeCache.txt" ]; then
   if ! CC=clang CXX=clang++ cmake -S "$src" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-      >"$build.configure.log" 2>&1; then
-    cat "$build.configure.log"; exit 1
+      >"$build/configure.log" 2>&1; then
+    cat "$build/configure.log"; exit 1
   fi
 fi
-if ! cmake --build "$build" -j2 --target stillmark_fuzz_schedule stillmark_fuzz_ini >"$build.build.log" 2>&1; then
-  cat "$build.build.log"; exit 1
+if ! cmake --build "$build" -j2 --target stillmark_fuzz_schedule stillmark_fuzz_ini >"$build/build.log" 2>&1; then
+  cat "$build/build.log"; exit 1
 fi
 
 status=0

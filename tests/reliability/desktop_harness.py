@@ -1,0 +1,135 @@
+"""Runs the real program inside the private desktop (scripts/with-desktop.sh) under a faked clock and
+watches its notifications on the session bus. Shared by the clock tests and the benchmark."""
+
+import glob
+import os
+import re
+import signal
+import subprocess
+import tempfile
+import time
+
+FAKETIME_LIBS = ("/usr/lib/x86_64-linux-gnu/faketime/libfaketimeMT.so.1",
+                 *glob.glob("/usr/lib/*/faketime/libfaketimeMT.so.1"))
+
+
+def faketime_library():
+    for path in FAKETIME_LIBS:
+        if os.path.exists(path):
+            return path
+    raise SystemExit("libfaketime is missing (install the faketime package)")
+
+
+class Notification:
+    def __init__(self, arrival, sender, summary, body, expire):
+        self.arrival = arrival  # real time the bus carried the call (seconds since the epoch)
+        self.sender = sender    # the caller's unique bus name
+        self.summary = summary
+        self.body = body
+        self.expire = expire
+
+
+def parse_notify_calls(text):
+    """The Notify calls in dbus-monitor output."""
+    calls = []
+    for block in re.split(r"\n(?=(?:method call|method return|signal|error) )", text):
+        if "member=Notify" not in block.split("\n", 1)[0]:
+            continue
+        head = block.split("\n", 1)[0]
+        arrival = float(re.search(r"time=([0-9.]+)", head).group(1))
+        sender = re.search(r"sender=(\S+)", head).group(1)
+        strings = [s.encode().decode("unicode_escape") if "\\" in s else s
+                   for s in re.findall(r'string "((?:[^"\\]|\\.)*)"', block, re.S)]
+        ints = re.findall(r"int32 (-?\d+)", block)
+        summary = strings[2] if len(strings) > 2 else ""
+        body = strings[3] if len(strings) > 3 else ""
+        calls.append(Notification(arrival, sender, summary, body, int(ints[-1]) if ints else None))
+    return calls
+
+
+class NotifyMonitor:
+    """dbus-monitor on the Notify calls of the session bus, its output kept in a file."""
+
+    def __init__(self, folder):
+        self.log = os.path.join(folder, "monitor.log")
+        self._out = open(self.log, "w")
+        self._proc = subprocess.Popen(
+            ["dbus-monitor", "--session",
+             "type='method_call',interface='org.freedesktop.Notifications',member='Notify'"],
+            stdout=self._out, stderr=subprocess.STDOUT)
+        # The monitor is ready once it has printed its own NameAcquired/NameLost lines.
+        deadline = time.time() + 5
+        while time.time() < deadline and os.path.getsize(self.log) == 0:
+            time.sleep(0.05)
+        time.sleep(0.2)
+
+    def calls(self):
+        with open(self.log, errors="replace") as f:
+            return parse_notify_calls(f.read())
+
+    def wait_for(self, predicate, timeout):
+        deadline = time.time() + timeout
+        while time.time() < deadline:
+            found = [c for c in self.calls() if predicate(c)]
+            if found:
+                return found
+            time.sleep(0.02)
+        return []
+
+    def stop(self):
+        self._proc.terminate()
+        self._proc.wait()
+        self._out.close()
+
+
+def bus_name_pid(name):
+    out = subprocess.run(
+        ["dbus-send", "--session", "--print-reply", "--dest=org.freedesktop.DBus", "/",
+         "org.freedesktop.DBus.GetConnectionUnixProcessID", "string:" + name],
+        capture_output=True, text=True).stdout
+    match = re.search(r"uint32 (\d+)", out)
+    return int(match.group(1)) if match else None
+
+
+def write_settings(folder, **keys):
+    """A stillmark.INI in folder (used as XDG_CONFIG_HOME) holding the given keys."""
+    lines = ["[Settings]"] + [f"{k}={v}" for k, v in keys.items()]
+    with open(os.path.join(folder, "stillmark.INI"), "w") as f:
+        f.write("\n".join(lines) + "\n")
+
+
+class Program:
+    """The real program with its own settings folder, optionally under libfaketime."""
+
+    def __init__(self, program, settings, fake_env=None, name="stillmark"):
+        self.name = name
+        self.folder = tempfile.mkdtemp(prefix="stillmark-rel-")
+        write_settings(self.folder, **settings)
+        env = dict(os.environ, XDG_CONFIG_HOME=self.folder, TZ="UTC")
+        if fake_env:
+            env.update(fake_env)
+            env["LD_PRELOAD"] = faketime_library()
+        self.log = open(os.path.join(self.folder, "program.log"), "w")
+        self.launched = time.time()
+        self.proc = subprocess.Popen([program], env=env, stdout=self.log, stderr=subprocess.STDOUT)
+
+    def settings_text(self):
+        with open(os.path.join(self.folder, "stillmark.INI")) as f:
+            return f.read()
+
+    def terminate(self, timeout=10):
+        """SIGTERM; returns the exit status, or None when the program did not end in time."""
+        if self.proc.poll() is None:
+            self.proc.send_signal(signal.SIGTERM)
+        try:
+            return self.proc.wait(timeout)
+        except subprocess.TimeoutExpired:
+            self.proc.kill()
+            self.proc.wait()
+            return None
+        finally:
+            self.log.close()
+
+    def output(self):
+        with open(os.path.join(self.folder, "program.log"), errors="replace") as f:
+            return f.read()
