@@ -12,7 +12,7 @@ packages=(
   gstreamer1.0-plugins-ugly gstreamer1.0-libav
   # display, notification and test tools
   xvfb xauth dbus dbus-x11 dunst libnotify-bin xdotool imagemagick faketime ffmpeg trayer
-  xdg-utils fonts-dejavu-core desktop-file-utils appstream clang libclang-rt-14-dev
+  xdg-utils fonts-dejavu-core desktop-file-utils appstream clang libclang-rt-14-dev python3
 )
 if [ "${STILLMARK_EXTRA_PACKAGES:-}" ]; then
   read -r -a extra <<<"$STILLMARK_EXTRA_PACKAGES"
