@@ -1,6 +1,7 @@
 #include "app/CompactTheme.h"
 
 #include <gtk/gtk.h>
+#include <wx/window.h>
 
 namespace stillmark {
 
@@ -23,6 +24,18 @@ frame > label { padding: 0; }
         gtk_style_context_add_provider_for_screen(screen, GTK_STYLE_PROVIDER(provider),
                                                   GTK_STYLE_PROVIDER_PRIORITY_APPLICATION);
     g_object_unref(provider);
+}
+
+void EnableMultilineLabel(wxWindow& checkBox) {
+    GtkWidget* button = checkBox.GetHandle();
+    if (!button || !GTK_IS_BIN(button))
+        return;
+    GtkWidget* label = gtk_bin_get_child(GTK_BIN(button));
+    if (!label || !GTK_IS_LABEL(label))
+        return;
+    gtk_label_set_line_wrap(GTK_LABEL(label), TRUE);
+    // Without a width hint GTK lays a wrapping label out one word a line.
+    gtk_label_set_max_width_chars(GTK_LABEL(label), 10);
 }
 
 } // namespace stillmark

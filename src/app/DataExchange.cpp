@@ -45,7 +45,9 @@ template <typename Control> Control* Find(CDataExchange& dx, int id) {
     return dynamic_cast<Control*>(dx.Dialog().FindWindow(id));
 }
 
-std::string ToStd(const wxString& s) { return std::string(s.utf8_str()); }
+std::string ToStd(const wxString& s) {
+    return std::string(s.utf8_str());
+}
 
 } // namespace
 

@@ -16,7 +16,8 @@ bool ParseDialogInteger(std::string_view text, int& value);
 
 class CDataExchange {
 public:
-    CDataExchange(wxWindow& dialog, bool saveAndValidate) : m_dialog(dialog), m_bSaveAndValidate(saveAndValidate) {}
+    CDataExchange(wxWindow& dialog, bool saveAndValidate)
+        : m_dialog(dialog), m_bSaveAndValidate(saveAndValidate) {}
 
     wxWindow& Dialog() const { return m_dialog; }
     bool SaveAndValidate() const { return m_bSaveAndValidate; }

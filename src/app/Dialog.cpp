@@ -3,13 +3,11 @@
 #include <wx/evtloop.h>
 #include <wx/xrc/xmlres.h>
 
-wxBEGIN_EVENT_TABLE(CDialog, wxDialog)
-    EVT_BUTTON(CDialog::IDOK, CDialog::OnButtonOK)
-    EVT_BUTTON(CDialog::IDCANCEL, CDialog::OnButtonCancel)
-    EVT_CLOSE(CDialog::OnCloseWindow)
-wxEND_EVENT_TABLE()
+wxBEGIN_EVENT_TABLE(CDialog, wxDialog) EVT_BUTTON(CDialog::IDOK, CDialog::OnButtonOK)
+    EVT_BUTTON(CDialog::IDCANCEL, CDialog::OnButtonCancel) EVT_CLOSE(CDialog::OnCloseWindow)
+        wxEND_EVENT_TABLE()
 
-bool CDialog::CreateFromTemplate(wxWindow* parent, const wxString& templateName) {
+            bool CDialog::CreateFromTemplate(wxWindow* parent, const wxString& templateName) {
     if (!wxXmlResource::Get()->LoadDialog(this, parent, templateName))
         return false;
     SetEscapeId(IDCANCEL);
@@ -50,11 +48,15 @@ bool CDialog::UpdateData(bool saveAndValidate) {
     return !dx.Failed();
 }
 
-bool CDialog::OnInitDialog() { return UpdateData(false); }
+bool CDialog::OnInitDialog() {
+    return UpdateData(false);
+}
 
 void CDialog::OnOK() {
     if (UpdateData(true))
         EndDialog(IDOK);
 }
 
-void CDialog::OnCancel() { EndDialog(IDCANCEL); }
+void CDialog::OnCancel() {
+    EndDialog(IDCANCEL);
+}

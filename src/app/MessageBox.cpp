@@ -11,9 +11,15 @@ public:
     void Show(const std::string& text, MessageIcon icon) override {
         long style = wxOK;
         switch (icon) {
-        case MessageIcon::Information: style |= wxICON_INFORMATION; break;
-        case MessageIcon::Exclamation: style |= wxICON_EXCLAMATION; break;
-        case MessageIcon::Error: style |= wxICON_ERROR; break;
+        case MessageIcon::Information:
+            style |= wxICON_INFORMATION;
+            break;
+        case MessageIcon::Exclamation:
+            style |= wxICON_EXCLAMATION;
+            break;
+        case MessageIcon::Error:
+            style |= wxICON_ERROR;
+            break;
         }
         const wxString caption = wxTheApp ? wxTheApp->GetAppDisplayName() : wxString("Stillmark");
         wxMessageBox(wxString::FromUTF8(text), caption, style);
@@ -29,6 +35,8 @@ IMessageBox& AppMessageBox() {
     return g_override ? *g_override : desktop;
 }
 
-void SetAppMessageBox(IMessageBox* box) { g_override = box; }
+void SetAppMessageBox(IMessageBox* box) {
+    g_override = box;
+}
 
 } // namespace stillmark

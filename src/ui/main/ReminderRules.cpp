@@ -28,6 +28,8 @@ std::vector<std::size_t> MatchingMoments(const std::vector<std::string>& items, 
     return matches;
 }
 
-std::string AlertBalloonText(const std::string& itemText) { return "It is " + itemText + "\n" + "Stillmark time !"; }
+std::string AlertBalloonText(const std::string& itemText) {
+    return "It is " + itemText + "\n" + "Stillmark time !";
+}
 
 } // namespace stillmark

@@ -1,5 +1,6 @@
 #include "ui/main/StillmarkDlg.h"
 
+#include "app/CompactTheme.h"
 #include "schedule/MomentSchedule.h"
 #include "schedule/TimeText.h"
 #include "settings/ProfileStore.h"
@@ -50,40 +51,45 @@ std::vector<ScreenRect> ConnectedScreens() {
 
 } // namespace
 
-wxBEGIN_EVENT_TABLE(CStillmarkDlg, CDialog)
-    EVT_SHOW(CStillmarkDlg::OnShowWindow)
-    EVT_ICONIZE(CStillmarkDlg::OnIconize)
-    EVT_BUTTON(CStillmarkDlg::IDC_BROWSE_SOUND, CStillmarkDlg::OnBrowseSound)
+wxBEGIN_EVENT_TABLE(CStillmarkDlg, CDialog) EVT_SHOW(CStillmarkDlg::OnShowWindow) EVT_ICONIZE(
+    CStillmarkDlg::OnIconize) EVT_BUTTON(CStillmarkDlg::IDC_BROWSE_SOUND, CStillmarkDlg::OnBrowseSound)
     EVT_UPDOWN_DELTAPOS(CStillmarkDlg::IDC_SPIN_START_TIME, CStillmarkDlg::OnStartSpin)
-    EVT_UPDOWN_DELTAPOS(CStillmarkDlg::IDC_SPIN_END_TIME, CStillmarkDlg::OnEndSpin)
-    EVT_UPDOWN_DELTAPOS(CStillmarkDlg::IDC_SPIN_STILLMARKS, CStillmarkDlg::OnStillmarksSpin)
-    EVT_TIMER(kReminderTimerId, CStillmarkDlg::OnTimer)
-    EVT_TEXT(CStillmarkDlg::IDC_STILLMARKS, CStillmarkDlg::OnChangeStillmarks)
-    EVT_TEXT(CStillmarkDlg::IDC_START_TIME, CStillmarkDlg::OnChangeStartTime)
-    EVT_TEXT(CStillmarkDlg::IDC_END_TIME, CStillmarkDlg::OnChangeEndTime)
-    EVT_BUTTON(CStillmarkDlg::IDC_PLAY_SOUND, CStillmarkDlg::OnPlaySound)
-    EVT_BUTTON(CStillmarkDlg::IDC_STOP_SOUND, CStillmarkDlg::OnStopSound)
-    EVT_CLOSE(CStillmarkDlg::OnClose)
-    EVT_CHECKBOX(CStillmarkDlg::IDC_USE_AMPM, CStillmarkDlg::OnUseAmPm)
-    EVT_CHECKBOX(CStillmarkDlg::IDC_SHOW_TIP, CStillmarkDlg::OnShowTip)
-    EVT_MENU(ID_SHOW, CStillmarkDlg::OnShow)
-    EVT_MENU(ID_APP_EXIT, CStillmarkDlg::OnExit)
-    EVT_MENU(ID_APP_ABOUT, CStillmarkDlg::OnAbout)
-    EVT_BUTTON(CStillmarkDlg::IDC_ABOUT, CStillmarkDlg::OnAbout)
-    EVT_BUTTON(CDialog::IDOK, CStillmarkDlg::OnRunBackground)
-wxEND_EVENT_TABLE()
+        EVT_UPDOWN_DELTAPOS(CStillmarkDlg::IDC_SPIN_END_TIME, CStillmarkDlg::OnEndSpin)
+            EVT_UPDOWN_DELTAPOS(CStillmarkDlg::IDC_SPIN_STILLMARKS, CStillmarkDlg::OnStillmarksSpin)
+                EVT_TIMER(kReminderTimerId, CStillmarkDlg::OnTimer)
+                    EVT_TEXT(CStillmarkDlg::IDC_STILLMARKS, CStillmarkDlg::OnChangeStillmarks)
+                        EVT_TEXT(CStillmarkDlg::IDC_START_TIME, CStillmarkDlg::OnChangeStartTime)
+                            EVT_TEXT(CStillmarkDlg::IDC_END_TIME, CStillmarkDlg::OnChangeEndTime)
+                                EVT_BUTTON(CStillmarkDlg::IDC_PLAY_SOUND, CStillmarkDlg::OnPlaySound)
+                                    EVT_BUTTON(CStillmarkDlg::IDC_STOP_SOUND,
+                                               CStillmarkDlg::OnStopSound) EVT_CLOSE(CStillmarkDlg::OnClose)
+                                        EVT_CHECKBOX(CStillmarkDlg::IDC_USE_AMPM, CStillmarkDlg::OnUseAmPm)
+                                            EVT_CHECKBOX(CStillmarkDlg::IDC_SHOW_TIP,
+                                                         CStillmarkDlg::OnShowTip)
+                                                EVT_MENU(ID_SHOW, CStillmarkDlg::OnShow)
+                                                    EVT_MENU(ID_APP_EXIT, CStillmarkDlg::OnExit)
+                                                        EVT_MENU(ID_APP_ABOUT, CStillmarkDlg::OnAbout)
+                                                            EVT_BUTTON(CStillmarkDlg::IDC_ABOUT,
+                                                                       CStillmarkDlg::OnAbout)
+                                                                EVT_BUTTON(CDialog::IDOK,
+                                                                           CStillmarkDlg::OnRunBackground)
+                                                                    wxEND_EVENT_TABLE()
 
-CStillmarkDlg::CStillmarkDlg(wxWindow* parent, StillmarkDlgServices services)
+                                                                        CStillmarkDlg::CStillmarkDlg(
+                                                                            wxWindow* parent,
+                                                                            StillmarkDlgServices services)
     : m_services(std::move(services)), m_timer(this, kReminderTimerId) {
     m_profile = m_services.profile ? std::move(m_services.profile)
                                    : std::make_unique<ProfileStore>(DefaultProfilePath());
     m_clock = m_services.clock ? std::move(m_services.clock) : std::make_unique<SystemClock>();
     if (!m_services.pause)
         m_services.pause = [](int ms) { wxMilliSleep(ms); };
-    m_soundEngine = m_services.soundEngine ? std::move(m_services.soundEngine) : std::make_unique<GstSoundEngine>();
+    m_soundEngine =
+        m_services.soundEngine ? std::move(m_services.soundEngine) : std::make_unique<GstSoundEngine>();
     m_sound = std::make_unique<SoundPlayback>(*m_soundEngine);
     if (!m_services.makeNotifyIcon) {
-        m_services.makeNotifyIcon = [](wxWindow& owner, const wxIcon& icon, std::function<void(int)> onMouse) {
+        m_services.makeNotifyIcon = [](wxWindow& owner, const wxIcon& icon,
+                                       std::function<void(int)> onMouse) {
             return std::make_unique<WxNotifyIconService>(&owner, icon, std::move(onMouse));
         };
     }
@@ -116,6 +122,10 @@ void CStillmarkDlg::OnCreate() {
         m_treeMoments->AddRoot(wxString());
     if (m_editStillmarks)
         m_editStillmarks->Bind(wxEVT_CHAR, &CStillmarkDlg::OnStillmarksChar, this);
+    if (wxWindow* showTip = FindWindow(IDC_SHOW_TIP))
+        EnableMultilineLabel(*showTip);
+    // The template's size in the dialog's own font (the loader measured it in the default one).
+    SetClientSize(ConvertDialogToPixels(wxSize(300, 166)));
 
     const wxBitmap bitmap = wxXmlResource::Get()->LoadBitmap(wxString::Format("%d", int(IDB_ICON)));
     if (bitmap.IsOk())
@@ -233,11 +243,17 @@ void CStillmarkDlg::OnDestroy() {
 
 // ---- time texts and the list of moments ----
 
-double CStillmarkDlg::ParseTime(const std::string& text) const { return stillmark::ParseTime(text); }
+double CStillmarkDlg::ParseTime(const std::string& text) const {
+    return stillmark::ParseTime(text);
+}
 
-std::string CStillmarkDlg::FormatTime(double hours) const { return stillmark::FormatTime(hours, m_bUseAmPm != 0); }
+std::string CStillmarkDlg::FormatTime(double hours) const {
+    return stillmark::FormatTime(hours, m_bUseAmPm != 0);
+}
 
-void CStillmarkDlg::BuildMomentList() { RebuildMomentList(false); }
+void CStillmarkDlg::BuildMomentList() {
+    RebuildMomentList(false);
+}
 
 void CStillmarkDlg::RebuildMomentList(bool controlsJustRead) {
     if (m_bReformatting || !m_treeMoments)
@@ -254,7 +270,8 @@ void CStillmarkDlg::RebuildMomentList(bool controlsJustRead) {
     m_dEndTime = ParseTime(m_strEndTime);
     if (m_dStartTime > m_dEndTime)
         m_dEndTime += 24.0;
-    for (const std::string& text : ComputeMomentTexts(m_strStartTime, m_strEndTime, m_nStillmarks, m_bUseAmPm != 0))
+    for (const std::string& text :
+         ComputeMomentTexts(m_strStartTime, m_strEndTime, m_nStillmarks, m_bUseAmPm != 0))
         m_treeMoments->AppendItem(root, wxString::FromUTF8(text));
 }
 
@@ -299,11 +316,17 @@ void CStillmarkDlg::StepTime(int delta, std::string& member, wxTextCtrl* edit) {
         edit->SetValue(wxString::FromUTF8(member));
 }
 
-void CStillmarkDlg::OnStartSpin(CUpDownEvent& event) { StepTime(event.GetDelta(), m_strStartTime, m_editStartTime); }
+void CStillmarkDlg::OnStartSpin(CUpDownEvent& event) {
+    StepTime(event.GetDelta(), m_strStartTime, m_editStartTime);
+}
 
-void CStillmarkDlg::OnEndSpin(CUpDownEvent& event) { StepTime(event.GetDelta(), m_strEndTime, m_editEndTime); }
+void CStillmarkDlg::OnEndSpin(CUpDownEvent& event) {
+    StepTime(event.GetDelta(), m_strEndTime, m_editEndTime);
+}
 
-void CStillmarkDlg::OnStillmarksSpin(CUpDownEvent& event) { event.Skip(); }
+void CStillmarkDlg::OnStillmarksSpin(CUpDownEvent& event) {
+    event.Skip();
+}
 
 void CStillmarkDlg::OnUseAmPm(wxCommandEvent&) {
     UpdateData(true);
@@ -315,7 +338,9 @@ void CStillmarkDlg::OnUseAmPm(wxCommandEvent&) {
         m_editEndTime->SetValue(wxString::FromUTF8(FormatTime(ParseTime(m_strEndTime))));
 }
 
-void CStillmarkDlg::OnShowTip(wxCommandEvent&) { UpdateData(true); }
+void CStillmarkDlg::OnShowTip(wxCommandEvent&) {
+    UpdateData(true);
+}
 
 // ---- control tips ----
 
@@ -339,15 +364,25 @@ bool CStillmarkDlg::ShowSoundPath(std::string text) {
     return ShowFittedSoundPath(*m_editSound, text);
 }
 
-void CStillmarkDlg::PlayBuiltInSound(const std::string& name) { m_sound->PlayBuiltInSound(name); }
+void CStillmarkDlg::PlayBuiltInSound(const std::string& name) {
+    m_sound->PlayBuiltInSound(name);
+}
 
-void CStillmarkDlg::OpenMediaFile(const std::string& path) { m_sound->OpenMediaFile(path); }
+void CStillmarkDlg::OpenMediaFile(const std::string& path) {
+    m_sound->OpenMediaFile(path);
+}
 
-void CStillmarkDlg::PlaySoundFile(const std::string& path) { m_sound->PlaySoundFile(path); }
+void CStillmarkDlg::PlaySoundFile(const std::string& path) {
+    m_sound->PlaySoundFile(path);
+}
 
-void CStillmarkDlg::OnPlaySound(wxCommandEvent&) { m_sound->PlayForButton(m_strSound); }
+void CStillmarkDlg::OnPlaySound(wxCommandEvent&) {
+    m_sound->PlayForButton(m_strSound);
+}
 
-void CStillmarkDlg::OnStopSound(wxCommandEvent&) { m_sound->StopForButton(m_strSound); }
+void CStillmarkDlg::OnStopSound(wxCommandEvent&) {
+    m_sound->StopForButton(m_strSound);
+}
 
 void CStillmarkDlg::OnBrowseSound(wxCommandEvent&) {
     const auto choice = BrowseForSound(this, m_strSound, m_nSoundFilter);
@@ -406,8 +441,8 @@ void CStillmarkDlg::AddNotifyIcon(const std::string& title, const std::string& t
         m_notifyIcon->Call(NotifyIconMessage::Add, m_nid);
 }
 
-void CStillmarkDlg::ModifyNotifyIcon(const std::string& title, const std::string& text, const std::string& tip,
-                                     int timeoutSeconds) {
+void CStillmarkDlg::ModifyNotifyIcon(const std::string& title, const std::string& text,
+                                     const std::string& tip, int timeoutSeconds) {
     m_nid = FillNotifyIconData(WM_NOTIFYICON, title, text, tip, timeoutSeconds);
     if (m_notifyIcon)
         m_notifyIcon->Call(NotifyIconMessage::Modify, m_nid);
@@ -444,9 +479,13 @@ void CStillmarkDlg::GoToBackground(bool withBalloon) {
     Iconize(true);
 }
 
-void CStillmarkDlg::OnRunBackground(wxCommandEvent&) { GoToBackground(true); }
+void CStillmarkDlg::OnRunBackground(wxCommandEvent&) {
+    GoToBackground(true);
+}
 
-void CStillmarkDlg::OnOK() { GoToBackground(true); }
+void CStillmarkDlg::OnOK() {
+    GoToBackground(true);
+}
 
 void CStillmarkDlg::ShowFromBackground() {
     m_bKeepHidden = false;
@@ -471,7 +510,9 @@ void CStillmarkDlg::OnIconize(wxIconizeEvent& event) {
         ShowFromBackground();
 }
 
-void CStillmarkDlg::OnShow(wxCommandEvent&) { ShowFromBackground(); }
+void CStillmarkDlg::OnShow(wxCommandEvent&) {
+    ShowFromBackground();
+}
 
 void CStillmarkDlg::OnClose(wxCloseEvent&) {
     RemoveNotifyIcon();
@@ -488,4 +529,6 @@ void CStillmarkDlg::OnExit(wxCommandEvent&) {
     OnCancel();
 }
 
-void CStillmarkDlg::OnAbout(wxCommandEvent&) { m_services.showAbout(this, *this); }
+void CStillmarkDlg::OnAbout(wxCommandEvent&) {
+    m_services.showAbout(this, *this);
+}

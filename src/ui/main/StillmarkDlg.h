@@ -3,6 +3,8 @@
 // sound and the options, the list of the day's moments, and the way to the background.
 #include "app/Dialog.h"
 #include "schedule/Mathematics.h"
+#include "settings/ProfileStore.h"
+#include "sound/SoundEngine.h"
 #include "ui/info/ProgramHost.h"
 #include "ui/main/Clock.h"
 #include "ui/main/ControlTips.h"
@@ -25,9 +27,6 @@ class wxTreeCtrl;
 class wxTreeItemId;
 
 namespace stillmark {
-class ISoundEngine;
-class MouseMoveRelay;
-class ProfileStore;
 class SoundPlayback;
 } // namespace stillmark
 
@@ -93,7 +92,8 @@ public:
     std::string ProgramDir() const override { return m_strProgramDir; }
 
     // The icon operations: one record, filled afresh for every call.
-    void AddNotifyIcon(const std::string& title, const std::string& text, const std::string& tip, int timeoutSeconds);
+    void AddNotifyIcon(const std::string& title, const std::string& text, const std::string& tip,
+                       int timeoutSeconds);
     void ModifyNotifyIcon(const std::string& title, const std::string& text, const std::string& tip,
                           int timeoutSeconds);
     void RemoveNotifyIcon();

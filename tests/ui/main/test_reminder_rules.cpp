@@ -53,7 +53,8 @@ TEST(ReminderTick, FirstTickDecidesWhetherTheMomentIsCaught) {
         std::vector<LocalClockTime> ticks;
         for (int s = c.firstSecond; s < 60; ++s)
             ticks.push_back({12, 0, s});
-        EXPECT_EQ(TotalAlerts(RunTicks({"12:00"}, 1, ticks)), c.expectedAlerts) << "first tick at second " << c.firstSecond;
+        EXPECT_EQ(TotalAlerts(RunTicks({"12:00"}, 1, ticks)), c.expectedAlerts)
+            << "first tick at second " << c.firstSecond;
     }
 }
 
@@ -98,9 +99,9 @@ TEST(MatchingMoments, ReadsEveryListedForm) {
         {{"12:00 am", "12:00 pm"}, 2, {12, 0, 0}, {1}},
         {{}, 5, {7, 0, 0}, {}},
         {{"07:00"}, 0, {7, 0, 0}, {}},
-        {{"07:00", "07:00"}, 1, {7, 0, 0}, {0}},  // only the first `count` items are walked
-        {{"07:00"}, 41, {7, 0, 0}, {0}},           // a shorter list is walked as far as it goes
-        {{"07:00"}, 1, {-1, -1, -1}, {}},          // an unreadable clock matches nothing
+        {{"07:00", "07:00"}, 1, {7, 0, 0}, {0}}, // only the first `count` items are walked
+        {{"07:00"}, 41, {7, 0, 0}, {0}},         // a shorter list is walked as far as it goes
+        {{"07:00"}, 1, {-1, -1, -1}, {}},        // an unreadable clock matches nothing
     };
     for (const Case& c : cases)
         EXPECT_EQ(MatchingMoments(c.items, c.count, c.now), c.expected);
@@ -120,10 +121,10 @@ TEST(WindowPlacement, StoredCornerIsUsedUnlessNoScreenShowsTheWindow) {
         std::optional<std::pair<int, int>> expected;
     };
     const Case cases[] = {
-        {{-1, -1, -1, -1}, oneScreen, std::nullopt},              // nothing stored: centre
+        {{-1, -1, -1, -1}, oneScreen, std::nullopt},                // nothing stored: centre
         {{100, 80, 625, 350}, oneScreen, std::pair{100, 80}},       // on screen: unchanged
-        {{-1, 80, 525, 350}, oneScreen, std::pair{-1, 80}},          // one -1 still counts as stored
-        {{2500, 100, 3025, 370}, twoScreens, std::pair{2500, 100}},  // on the second monitor
+        {{-1, 80, 525, 350}, oneScreen, std::pair{-1, 80}},         // one -1 still counts as stored
+        {{2500, 100, 3025, 370}, twoScreens, std::pair{2500, 100}}, // on the second monitor
         {{2500, 100, 3025, 370}, oneScreen, std::nullopt},          // that monitor was unplugged
         {{-600, -400, -75, -130}, oneScreen, std::nullopt},         // wholly above-left
         {{-500, 10, 25, 280}, oneScreen, std::pair{-500, 10}},      // partly visible: unchanged

@@ -1,11 +1,11 @@
 // Drives the real main window under a virtual display, with its seams replaced.
+#include "../tray/RecordingNotifyIcon.h"
 #include "DialogTestDoubles.h"
 #include "EventPump.h"
 #include "XmlResources.h"
 #include "settings/ProfileStore.h"
 #include "ui/main/StillmarkDlg.h"
 #include "ui/main/UpDownCtrl.h"
-#include "../tray/RecordingNotifyIcon.h"
 
 #include <filesystem>
 #include <fstream>
@@ -183,7 +183,8 @@ TEST_F(MainDialogTest, AmPmRelabelsBothTimesAndTheList) {
     Click(1017, wxEVT_CHECKBOX);
     EXPECT_EQ(Edit(1015)->GetValue(), "07:00 am");
     EXPECT_EQ(Edit(1016)->GetValue(), "10:00 pm");
-    EXPECT_EQ(Moments(), (std::vector<std::string>{"07:00 am", "10:45 am", "02:30 pm", "06:15 pm", "10:00 pm"}));
+    EXPECT_EQ(Moments(),
+              (std::vector<std::string>{"07:00 am", "10:45 am", "02:30 pm", "06:15 pm", "10:00 pm"}));
     Click(1017, wxEVT_CHECKBOX);
     EXPECT_EQ(Edit(1015)->GetValue(), "07:00");
     EXPECT_EQ(Moments().back(), "22:00");
@@ -232,15 +233,17 @@ TEST_F(MainDialogTest, RunBackgroundStoresThePositionAddsTheIconAndHides) {
     ASSERT_EQ(m_icon->Messages(), std::vector<NotifyIconMessage>{NotifyIconMessage::Add});
     const auto add = m_icon->calls[0];
     EXPECT_EQ(add.Title(), "Stillmark");
-    EXPECT_EQ(add.Text(), "Stillmark now runs in the notification area\nClick on the icon to show the dialog again");
+    EXPECT_EQ(add.Text(),
+              "Stillmark now runs in the notification area\nClick on the icon to show the dialog again");
     EXPECT_EQ(add.Tip(), "Stillmark, your loyal break");
     EXPECT_EQ(add.data.uTimeout, 2000u);
     EXPECT_NE(ReadIni().find("WinPosLTX=120\nWinPosLTY=90\n"), std::string::npos);
 
     dlg.OnNotifyIcon(kMouseLeftDown);
     EXPECT_TRUE(dlg.IsShown());
-    EXPECT_EQ(m_icon->Messages(), (std::vector<NotifyIconMessage>{NotifyIconMessage::Add, NotifyIconMessage::Delete,
-                                                                   NotifyIconMessage::SetFocus}));
+    EXPECT_EQ(m_icon->Messages(),
+              (std::vector<NotifyIconMessage>{NotifyIconMessage::Add, NotifyIconMessage::Delete,
+                                              NotifyIconMessage::SetFocus}));
 }
 
 TEST_F(MainDialogTest, RightButtonOpensTheMenuAndExitEnds) {
