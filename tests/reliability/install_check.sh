@@ -62,7 +62,7 @@ done
 
 # Uninstall by the manifest: everything installed is listed, and removing the list empties the prefix.
 [ -f "$manifest" ] || fail "no install_manifest.txt"
-while IFS= read -r f; do rm -f "$f"; done <"$manifest"
+while IFS= read -r f || [ -n "$f" ]; do rm -f "$f"; done <"$manifest"
 left=$(find "$prefix" \( -type f -o -type l \) | head)
 [ -z "$left" ] || fail "files not in the manifest: $left"
 echo "install tree ok: bin/stillmark -> $libdir/stillmark, $module, data, desktop entry, 7 icons, metainfo"
