@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   # build
   cmake g++ make pkg-config libwxgtk3.2-dev libwxgtk-webview3.2-dev wx-common
-  libgstreamer1.0-dev libgstreamer-plugins-base1.0-dev libgtest-dev
+  libgtk-3-dev libgstreamer1.0-dev libgstreamer-plugins-base1.0-dev libgtest-dev
   # audio at run time
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-bad
   gstreamer1.0-plugins-ugly gstreamer1.0-libav
