@@ -2,12 +2,12 @@
 add_executable(test_updown ${CMAKE_CURRENT_LIST_DIR}/test_updown.cpp)
 target_link_libraries(test_updown PRIVATE stillmark_main_parts stillmark_wx_test_main)
 add_test(NAME test_updown COMMAND test_updown)
-set_tests_properties(test_updown PROPERTIES LABELS display TIMEOUT 120)
+set_tests_properties(test_updown PROPERTIES LABELS display TIMEOUT 120 RUN_SERIAL TRUE)
 
 add_executable(test_tips ${CMAKE_CURRENT_LIST_DIR}/test_tips.cpp)
 target_link_libraries(test_tips PRIVATE stillmark_main_parts stillmark_wx_test_main)
 add_test(NAME test_tips COMMAND test_tips)
-set_tests_properties(test_tips PROPERTIES LABELS display TIMEOUT 120)
+set_tests_properties(test_tips PROPERTIES LABELS display TIMEOUT 120 RUN_SERIAL TRUE)
 
 add_executable(test_soundpath ${CMAKE_CURRENT_LIST_DIR}/test_soundpath.cpp)
 target_link_libraries(test_soundpath PRIVATE stillmark_main_parts stillmark_wx_test_main)
