@@ -179,8 +179,14 @@ TEST_F(MainDialogTest, CountSpinWrapsFromFortyToOne) {
 }
 
 TEST_F(MainDialogTest, AmPmRelabelsBothTimesAndTheList) {
-    OpenDialog();
+    CStillmarkDlg& dlg = OpenDialog();
+    int deletedItems = 0; // each rebuild deletes the five listed moments
+    dlg.m_treeMoments->Bind(wxEVT_TREE_DELETE_ITEM, [&](wxTreeEvent& e) {
+        ++deletedItems;
+        e.Skip();
+    });
     Click(1017, wxEVT_CHECKBOX);
+    EXPECT_EQ(deletedItems, 5) << "the list is rebuilt exactly once";
     EXPECT_EQ(Edit(1015)->GetValue(), "07:00 am");
     EXPECT_EQ(Edit(1016)->GetValue(), "10:00 pm");
     EXPECT_EQ(Moments(),
@@ -325,4 +331,26 @@ TEST_F(MainDialogTest, AboutOpensFromTheButtonAndTheMenu) {
     wxCommandEvent about(wxEVT_MENU, ID_APP_ABOUT);
     dlg.GetEventHandler()->ProcessEvent(about);
     EXPECT_EQ(m_aboutOpened, 2);
+}
+
+TEST_F(MainDialogTest, StartMinimizedTwoGoesToTheBackgroundButShowsTheWindow) {
+    WriteIni("StartMinimized=2\n");
+    CStillmarkDlg& dlg = OpenDialog();
+    EXPECT_TRUE(dlg.IsShown());
+    EXPECT_TRUE(m_icon->iconPresent);
+}
+
+TEST_F(MainDialogTest, TheSoundFieldKeepsTheFullPathAndIgnoresShortenedTexts) {
+    const std::string longPath = "/home/someone/Music/A very long folder name/and another one/bell.wav";
+    WriteIni("SoundToPlay=" + longPath + "\n");
+    CStillmarkDlg& dlg = OpenDialog();
+    const std::string shown(Edit(1005)->GetValue().utf8_str());
+    ASSERT_EQ(shown.rfind("...", 0), 0u) << shown;
+    EXPECT_EQ(dlg.m_strSound, longPath);
+    dlg.ShowSoundPath(shown + "x"); // an edited shortened text stores nothing
+    EXPECT_EQ(dlg.m_strSound, longPath);
+    dlg.ShowSoundPath("");
+    EXPECT_EQ(dlg.m_strSound, "");
+    CloseDialog();
+    EXPECT_NE(ReadIni().find("SoundToPlay=\n"), std::string::npos);
 }
