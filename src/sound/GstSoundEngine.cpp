@@ -136,7 +136,7 @@ private:
 };
 
 GstSoundEngine::GstSoundEngine(std::string audioSink)
-    : m_ready(InitGstreamer()), m_audioSink(std::move(audioSink)) {}
+    : m_audioSink(std::move(audioSink)) {}
 
 GstSoundEngine::~GstSoundEngine() {
     m_wave.reset();
@@ -147,7 +147,10 @@ std::unique_ptr<GstSoundEngine::Player> GstSoundEngine::MakePlayer(const std::st
                                                                    SoundChannel channel,
                                                                    const unsigned char* memory,
                                                                    std::size_t size) {
-    if (!m_ready)
+    // GStreamer starts with the first sound, not with the program: its plugin registry
+    // costs start-up time and memory that a window that only waits does not need.
+    static const bool ready = InitGstreamer();
+    if (!ready)
         return nullptr;
     auto player = std::make_unique<Player>(*this, channel);
     if (!player->Build(uri, m_audioSink, memory, size))

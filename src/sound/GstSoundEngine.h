@@ -49,7 +49,6 @@ private:
                                        const unsigned char* memory = nullptr, std::size_t size = 0);
     void OnPlayerFinished(SoundChannel channel, SoundOutcome outcome);
 
-    bool m_ready = false;
     std::string m_audioSink;
     std::unique_ptr<Player> m_wave;
     std::unique_ptr<Player> m_media;
