@@ -96,8 +96,10 @@ def main():
     clock.wait_until("12:06:33")
     clock.set("12:20:02")
     clock.wait_until("12:20:08")
-    for minute in range(7, 20):
-        expect("jumped over", f"12:{minute:02d}", 0)
+    skipped = sum(alerts(f"12:{minute:02d}") for minute in range(7, 20))
+    print(f"  {'jumped over 12:07 to 12:19':62} {skipped} alert(s), expected 0  {'ok' if not skipped else 'WRONG'}")
+    if skipped:
+        failures.append(f"a jump forward caught up {skipped} moments")
     expect("jumped into the window", "12:20", 1)
 
     # Jump into the sixth second of a moment's minute: that moment is missed, the next one comes.
