@@ -133,6 +133,37 @@ int CountTemporaryFiles(const fs::path& folder) {
     return count;
 }
 
+pid_t StartWriter(const fs::path& file, long firstGeneration) {
+    const pid_t child = ::fork();
+    if (child == 0) {
+        const std::string first = std::to_string(firstGeneration);
+        ::execl(g_selfPath.c_str(), g_selfPath.c_str(), "--write-loop", file.c_str(), first.c_str(),
+                static_cast<char*>(nullptr));
+        ::_exit(127);
+    }
+    return child;
+}
+
+// How long a writer takes from its start to its first completed write (it is then killed).
+long MicrosToFirstWrite(const fs::path& file) {
+    const long before = Inspect(file).generation.value_or(0);
+    const auto start = std::chrono::steady_clock::now();
+    const pid_t child = StartWriter(file, before + 1);
+    long micros = -1;
+    while (std::chrono::steady_clock::now() - start < std::chrono::seconds(10)) {
+        if (Inspect(file).generation.value_or(before) > before) {
+            micros = std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() -
+                                                                           start)
+                         .count();
+            break;
+        }
+        std::this_thread::sleep_for(std::chrono::microseconds(200));
+    }
+    ::kill(child, SIGKILL);
+    ::waitpid(child, nullptr, 0);
+    return micros;
+}
+
 void WriteGenerationZero(const fs::path& file) {
     ASSERT_TRUE(WriteFileAtomically(file, kForeignLines));
     ProfileStore store(file);
@@ -147,19 +178,17 @@ TEST(SettingsUnderKill, EveryKillLeavesTheOldOrANewCompleteFile) {
     const fs::path file = dir.Path() / "stillmark.INI";
     WriteGenerationZero(file);
 
+    // Kills land anywhere from the writer's start to a few writes later, however slow it starts (a
+    // sanitizer build starts many times slower).
+    const long firstWrite = MicrosToFirstWrite(file);
+    ASSERT_GT(firstWrite, 0) << "the writer never completed a write";
     std::mt19937 random(std::random_device{}());
-    std::uniform_int_distribution<int> delayMicros(0, 15000);
-    long last = 0, kills = 0, advanced = 0;
+    std::uniform_int_distribution<long> delayMicros(0, 2 * firstWrite + 5000);
+    long last = *Inspect(file).generation, kills = 0, advanced = 0;
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(budgetSeconds);
     while (kills < maxKills && std::chrono::steady_clock::now() < deadline) {
-        const pid_t child = ::fork();
+        const pid_t child = StartWriter(file, last + 1);
         ASSERT_GE(child, 0);
-        if (child == 0) {
-            const std::string first = std::to_string(last + 1);
-            ::execl(g_selfPath.c_str(), g_selfPath.c_str(), "--write-loop", file.c_str(), first.c_str(),
-                    static_cast<char*>(nullptr));
-            ::_exit(127);
-        }
         std::this_thread::sleep_for(std::chrono::microseconds(delayMicros(random)));
         ::kill(child, SIGKILL);
         int status = 0;

@@ -109,6 +109,9 @@ class Program:
         if fake_env:
             env.update(fake_env)
             env["LD_PRELOAD"] = faketime_library()
+            # A sanitizer build wants its runtime first; libfaketime only wraps clock calls.
+            options = [o for o in env.get("ASAN_OPTIONS", "").split(":") if o]
+            env["ASAN_OPTIONS"] = ":".join(options + ["verify_asan_link_order=0"])
         self.log = open(os.path.join(self.folder, "program.log"), "w")
         self.launched = time.time()
         self.proc = subprocess.Popen([program], env=env, stdout=self.log, stderr=subprocess.STDOUT)
