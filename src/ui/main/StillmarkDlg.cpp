@@ -189,7 +189,10 @@ void CStillmarkDlg::PlaceWindow(int left, int top, int right, int bottom) {
         ChooseWindowCorner({left, top, right, bottom}, size.GetWidth(), size.GetHeight(), ConnectedScreens());
     if (corner) {
         Move(corner->x, corner->y);
-        Raise();
+        // Raising would also show a window that is to stay hidden; a window shown later
+        // comes up on top anyway.
+        if (IsShown())
+            Raise();
     } else {
         Centre();
     }
@@ -222,6 +225,10 @@ bool CStillmarkDlg::Destroy() {
 void CStillmarkDlg::OnDestroy() {
     m_destroyed = true;
     m_timer.Stop();
+    // Escape and the close box leave a typed sound path in the field: take it over as
+    // leaving the field would.
+    if (m_editSound && wxWindow::FindFocus() == m_editSound)
+        ShowSoundPath(std::string(m_editSound->GetValue().utf8_str()));
     UpdateData(true);
     Settings s;
     s.startHour = m_strStartTime;
@@ -300,9 +307,10 @@ void CStillmarkDlg::OnChangeEndTime(wxCommandEvent&) {
 
 void CStillmarkDlg::OnStillmarksChar(wxKeyEvent& event) {
     // The count field takes digits only from the keyboard; editing and navigation keys pass.
+    const wxChar typed = event.GetUnicodeKey();
     const int key = event.GetKeyCode();
-    const bool isDigit = key >= '0' && key <= '9';
-    const bool isControl = key < WXK_SPACE || key == WXK_DELETE || key > WXK_START;
+    const bool isDigit = typed >= '0' && typed <= '9';
+    const bool isControl = typed == WXK_NONE ? key != WXK_NONE : (typed < WXK_SPACE || typed == WXK_DELETE);
     if (isDigit || isControl || event.HasAnyModifiers())
         event.Skip();
     else
@@ -404,9 +412,14 @@ void CStillmarkDlg::OnTimer(wxTimerEvent& event) {
 }
 
 void CStillmarkDlg::OnTimerTick() {
+    // A message box opened during an alert runs its own loop, in which the timer goes on
+    // ticking: those ticks must not alert again.
+    if (m_inTick)
+        return;
     const LocalClockTime now = m_clock->Now();
     if (!m_treeMoments || !ArmReminderTick(now, m_bAlerted))
         return;
+    m_inTick = true;
     std::vector<std::string> texts;
     std::vector<wxTreeItemId> items;
     wxTreeItemIdValue cookie;
@@ -417,6 +430,7 @@ void CStillmarkDlg::OnTimerTick() {
     }
     for (std::size_t index : MatchingMoments(texts, m_nStillmarks, now))
         Alert(items[index]);
+    m_inTick = false;
 }
 
 void CStillmarkDlg::Alert(const wxTreeItemId& item) {

@@ -181,6 +181,7 @@ private:
     stillmark::NotifyIconData m_nid;
     wxTimer m_timer;
     bool m_inBackground = false;
+    bool m_inTick = false;
     bool m_destroyed = false;
 
     wxDECLARE_EVENT_TABLE();

@@ -5,6 +5,7 @@
 #include "sound/SoundEngine.h"
 #include "ui/main/Clock.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -47,8 +48,13 @@ class RecordingMessageBox final : public IMessageBox {
 public:
     RecordingMessageBox() { SetAppMessageBox(this); }
     ~RecordingMessageBox() override { SetAppMessageBox(nullptr); }
-    void Show(const std::string& text, MessageIcon) override { shown.push_back(text); }
+    void Show(const std::string& text, MessageIcon) override {
+        shown.push_back(text);
+        if (onShow)
+            onShow();
+    }
     std::vector<std::string> shown;
+    std::function<void()> onShow; // what happens while the box would be open
 };
 
 } // namespace stillmark::test

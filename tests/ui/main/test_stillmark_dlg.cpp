@@ -354,3 +354,37 @@ TEST_F(MainDialogTest, TheSoundFieldKeepsTheFullPathAndIgnoresShortenedTexts) {
     CloseDialog();
     EXPECT_NE(ReadIni().find("SoundToPlay=\n"), std::string::npos);
 }
+
+TEST_F(MainDialogTest, StartMinimizedStaysHiddenAtAStoredPosition) {
+    WriteIni("StartMinimized=1\nWinPosLTX=100\nWinPosLTY=80\nWinPosRBX=625\nWinPosRBY=350\n");
+    CStillmarkDlg& dlg = OpenDialog();
+    PumpEvents(200ms);
+    EXPECT_FALSE(dlg.IsShown());
+}
+
+TEST_F(MainDialogTest, AMessageBoxDuringAnAlertDoesNotAlertAgain) {
+    CStillmarkDlg& dlg = OpenDialog();
+    Edit(1009)->ChangeValue(""); // the alert's exchange will refuse the count
+    m_messages.shown.clear();
+    m_messages.onShow = [&] { dlg.OnTimerTick(); }; // the box's own loop keeps ticking
+    m_now = {10, 45, 0};
+    dlg.OnTimerTick();
+    EXPECT_EQ(m_icon->CallsOf(NotifyIconMessage::Modify).size(), 1u) << "one alert, not one per tick";
+    EXPECT_EQ(m_pauses.size(), 1u);
+    EXPECT_EQ(m_messages.shown.size(), 1u);
+}
+
+TEST_F(MainDialogTest, ASoundPathTypedBeforeEscapeIsKept) {
+    CStillmarkDlg& dlg = OpenDialog();
+    Edit(1005)->SetFocus();
+    PumpEvents(50ms);
+    if (wxWindow::FindFocus() != Edit(1005))
+        GTEST_SKIP() << "the virtual display gave no keyboard focus";
+    Edit(1005)->ChangeValue("/tmp/typed.wav");
+    wxKeyEvent escape(wxEVT_CHAR_HOOK);
+    escape.m_keyCode = WXK_ESCAPE;
+    escape.SetEventObject(&dlg);
+    dlg.GetEventHandler()->ProcessEvent(escape);
+    CloseDialog();
+    EXPECT_NE(ReadIni().find("SoundToPlay=/tmp/typed.wav\n"), std::string::npos);
+}
