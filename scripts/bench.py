@@ -195,6 +195,7 @@ def notification_delays(build, samples):
         if found:
             delays.append(found[0].arrival - (minute_start - offset))
     run.terminate()
+    run.remove_folder()
     monitor.stop()
     shutil.rmtree(folder, ignore_errors=True)
     return delays

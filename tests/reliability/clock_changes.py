@@ -11,6 +11,7 @@ keeps ticking once a second whatever the wall clock does. The schedule has a mom
 
 import calendar
 import os
+import shutil
 import sys
 import tempfile
 import time
@@ -126,6 +127,9 @@ def main():
         failures.append(f"ended with status {status} on SIGTERM:\n{run.output()}")
     for f in failures:
         print("FAIL:", f)
+    if not failures:
+        run.remove_folder()
+        shutil.rmtree(folder, ignore_errors=True)
     print("ok" if not failures else f"{len(failures)} failures")
     return 1 if failures else 0
 

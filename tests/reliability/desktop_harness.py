@@ -4,6 +4,7 @@ watches its notifications on the session bus. Shared by the clock tests and the 
 import glob
 import os
 import re
+import shutil
 import signal
 import subprocess
 import tempfile
@@ -132,6 +133,9 @@ class Program:
             return None
         finally:
             self.log.close()
+
+    def remove_folder(self):
+        shutil.rmtree(self.folder, ignore_errors=True)
 
     def output(self):
         with open(os.path.join(self.folder, "program.log"), errors="replace") as f:

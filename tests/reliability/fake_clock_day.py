@@ -11,6 +11,7 @@ STILLMARK_DAY_RATE overrides the clock rate (default x30: a tick every 33 ms, si
 
 import calendar
 import os
+import shutil
 import subprocess
 import sys
 import time
@@ -124,6 +125,10 @@ def main():
 
     for f in failures:
         print("FAIL:", f)
+    if not failures:
+        for run in runs:
+            run[3].remove_folder()
+        shutil.rmtree(os.path.dirname(monitor.log), ignore_errors=True)
     print("ok" if not failures else f"{len(failures)} failures")
     return 1 if failures else 0
 
