@@ -20,6 +20,9 @@ bool CStillmarkApp::OnInit() {
     wxXmlResource::Get()->AddHandler(new CUpDownCtrlXmlHandler);
     InitXmlResource();
     stillmark::ApplyCompactTheme();
+    // Nothing here needs idle or update-UI events: skipping them keeps the waiting program quiet.
+    wxIdleEvent::SetMode(wxIDLE_PROCESS_SPECIFIED);
+    wxUpdateUIEvent::SetMode(wxUPDATE_UI_PROCESS_SPECIFIED);
     return true;
 }
 

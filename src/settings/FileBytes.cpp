@@ -2,6 +2,8 @@
 
 #include <atomic>
 #include <cerrno>
+#include <csignal>
+#include <cstdlib>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -69,6 +71,28 @@ std::filesystem::path TemporaryName(const std::filesystem::path& file) {
                                  std::to_string(counter++));
 }
 
+// Temporary files of writers that were killed before their rename would pile up beside the
+// settings: remove those whose process no longer runs.
+void RemoveStaleTemporaries(const std::filesystem::path& file) {
+    const std::string prefix = "." + file.filename().string() + ".tmp-";
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(file.parent_path(), error)) {
+        const std::string name = entry.path().filename().string();
+        if (name.rfind(prefix, 0) != 0)
+            continue;
+        const std::string rest = name.substr(prefix.size());
+        const std::size_t dash = rest.find('-');
+        if (dash == 0 || dash == std::string::npos ||
+            rest.find_first_not_of("0123456789") != dash)
+            continue;
+        const long pid = std::strtol(rest.c_str(), nullptr, 10);
+        if (pid <= 0 || pid == ::getpid())
+            continue;
+        if (::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH)
+            std::filesystem::remove(entry.path(), error);
+    }
+}
+
 } // namespace
 
 FileContent ReadFileBytes(const std::filesystem::path& file) {
@@ -134,6 +158,7 @@ bool WriteFileAtomically(const std::filesystem::path& path, std::string_view byt
     if (dir.Get() >= 0) {
         ::fsync(dir.Get());
     }
+    RemoveStaleTemporaries(file);
     return true;
 }
 

@@ -1,4 +1,6 @@
 #include "TempFolder.h"
+
+#include <algorithm>
 #include "settings/ProfileStore.h"
 #include "settings/Settings.h"
 
@@ -289,6 +291,20 @@ TEST_F(ProfileWriteTest, UnchangedContentIsNotRewritten) {
     struct stat after {};
     ::stat(File().c_str(), &after);
     EXPECT_EQ(before.st_ino, after.st_ino);
+}
+
+TEST_F(ProfileWriteTest, LeftoversOfKilledWritersAreRemovedOnTheNextWrite) {
+    // A process id that cannot run: beyond the kernel's largest.
+    const std::string dead = ".stillmark.INI.tmp-99999999-0";
+    const std::string alive = ".stillmark.INI.tmp-" + std::to_string(::getppid()) + "-0";
+    const std::string foreign = ".other.INI.tmp-99999999-0";
+    for (const std::string& name : {dead, alive, foreign})
+        test::WriteBytes(m_folder.Path() / name, "half a file");
+    ASSERT_TRUE(Store().WriteProfileInt("Settings", "ShowTip", 0));
+    const auto names = Names();
+    EXPECT_EQ(std::count(names.begin(), names.end(), dead), 0);
+    EXPECT_EQ(std::count(names.begin(), names.end(), alive), 1) << "a running writer's file stays";
+    EXPECT_EQ(std::count(names.begin(), names.end(), foreign), 1) << "other files are not touched";
 }
 
 } // namespace

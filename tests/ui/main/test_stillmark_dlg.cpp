@@ -15,6 +15,7 @@
 #include <wx/combobox.h>
 #include <wx/textctrl.h>
 #include <wx/treectrl.h>
+#include <wx/image.h>
 #include <wx/xrc/xmlres.h>
 
 using namespace stillmark;
@@ -27,6 +28,7 @@ void LoadResourcesOnce() {
     static bool loaded = false;
     if (loaded)
         return;
+    wxInitAllImageHandlers();
     wxXmlResource::Get()->InitAllHandlers();
     wxXmlResource::Get()->AddHandler(new CUpDownCtrlXmlHandler);
     InitXmlResource();
