@@ -3,6 +3,7 @@
 // moments match the clock, and the texts of the alert.
 #include "ui/main/Clock.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -24,5 +25,11 @@ std::vector<std::size_t> MatchingMoments(const std::vector<std::string>& items, 
                                          const LocalClockTime& now);
 
 std::string AlertBalloonText(const std::string& itemText);
+
+// The tick keeps to the start of each wall-clock second, so a moment alerts just after its
+// minute begins rather than up to a second later. Given how far into its second a tick came,
+// returns the delay of a one-off tick that brings the next one back to just after a second
+// starts, or nothing while the ticks are on time.
+std::optional<int> RealignDelayMs(int millisecondsIntoSecond);
 
 } // namespace stillmark

@@ -16,6 +16,7 @@
 #include "ui/main/WindowPlacement.h"
 #include "ui/tray/WxNotifyIconService.h"
 
+#include <chrono>
 #include <wx/bmpbuttn.h>
 #include <wx/combobox.h>
 #include <wx/display.h>
@@ -409,6 +410,24 @@ void CStillmarkDlg::OnTimer(wxTimerEvent& event) {
         return;
     }
     OnTimerTick();
+    KeepTimerOnTheSecond();
+}
+
+void CStillmarkDlg::KeepTimerOnTheSecond() {
+    if (m_destroyed)
+        return;
+    if (m_timerRealigning) {
+        m_timerRealigning = false;
+        m_timer.Start(kReminderPeriodMs);
+        return;
+    }
+    const auto sinceEpoch = std::chrono::system_clock::now().time_since_epoch();
+    const int intoSecond =
+        static_cast<int>(std::chrono::duration_cast<std::chrono::milliseconds>(sinceEpoch).count() % 1000);
+    if (const auto delay = RealignDelayMs(intoSecond)) {
+        m_timerRealigning = true;
+        m_timer.Start(*delay, wxTIMER_ONE_SHOT);
+    }
 }
 
 void CStillmarkDlg::OnTimerTick() {

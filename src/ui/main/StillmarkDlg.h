@@ -167,6 +167,7 @@ private:
     void StepTime(int delta, std::string& member, wxTextCtrl* edit);
     void RebuildMomentList(bool controlsJustRead);
     void Alert(const wxTreeItemId& item);
+    void KeepTimerOnTheSecond();
     void PlaceWindow(int left, int top, int right, int bottom);
     void ShowFromBackground();
     stillmark::ProfileStore& Profile() { return *m_profile; }
@@ -182,6 +183,7 @@ private:
     wxTimer m_timer;
     bool m_inBackground = false;
     bool m_inTick = false;
+    bool m_timerRealigning = false;
     bool m_destroyed = false;
 
     wxDECLARE_EVENT_TABLE();

@@ -138,3 +138,17 @@ TEST(WindowPlacement, StoredCornerIsUsedUnlessNoScreenShowsTheWindow) {
         }
     }
 }
+
+TEST(ReminderTimer, RealignsOnlyLateTicksToJustAfterTheSecond) {
+    struct Case {
+        int intoSecond;
+        std::optional<int> delay;
+    };
+    for (const Case c : {Case{0, std::nullopt}, Case{149, std::nullopt}, Case{150, 870}, Case{600, 420},
+                         Case{999, 21}, Case{-1, std::nullopt}, Case{1000, std::nullopt}}) {
+        EXPECT_EQ(RealignDelayMs(c.intoSecond), c.delay) << c.intoSecond;
+        if (c.delay) {
+            EXPECT_EQ((c.intoSecond + *c.delay) % 1000, 20) << "lands 20 ms into the next second";
+        }
+    }
+}
