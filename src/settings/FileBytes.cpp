@@ -82,8 +82,7 @@ void RemoveStaleTemporaries(const std::filesystem::path& file) {
             continue;
         const std::string rest = name.substr(prefix.size());
         const std::size_t dash = rest.find('-');
-        if (dash == 0 || dash == std::string::npos ||
-            rest.find_first_not_of("0123456789") != dash)
+        if (dash == 0 || dash == std::string::npos || rest.find_first_not_of("0123456789") != dash)
             continue;
         const long pid = std::strtol(rest.c_str(), nullptr, 10);
         if (pid <= 0 || pid == ::getpid())

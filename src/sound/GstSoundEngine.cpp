@@ -135,8 +135,7 @@ private:
     bool m_started = false;
 };
 
-GstSoundEngine::GstSoundEngine(std::string audioSink)
-    : m_audioSink(std::move(audioSink)) {}
+GstSoundEngine::GstSoundEngine(std::string audioSink) : m_audioSink(std::move(audioSink)) {}
 
 GstSoundEngine::~GstSoundEngine() {
     m_wave.reset();

@@ -1,8 +1,8 @@
 #include "TempFolder.h"
 
-#include <algorithm>
 #include "settings/ProfileStore.h"
 #include "settings/Settings.h"
+#include <algorithm>
 
 #include <gtest/gtest.h>
 

@@ -32,10 +32,10 @@ struct NotifyIconData {
     std::uint32_t uID = 0;
     std::uint32_t uFlags = 0;
     std::uint32_t uCallbackMessage = 0;
-    std::array<char, 128> szTip{};       // 127 characters at most
-    std::array<char, 256> szInfo{};      // 255 characters at most
-    std::array<char, 64> szInfoTitle{};  // 63 characters at most
-    std::uint32_t uTimeout = 0;          // milliseconds
+    std::array<char, 128> szTip{};      // 127 characters at most
+    std::array<char, 256> szInfo{};     // 255 characters at most
+    std::array<char, 64> szInfoTitle{}; // 63 characters at most
+    std::uint32_t uTimeout = 0;         // milliseconds
     std::uint32_t dwInfoFlags = 0;
 };
 

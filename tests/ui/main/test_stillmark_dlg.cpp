@@ -13,9 +13,9 @@
 #include <sstream>
 #include <wx/checkbox.h>
 #include <wx/combobox.h>
+#include <wx/image.h>
 #include <wx/textctrl.h>
 #include <wx/treectrl.h>
-#include <wx/image.h>
 #include <wx/xrc/xmlres.h>
 
 using namespace stillmark;
