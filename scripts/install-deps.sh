@@ -12,18 +12,32 @@ packages=(
   gstreamer1.0-plugins-ugly gstreamer1.0-libav
   # display, notification and test tools
   xvfb xauth dbus dbus-x11 dunst libnotify-bin xdotool imagemagick faketime ffmpeg trayer
-  xdg-utils fonts-dejavu-core desktop-file-utils appstream clang libclang-rt-14-dev python3
+  xdg-utils fonts-dejavu-core desktop-file-utils appstream clang python3 x11-utils
 )
 if [ "${STILLMARK_EXTRA_PACKAGES:-}" ]; then
   read -r -a extra <<<"$STILLMARK_EXTRA_PACKAGES"
   packages+=("${extra[@]}")
 fi
 
+is_installed() {
+  [ "$(dpkg-query -W -f='${Status}' "$1" 2>/dev/null || true)" = "install ok installed" ]
+}
+
+# The fuzzers need clang's runtime of the clang version the distribution ships.
+clang_runtime() {
+  local version
+  version=$(apt-cache depends clang 2>/dev/null | sed -n 's/.*Depends: clang-\([0-9][0-9]*\)$/\1/p' | head -n 1)
+  [ -n "$version" ] && echo "libclang-rt-$version-dev"
+}
+
 missing=()
 for p in "${packages[@]}"; do
-  status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
-  [ "$status" = "install ok installed" ] || missing+=("$p")
+  is_installed "$p" || missing+=("$p")
 done
+runtime=$(clang_runtime || true)
+if [ -n "$runtime" ] && ! is_installed "$runtime"; then
+  missing+=("$runtime")
+fi
 [ ${#missing[@]} -eq 0 ] && exit 0
 
 if [ "$(id -u)" -eq 0 ]; then
@@ -42,3 +56,9 @@ echo "install-deps: installing ${missing[*]}"
 export DEBIAN_FRONTEND=noninteractive
 "${as_root[@]}" apt-get update -q
 "${as_root[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+
+# Only now, with the package lists fresh, is clang's version known on a new machine.
+runtime=$(clang_runtime || true)
+if [ -n "$runtime" ] && ! is_installed "$runtime"; then
+  "${as_root[@]}" apt-get install -y -q --no-install-recommends "$runtime"
+fi
