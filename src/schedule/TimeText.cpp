@@ -1,5 +1,6 @@
 #include "schedule/TimeText.h"
 
+#include "schedule/LeadingInteger.h"
 #include "schedule/Mathematics.h"
 
 #include <climits>
@@ -8,44 +9,6 @@
 
 namespace stillmark {
 namespace {
-
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-// The leading decimal integer as atoi reads it (blanks, sign, digits; 0 without digits). Values beyond the
-// range of int saturate instead of overflowing; they are out of every valid range anyway.
-int LeadingInteger(std::string_view text) {
-    std::size_t i = 0;
-    while (i < text.size() && IsBlank(text[i])) {
-        ++i;
-    }
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-        negative = text[i] == '-';
-        ++i;
-    }
-    long long value = 0;
-    for (; i < text.size() && IsDigit(text[i]); ++i) {
-        if (value <= INT_MAX) {
-            value = value * 10 + (text[i] - '0');
-        }
-    }
-    if (negative) {
-        value = -value;
-    }
-    if (value > INT_MAX) {
-        return INT_MAX;
-    }
-    if (value < INT_MIN) {
-        return INT_MIN;
-    }
-    return static_cast<int>(value);
-}
 
 double ParseClockTime(std::string_view text, std::size_t colon) {
     const int hour = LeadingInteger(text.substr(0, colon));

@@ -1,5 +1,6 @@
 #include "settings/ProfileStore.h"
 
+#include "schedule/LeadingInteger.h"
 #include "settings/FileBytes.h"
 #include "settings/IniDocument.h"
 
@@ -24,34 +25,6 @@ std::optional<std::string> ReadValue(const std::filesystem::path& file, std::str
         return std::nullopt;
     }
     return IniDocument::Parse(content.bytes).Find(section, key);
-}
-
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f' || c == '\n';
-}
-
-int LeadingInteger(std::string_view text) {
-    std::size_t i = 0;
-    while (i < text.size() && IsBlank(text[i])) {
-        ++i;
-    }
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-        negative = text[i] == '-';
-        ++i;
-    }
-    long long value = 0;
-    for (; i < text.size() && IsDigit(text[i]); ++i) {
-        if (value <= INT_MAX) {
-            value = value * 10 + (text[i] - '0');
-        }
-    }
-    value = negative ? -value : value;
-    return static_cast<int>(value > INT_MAX ? INT_MAX : value < INT_MIN ? INT_MIN : value);
 }
 
 // Cuts to at most maxBytes, moving the cut back to the start of a UTF-8 character it would split.
