@@ -108,6 +108,13 @@ protected:
         m_dialog->FindWindow(id)->GetEventHandler()->ProcessEvent(event);
     }
 
+    void PressEscape() {
+        wxKeyEvent escape(wxEVT_CHAR_HOOK);
+        escape.m_keyCode = WXK_ESCAPE;
+        escape.SetEventObject(m_dialog);
+        m_dialog->GetEventHandler()->ProcessEvent(escape);
+    }
+
     std::filesystem::path m_dir, m_ini;
     LocalClockTime m_now{9, 0, 30};
     std::vector<int> m_pauses;
@@ -207,12 +214,9 @@ TEST_F(MainDialogTest, AnEmptiedCountIsRefusedOnceAndKeepsTheLastCount) {
 }
 
 TEST_F(MainDialogTest, EscapeEndsAndWritesTheTenSettingsInOrder) {
-    CStillmarkDlg& dlg = OpenDialog();
+    OpenDialog();
     Edit(1015)->SetValue("08:30");
-    wxKeyEvent escape(wxEVT_CHAR_HOOK);
-    escape.m_keyCode = WXK_ESCAPE;
-    escape.SetEventObject(&dlg);
-    dlg.GetEventHandler()->ProcessEvent(escape);
+    PressEscape();
     CloseDialog();
     EXPECT_EQ(ReadIni(), "[Settings]\nStartHour=08:30\nEndHour=22:00\nIncrement=30 min\nStillpoints=5\n"
                          "SoundToPlay=Default\nUseSound=1\nStartMinimized=0\nUseAmPm=0\nShowTip=1\n"
@@ -377,16 +381,13 @@ TEST_F(MainDialogTest, AMessageBoxDuringAnAlertDoesNotAlertAgain) {
 }
 
 TEST_F(MainDialogTest, ASoundPathTypedBeforeEscapeIsKept) {
-    CStillmarkDlg& dlg = OpenDialog();
+    OpenDialog();
     Edit(1005)->SetFocus();
     PumpEvents(50ms);
     if (wxWindow::FindFocus() != Edit(1005))
         GTEST_SKIP() << "the virtual display gave no keyboard focus";
     Edit(1005)->ChangeValue("/tmp/typed.wav");
-    wxKeyEvent escape(wxEVT_CHAR_HOOK);
-    escape.m_keyCode = WXK_ESCAPE;
-    escape.SetEventObject(&dlg);
-    dlg.GetEventHandler()->ProcessEvent(escape);
+    PressEscape();
     CloseDialog();
     EXPECT_NE(ReadIni().find("SoundToPlay=/tmp/typed.wav\n"), std::string::npos);
 }
