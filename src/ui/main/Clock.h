@@ -2,21 +2,20 @@
 // The local wall clock, behind a seam so tests can tick at chosen times without waiting.
 namespace stillmark {
 
-struct LocalClockTime {
-    int hour = -1; // 0..23, -1 when the time could not be read
-    int minute = -1;
-    int second = -1;
+struct ClockReading {
+    int year = 0, month = 0, day = 0;
+    int hour = -1, minute = -1, second = -1; // -1 when the time could not be read
 };
 
-class IClock {
+class Clock {
 public:
-    virtual ~IClock() = default;
-    virtual LocalClockTime Now() const = 0;
+    virtual ~Clock() = default;
+    virtual ClockReading Now() const = 0;
 };
 
-class SystemClock final : public IClock {
+class SystemClock final : public Clock {
 public:
-    LocalClockTime Now() const override;
+    ClockReading Now() const override;
 };
 
 } // namespace stillmark

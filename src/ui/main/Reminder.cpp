@@ -1,0 +1,74 @@
+#include "ui/main/Reminder.h"
+
+#include "sound/SoundPlayback.h"
+#include "ui/main/Clock.h"
+#include "ui/main/ReminderRules.h"
+
+#include <chrono>
+
+namespace stillmark {
+
+Reminder::Reminder(Clock& clock, DaySchedule& schedule, SoundPlayback& sound,
+                   std::function<void(std::size_t)> onAlert)
+    : m_clock(clock), m_schedule(schedule), m_sound(sound), m_onAlert(std::move(onAlert)), m_tick(this),
+      m_soundTimer(this) {
+    Bind(wxEVT_TIMER, &Reminder::OnTick, this, m_tick.GetId());
+    Bind(wxEVT_TIMER, &Reminder::OnSoundDue, this, m_soundTimer.GetId());
+}
+
+Reminder::~Reminder() {
+    Stop();
+}
+
+void Reminder::Start() {
+    m_tick.Start(kTickMs);
+}
+
+void Reminder::Stop() {
+    m_tick.Stop();
+    m_soundTimer.Stop();
+    m_sounds.clear();
+}
+
+void Reminder::Tick() {
+    for (std::size_t index : m_schedule.Due(m_clock.Now()))
+        m_onAlert(index);
+}
+
+void Reminder::OnTick(wxTimerEvent&) {
+    Tick();
+    KeepOnTheSecond();
+}
+
+void Reminder::KeepOnTheSecond() {
+    if (m_realigning) {
+        m_realigning = false;
+        m_tick.Start(kTickMs);
+        return;
+    }
+    const auto sinceEpoch = std::chrono::system_clock::now().time_since_epoch();
+    const int intoSecond =
+        static_cast<int>(std::chrono::duration_cast<std::chrono::milliseconds>(sinceEpoch).count() % 1000);
+    if (const auto delay = RealignDelayMs(intoSecond)) {
+        m_realigning = true;
+        m_tick.StartOnce(*delay);
+    }
+}
+
+void Reminder::PlayLater(const std::string& soundText) {
+    m_sounds.push_back(soundText);
+    if (!m_soundTimer.IsRunning())
+        m_soundTimer.StartOnce(kSoundDelayMs);
+}
+
+void Reminder::OnSoundDue(wxTimerEvent&) {
+    if (m_sounds.empty())
+        return;
+    const std::string soundText = m_sounds.front();
+    m_sounds.pop_front();
+    if (!m_sounds.empty())
+        m_soundTimer.StartOnce(kSoundDelayMs);
+    m_sound.PlayForReminder(soundText);
+}
+
+} // namespace stillmark
