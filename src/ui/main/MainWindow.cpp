@@ -12,6 +12,7 @@
 #include "ui/main/UpDownControl.h"
 #include "ui/main/WindowPlacement.h"
 
+#include <wx/app.h>
 #include <wx/checkbox.h>
 #include <wx/combobox.h>
 #include <wx/display.h>
@@ -84,6 +85,9 @@ MainWindow::MainWindow(MainWindowServices services)
 MainWindow::~MainWindow() {
     m_endTimer.Stop();
     m_reminder.Stop();
+    // The controls outlive this part of the window: nothing may reach back into it from them.
+    m_soundField.reset();
+    m_countSpin->SetBuddy(nullptr);
 }
 
 void MainWindow::FindControls() {
@@ -144,18 +148,19 @@ void MainWindow::BindEvents() {
         wxEVT_MENU, [this](wxCommandEvent&) { m_presence->ComeBack(); }, kIdShow);
     Bind(
         wxEVT_MENU, [this](wxCommandEvent&) { Close(); }, wxID_EXIT);
-    m_endTimer.Bind(wxEVT_TIMER, [this](wxTimerEvent&) { CloseWhenDialogsEnded(); });
+    Bind(wxEVT_TIMER, [this](wxTimerEvent&) { CloseWhenDialogsEnded(); }, m_endTimer.GetId());
 }
 
 void MainWindow::Start() {
     PlaceWindow();
-    if (m_settings.startMinimized == 0) {
+    const int startMinimized = m_settings.startMinimized; // the check box reads it back as 1
+    if (startMinimized == 0) {
         Show();
         return;
     }
     GoToBackground(false);
     // Stored as 2: in the background, and the window shows as well.
-    if (m_settings.startMinimized != 1 && !IsShown())
+    if (startMinimized != 1 && !IsShown())
         Show();
 }
 
@@ -350,10 +355,12 @@ void MainWindow::OnClose(wxCloseEvent&) {
     m_ending = true;
     m_reminder.Stop();
     m_endTimer.Stop();
-    m_autosave.SaveNow();
+    m_autosave.SaveAtEnd();
     m_mouseRelay.reset();
     m_presence->Leave();
     Destroy();
+    // The window goes when the program next goes idle; nothing else may wake it.
+    wxWakeUpIdle();
 }
 
 } // namespace stillmark

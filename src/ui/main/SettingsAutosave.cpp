@@ -25,9 +25,15 @@ void SettingsAutosave::OnSettled(wxTimerEvent&) {
 }
 
 bool SettingsAutosave::SaveNow() {
-    m_timer.Stop();
-    if (SameSettings(m_current, m_saved))
+    if (SameSettings(m_current, m_saved)) {
+        m_timer.Stop();
         return true;
+    }
+    return SaveAtEnd();
+}
+
+bool SettingsAutosave::SaveAtEnd() {
+    m_timer.Stop();
     const SaveResult result = m_store.Save(m_current);
     if (!result.ok) {
         ReportOnce(result.problem);

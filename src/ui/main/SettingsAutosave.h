@@ -25,6 +25,8 @@ public:
     void Changed();
     // Writes at once when the settings differ from the last written ones; false when a write failed.
     bool SaveNow();
+    // The end of the program: every setting is written, changed or not, so the file holds them all.
+    bool SaveAtEnd();
     // Tells the user of a settings problem after the current event, once per run.
     void ReportOnce(const std::string& problem);
 

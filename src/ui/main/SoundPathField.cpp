@@ -41,6 +41,10 @@ SoundPathField::SoundPathField(wxTextCtrl& field, std::function<void(const std::
     m_field.Bind(wxEVT_KILL_FOCUS, &SoundPathField::OnKillFocus, this);
 }
 
+SoundPathField::~SoundPathField() {
+    m_field.Unbind(wxEVT_KILL_FOCUS, &SoundPathField::OnKillFocus, this);
+}
+
 bool SoundPathField::Show(const std::string& path) {
     const wxString full = wxString::FromUTF8(path);
     wxClientDC dc(&m_field);

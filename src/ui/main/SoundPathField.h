@@ -19,6 +19,7 @@ class SoundPathField {
 public:
     // onLeave receives the field's text when the field loses the focus.
     SoundPathField(wxTextCtrl& field, std::function<void(const std::string&)> onLeave);
+    ~SoundPathField();
     SoundPathField(const SoundPathField&) = delete;
     SoundPathField& operator=(const SoundPathField&) = delete;
 

@@ -1,4 +1,5 @@
 #include "ui/main/ReminderRules.h"
+#include "ui/main/InterimDaySchedule.h"
 #include "ui/main/WindowPlacement.h"
 
 #include <gtest/gtest.h>
@@ -7,21 +8,16 @@ using namespace stillmark;
 
 namespace {
 
-// Runs the tick rules over a sequence of clock readings, as the one-second timer would,
-// and returns the list indexes alerted at each tick.
-std::vector<std::vector<std::size_t>> RunTicks(const std::vector<std::string>& items, int count,
-                                               const std::vector<LocalClockTime>& ticks) {
-    bool alerted = false;
+ClockReading At(int hour, int minute, int second, int day = 8) {
+    return {2026, 12, day, hour, minute, second};
+}
+
+// Ticks the schedule through the readings, as the one-second timer would; the indexes due at each.
+std::vector<std::vector<std::size_t>> RunTicks(DaySchedule& schedule,
+                                               const std::vector<ClockReading>& ticks) {
     std::vector<std::vector<std::size_t>> result;
-    for (const LocalClockTime& now : ticks) {
-        std::vector<std::size_t> alerts;
-        if (ArmReminderTick(now, alerted)) {
-            alerts = MatchingMoments(items, count, now);
-            if (!alerts.empty())
-                alerted = true;
-        }
-        result.push_back(alerts);
-    }
+    for (const ClockReading& now : ticks)
+        result.push_back(schedule.Due(now));
     return result;
 }
 
@@ -32,79 +28,54 @@ std::size_t TotalAlerts(const std::vector<std::vector<std::size_t>>& perTick) {
     return n;
 }
 
-} // namespace
-
-TEST(ReminderTick, AlertsOnceInTheFirstFiveSecondsOfTheMinute) {
-    const std::vector<std::string> items{"07:00", "12:00", "22:00"};
-    std::vector<LocalClockTime> ticks;
-    for (int s = 0; s < 60; ++s)
-        ticks.push_back({12, 0, s});
-    const auto alerts = RunTicks(items, 3, ticks);
-    ASSERT_EQ(alerts[0], std::vector<std::size_t>{1});
-    EXPECT_EQ(TotalAlerts(alerts), 1u);
+DaySchedule Schedule(const char* start, const char* end, int count, bool amPm = false) {
+    DaySchedule schedule;
+    schedule.Rebuild(start, end, count, amPm);
+    return schedule;
 }
 
-TEST(ReminderTick, FirstTickDecidesWhetherTheMomentIsCaught) {
+} // namespace
+
+TEST(DaySchedule, AMomentAlertsOnceInTheFirstFiveSecondsOfItsMinute) {
     struct Case {
         int firstSecond;
         std::size_t expectedAlerts;
     };
     for (const Case c : {Case{0, 1}, Case{3, 1}, Case{4, 1}, Case{5, 0}, Case{30, 0}}) {
-        std::vector<LocalClockTime> ticks;
+        DaySchedule schedule = Schedule("12:00", "12:00", 1);
+        std::vector<ClockReading> ticks;
         for (int s = c.firstSecond; s < 60; ++s)
-            ticks.push_back({12, 0, s});
-        EXPECT_EQ(TotalAlerts(RunTicks({"12:00"}, 1, ticks)), c.expectedAlerts)
-            << "first tick at second " << c.firstSecond;
+            ticks.push_back(At(12, 0, s));
+        EXPECT_EQ(TotalAlerts(RunTicks(schedule, ticks)), c.expectedAlerts)
+            << "first tick at " << c.firstSecond;
     }
 }
 
-TEST(ReminderTick, EqualMomentsAlertTogetherInListOrder) {
-    const auto alerts = RunTicks({"07:00", "07:00", "07:00"}, 3, {{7, 0, 1}, {7, 0, 2}});
+TEST(DaySchedule, EqualMomentsAlertTogetherInListOrder) {
+    DaySchedule schedule = Schedule("07:00", "07:00", 3);
+    const auto alerts = RunTicks(schedule, {At(7, 0, 1), At(7, 0, 2)});
     EXPECT_EQ(alerts[0], (std::vector<std::size_t>{0, 1, 2}));
     EXPECT_TRUE(alerts[1].empty());
 }
 
-TEST(ReminderTick, ConsecutiveMinutesEachAlert) {
-    std::vector<LocalClockTime> ticks;
-    for (int m = 0; m < 3; ++m)
-        for (int s = 0; s < 60; ++s)
-            ticks.push_back({9, m, s});
-    EXPECT_EQ(TotalAlerts(RunTicks({"09:00", "09:01", "09:02"}, 3, ticks)), 3u);
+TEST(DaySchedule, ClockStepsNeverRepeatOrCatchUp) {
+    DaySchedule back = Schedule("10:00", "10:00", 1);
+    EXPECT_EQ(TotalAlerts(RunTicks(back, {At(10, 0, 0), At(10, 0, 7), At(9, 59, 50), At(10, 0, 0)})), 1u);
+    DaySchedule forward = Schedule("10:00", "12:00", 3);
+    EXPECT_EQ(TotalAlerts(RunTicks(forward, {At(9, 0, 10), At(13, 0, 1)})), 0u) << "no catching up";
+    DaySchedule nextDay = Schedule("10:00", "10:00", 1);
+    EXPECT_EQ(TotalAlerts(RunTicks(nextDay, {At(10, 0, 0), At(10, 0, 0, 9)})), 2u) << "the next day alerts";
 }
 
-TEST(ReminderTick, ABlockedThreadThatSkipsSecondFiveMissesTheNextMinute) {
-    // No tick at second 5 or later between the two windows: the flag stays set.
-    const auto alerts = RunTicks({"09:00", "09:01"}, 2, {{9, 0, 0}, {9, 1, 2}, {9, 1, 6}});
-    EXPECT_EQ(TotalAlerts(alerts), 1u);
-}
-
-TEST(ReminderTick, ClockSetBackAlertsAgainOnlyAfterASecondFiveTick) {
-    const auto again = RunTicks({"10:00"}, 1, {{10, 0, 0}, {10, 0, 7}, {9, 59, 50}, {10, 0, 0}});
-    EXPECT_EQ(TotalAlerts(again), 2u);
-    const auto jumpForward = RunTicks({"10:00", "11:00", "12:00"}, 3, {{9, 0, 10}, {13, 0, 1}, {13, 0, 2}});
-    EXPECT_EQ(TotalAlerts(jumpForward), 0u) << "a jump forward never catches up";
-}
-
-TEST(MatchingMoments, ReadsEveryListedForm) {
-    struct Case {
-        std::vector<std::string> items;
-        int count;
-        LocalClockTime now;
-        std::vector<std::size_t> expected;
-    };
-    const Case cases[] = {
-        {{"01:30 pm"}, 1, {13, 30, 0}, {0}},
-        {{"01:30 pm"}, 1, {1, 30, 0}, {}},
-        {{"12:00 am", "12:00 pm"}, 2, {0, 0, 0}, {0}},
-        {{"12:00 am", "12:00 pm"}, 2, {12, 0, 0}, {1}},
-        {{}, 5, {7, 0, 0}, {}},
-        {{"07:00"}, 0, {7, 0, 0}, {}},
-        {{"07:00", "07:00"}, 1, {7, 0, 0}, {0}}, // only the first `count` items are walked
-        {{"07:00"}, 41, {7, 0, 0}, {0}},         // a shorter list is walked as far as it goes
-        {{"07:00"}, 1, {-1, -1, -1}, {}},        // an unreadable clock matches nothing
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(MatchingMoments(c.items, c.count, c.now), c.expected);
+TEST(DaySchedule, ReadsEveryListedForm) {
+    DaySchedule amPm = Schedule("01:30 pm", "01:30 pm", 1, true);
+    EXPECT_EQ(amPm.Moments()[0].text, "01:30 pm");
+    EXPECT_TRUE(amPm.Due(At(1, 30, 0)).empty());
+    EXPECT_EQ(amPm.Due(At(13, 30, 0)), std::vector<std::size_t>{0});
+    DaySchedule none = Schedule("07:00", "22:00", 0);
+    EXPECT_TRUE(none.Due(At(7, 0, 0)).empty());
+    DaySchedule unread = Schedule("07:00", "22:00", 5);
+    EXPECT_TRUE(unread.Due({}).empty()) << "an unreadable clock matches nothing";
 }
 
 TEST(AlertTexts, BalloonNamesTheMoment) {
