@@ -148,7 +148,8 @@ void MainWindow::BindEvents() {
         wxEVT_MENU, [this](wxCommandEvent&) { m_presence->ComeBack(); }, kIdShow);
     Bind(
         wxEVT_MENU, [this](wxCommandEvent&) { Close(); }, wxID_EXIT);
-    Bind(wxEVT_TIMER, [this](wxTimerEvent&) { CloseWhenDialogsEnded(); }, m_endTimer.GetId());
+    Bind(
+        wxEVT_TIMER, [this](wxTimerEvent&) { CloseWhenDialogsEnded(); }, m_endTimer.GetId());
 }
 
 void MainWindow::Start() {
