@@ -129,17 +129,37 @@ TEST(OpenErrorText, EveryCodeOfTheTable) {
     EXPECT_EQ(OpenErrorMessage(26), "Unable to open hyperlink:\n\nA sharing violation occurred. ");
 }
 
-TEST(OpenResults, OpenerExitAndStartErrorsMapToTheTable) {
+// Every failure cause the opener can meet, mapped to the message the user reads. The texts
+// themselves are checked once above; here only which text each cause leads to.
+TEST(OpenResults, EveryFailureCauseMapsToItsMessage) {
+    struct Cause {
+        const char* name;
+        int result;
+        int expected;
+    };
+    const std::vector<Cause> causes = {
+        {"opener exit 1: target not understood", OpenerExitToResult(1), kErrorFileNotFound},
+        {"opener exit 2: file missing", OpenerExitToResult(2), kErrorFileNotFound},
+        {"opener exit 3: a tool missing", OpenerExitToResult(3), kErrorNoAssociation},
+        {"opener exit 4: no way to open", OpenerExitToResult(4), kErrorNoAssociation},
+        {"opener exit other", OpenerExitToResult(99), kErrorNoAssociation},
+        {"ENOENT", StartErrorToResult(ENOENT), kErrorFileNotFound},
+        {"ENOTDIR", StartErrorToResult(ENOTDIR), kErrorPathNotFound},
+        {"ELOOP", StartErrorToResult(ELOOP), kErrorPathNotFound},
+        {"ENAMETOOLONG", StartErrorToResult(ENAMETOOLONG), kErrorPathNotFound},
+        {"EACCES", StartErrorToResult(EACCES), kErrorAccessDenied},
+        {"EPERM", StartErrorToResult(EPERM), kErrorAccessDenied},
+        {"ENOMEM", StartErrorToResult(ENOMEM), kErrorOutOfMemory},
+        {"ENOEXEC", StartErrorToResult(ENOEXEC), kErrorBadFormat},
+        {"ETXTBSY", StartErrorToResult(ETXTBSY), kErrorSharingViolation},
+        {"EAGAIN", StartErrorToResult(EAGAIN), kErrorOutOfResources},
+        {"EMFILE", StartErrorToResult(EMFILE), kErrorOutOfResources},
+        {"ENFILE", StartErrorToResult(ENFILE), kErrorOutOfResources},
+        {"EIO (any other)", StartErrorToResult(EIO), kErrorNoAssociation},
+    };
+    for (const auto& c : causes)
+        EXPECT_EQ(OpenErrorMessage(c.result), OpenErrorMessage(c.expected)) << c.name;
     EXPECT_TRUE(IsOpenSuccess(OpenerExitToResult(0)));
-    EXPECT_EQ(OpenerExitToResult(1), kErrorFileNotFound);
-    EXPECT_EQ(OpenerExitToResult(2), kErrorFileNotFound);
-    EXPECT_EQ(OpenerExitToResult(3), kErrorNoAssociation);
-    EXPECT_EQ(OpenerExitToResult(4), kErrorNoAssociation);
-    EXPECT_EQ(OpenerExitToResult(99), kErrorNoAssociation);
-    EXPECT_EQ(StartErrorToResult(ENOENT), kErrorFileNotFound);
-    EXPECT_EQ(StartErrorToResult(EACCES), kErrorAccessDenied);
-    EXPECT_EQ(StartErrorToResult(ENOEXEC), kErrorBadFormat);
-    EXPECT_EQ(StartErrorToResult(ENOMEM), kErrorOutOfMemory);
     EXPECT_FALSE(IsOpenSuccess(32));
     EXPECT_TRUE(IsOpenSuccess(33));
 }
