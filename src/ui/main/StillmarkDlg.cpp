@@ -8,7 +8,7 @@
 #include "sound/GstSoundEngine.h"
 #include "sound/SoundPlayback.h"
 #include "sound/SoundSelection.h"
-#include "ui/info/AboutBox.h"
+#include "ui/common/MessageBox.h"
 #include "ui/main/MyEdit.h"
 #include "ui/main/ReminderRules.h"
 #include "ui/main/SoundPathField.h"
@@ -52,42 +52,41 @@ std::vector<ScreenRect> ConnectedScreens() {
 
 } // namespace
 
-wxBEGIN_EVENT_TABLE(CStillmarkDlg, CDialog) EVT_SHOW(CStillmarkDlg::OnShowWindow) EVT_ICONIZE(
-    CStillmarkDlg::OnIconize) EVT_BUTTON(CStillmarkDlg::IDC_BROWSE_SOUND, CStillmarkDlg::OnBrowseSound)
-    EVT_UPDOWN_DELTAPOS(CStillmarkDlg::IDC_SPIN_START_TIME, CStillmarkDlg::OnStartSpin)
-        EVT_UPDOWN_DELTAPOS(CStillmarkDlg::IDC_SPIN_END_TIME, CStillmarkDlg::OnEndSpin)
-            EVT_UPDOWN_DELTAPOS(CStillmarkDlg::IDC_SPIN_STILLMARKS, CStillmarkDlg::OnStillmarksSpin)
-                EVT_TIMER(kReminderTimerId, CStillmarkDlg::OnTimer)
-                    EVT_TEXT(CStillmarkDlg::IDC_STILLMARKS, CStillmarkDlg::OnChangeStillmarks)
-                        EVT_TEXT(CStillmarkDlg::IDC_START_TIME, CStillmarkDlg::OnChangeStartTime)
-                            EVT_TEXT(CStillmarkDlg::IDC_END_TIME, CStillmarkDlg::OnChangeEndTime)
-                                EVT_BUTTON(CStillmarkDlg::IDC_PLAY_SOUND, CStillmarkDlg::OnPlaySound)
-                                    EVT_BUTTON(CStillmarkDlg::IDC_STOP_SOUND,
-                                               CStillmarkDlg::OnStopSound) EVT_CLOSE(CStillmarkDlg::OnClose)
-                                        EVT_CHECKBOX(CStillmarkDlg::IDC_USE_AMPM, CStillmarkDlg::OnUseAmPm)
-                                            EVT_CHECKBOX(CStillmarkDlg::IDC_SHOW_TIP,
-                                                         CStillmarkDlg::OnShowTip)
-                                                EVT_MENU(ID_SHOW, CStillmarkDlg::OnShow)
-                                                    EVT_MENU(ID_APP_EXIT, CStillmarkDlg::OnExit)
-                                                        EVT_MENU(ID_APP_ABOUT, CStillmarkDlg::OnAbout)
-                                                            EVT_BUTTON(CStillmarkDlg::IDC_ABOUT,
-                                                                       CStillmarkDlg::OnAbout)
-                                                                EVT_BUTTON(CDialog::IDOK,
-                                                                           CStillmarkDlg::OnRunBackground)
-                                                                    wxEND_EVENT_TABLE()
+wxBEGIN_EVENT_TABLE(CStillmarkDlg, CDialog)
+    EVT_SHOW(CStillmarkDlg::OnShowWindow)
+    EVT_ICONIZE(CStillmarkDlg::OnIconize)
+    EVT_BUTTON(CStillmarkDlg::IDC_BROWSE_SOUND, CStillmarkDlg::OnBrowseSound)
+        EVT_UPDOWN_DELTAPOS(CStillmarkDlg::IDC_SPIN_START_TIME, CStillmarkDlg::OnStartSpin)
+            EVT_UPDOWN_DELTAPOS(CStillmarkDlg::IDC_SPIN_END_TIME, CStillmarkDlg::OnEndSpin)
+                EVT_UPDOWN_DELTAPOS(CStillmarkDlg::IDC_SPIN_STILLMARKS, CStillmarkDlg::OnStillmarksSpin)
+                    EVT_TIMER(kReminderTimerId, CStillmarkDlg::OnTimer)
+                        EVT_TEXT(CStillmarkDlg::IDC_STILLMARKS, CStillmarkDlg::OnChangeStillmarks)
+                            EVT_TEXT(CStillmarkDlg::IDC_START_TIME, CStillmarkDlg::OnChangeStartTime)
+                                EVT_TEXT(CStillmarkDlg::IDC_END_TIME, CStillmarkDlg::OnChangeEndTime)
+                                    EVT_BUTTON(CStillmarkDlg::IDC_PLAY_SOUND, CStillmarkDlg::OnPlaySound)
+                                        EVT_BUTTON(CStillmarkDlg::IDC_STOP_SOUND, CStillmarkDlg::OnStopSound)
+                                            EVT_CLOSE(CStillmarkDlg::OnClose) EVT_CHECKBOX(
+                                                CStillmarkDlg::IDC_USE_AMPM, CStillmarkDlg::OnUseAmPm)
+                                                EVT_CHECKBOX(CStillmarkDlg::IDC_SHOW_TIP,
+                                                             CStillmarkDlg::OnShowTip)
+                                                    EVT_MENU(ID_SHOW, CStillmarkDlg::OnShow)
+                                                        EVT_MENU(ID_APP_EXIT, CStillmarkDlg::OnExit)
+                                                            EVT_MENU(ID_APP_ABOUT, CStillmarkDlg::OnAbout)
+                                                                EVT_BUTTON(CStillmarkDlg::IDC_ABOUT,
+                                                                           CStillmarkDlg::OnAbout)
+                                                                    EVT_BUTTON(CDialog::IDOK,
+                                                                               CStillmarkDlg::OnRunBackground)
+wxEND_EVENT_TABLE()
 
-                                                                        CStillmarkDlg::CStillmarkDlg(
-                                                                            wxWindow* parent,
-                                                                            StillmarkDlgServices services)
+CStillmarkDlg::CStillmarkDlg(wxWindow* parent, StillmarkDlgServices services)
     : m_services(std::move(services)), m_timer(this, kReminderTimerId) {
     m_profile = m_services.profile ? std::move(m_services.profile)
                                    : std::make_unique<ProfileStore>(DefaultProfilePath());
     m_clock = m_services.clock ? std::move(m_services.clock) : std::make_unique<SystemClock>();
-    if (!m_services.pause)
-        m_services.pause = [](int ms) { wxMilliSleep(ms); };
     m_soundEngine =
         m_services.soundEngine ? std::move(m_services.soundEngine) : std::make_unique<GstSoundEngine>();
-    m_sound = std::make_unique<SoundPlayback>(*m_soundEngine);
+    m_messageBox = std::make_unique<WxMessageBox>();
+    m_sound = std::make_unique<SoundPlayback>(*m_soundEngine, *m_messageBox);
     if (!m_services.makeNotifyIcon) {
         m_services.makeNotifyIcon = [](wxWindow& owner, const wxIcon& icon,
                                        std::function<void(int)> onMouse) {
@@ -95,7 +94,7 @@ wxBEGIN_EVENT_TABLE(CStillmarkDlg, CDialog) EVT_SHOW(CStillmarkDlg::OnShowWindow
         };
     }
     if (!m_services.showAbout)
-        m_services.showAbout = [](wxWindow* owner, IProgramHost& host) { ShowAboutBox(owner, host); };
+        m_services.showAbout = [](wxWindow* owner, InfoServices& info) { ShowAboutBox(owner, info); };
 
     if (CreateFromTemplate(parent, wxString::Format("%d", int(IDD))))
         OnCreate();
@@ -459,7 +458,6 @@ void CStillmarkDlg::Alert(const wxTreeItemId& item) {
     ModifyNotifyIcon(kAlertTitle, AlertBalloonText(text), kAlertTip, kAlertTimeoutSeconds);
     if (m_bUseSound) {
         UpdateData(true);
-        m_services.pause(1000);
         m_sound->PlayForReminder(m_strSound);
     }
     m_bAlerted = true;
@@ -563,5 +561,6 @@ void CStillmarkDlg::OnExit(wxCommandEvent&) {
 }
 
 void CStillmarkDlg::OnAbout(wxCommandEvent&) {
-    m_services.showAbout(this, *this);
+    InfoServices info{*m_sound, m_opener, *m_messageBox, m_strProgramDir};
+    m_services.showAbout(this, info);
 }

@@ -5,7 +5,8 @@
 #include "schedule/Mathematics.h"
 #include "settings/ProfileStore.h"
 #include "sound/SoundEngine.h"
-#include "ui/info/ProgramHost.h"
+#include "ui/info/InfoServices.h"
+#include "ui/info/LinkOpener.h"
 #include "ui/main/Clock.h"
 #include "ui/main/ControlTips.h"
 #include "ui/main/SoundPathOwner.h"
@@ -27,6 +28,7 @@ class wxTreeCtrl;
 class wxTreeItemId;
 
 namespace stillmark {
+class MessageBox;
 class SoundPlayback;
 } // namespace stillmark
 
@@ -37,13 +39,12 @@ struct StillmarkDlgServices {
 
     std::unique_ptr<stillmark::ProfileStore> profile;
     std::unique_ptr<stillmark::IClock> clock;
-    std::function<void(int milliseconds)> pause;
-    std::unique_ptr<stillmark::ISoundEngine> soundEngine;
+    std::unique_ptr<stillmark::SoundEngine> soundEngine;
     NotifyIconFactory makeNotifyIcon;
-    std::function<void(wxWindow* owner, stillmark::IProgramHost& host)> showAbout;
+    std::function<void(wxWindow* owner, stillmark::InfoServices& services)> showAbout;
 };
 
-class CStillmarkDlg : public CDialog, public stillmark::ISoundPathOwner, public stillmark::IProgramHost {
+class CStillmarkDlg : public CDialog, public stillmark::ISoundPathOwner {
 public:
     enum {
         IDD = 1022,
@@ -87,9 +88,9 @@ public:
 
     // Sound operations, shared with the reminder and the About box.
     void PlayBuiltInSound(const std::string& name);
-    void OpenMediaFile(const std::string& path) override;
-    void PlaySoundFile(const std::string& path) override;
-    std::string ProgramDir() const override { return m_strProgramDir; }
+    void OpenMediaFile(const std::string& path);
+    void PlaySoundFile(const std::string& path);
+    std::string ProgramDir() const { return m_strProgramDir; }
 
     // The icon operations: one record, filled afresh for every call.
     void AddNotifyIcon(const std::string& title, const std::string& text, const std::string& tip,
@@ -175,7 +176,9 @@ private:
     StillmarkDlgServices m_services;
     std::unique_ptr<stillmark::ProfileStore> m_profile;
     std::unique_ptr<stillmark::IClock> m_clock;
-    std::unique_ptr<stillmark::ISoundEngine> m_soundEngine;
+    std::unique_ptr<stillmark::SoundEngine> m_soundEngine;
+    std::unique_ptr<stillmark::MessageBox> m_messageBox;
+    stillmark::DesktopLinkOpener m_opener;
     std::unique_ptr<stillmark::SoundPlayback> m_sound;
     std::unique_ptr<stillmark::INotifyIconService> m_notifyIcon;
     std::unique_ptr<stillmark::MouseMoveRelay> m_mouseRelay;

@@ -20,7 +20,7 @@ private:
     LocalClockTime& m_now;
 };
 
-class RecordingSoundEngine final : public ISoundEngine {
+class RecordingSoundEngine final : public SoundEngine {
 public:
     explicit RecordingSoundEngine(std::vector<std::string>& log) : m_log(log) {}
     bool PlayWaveMemory(const unsigned char*, std::size_t size) override {
@@ -39,6 +39,7 @@ public:
     void PlayMediaFromStart() override { m_log.push_back("play-media"); }
     void StopMedia() override { m_log.push_back("stop-media"); }
     void CloseMedia() override { m_log.push_back("close-media"); }
+    void SetFailureHandler(FailureHandler) override {}
 
 private:
     std::vector<std::string>& m_log;

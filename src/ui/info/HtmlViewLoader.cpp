@@ -1,4 +1,4 @@
-#include "ui/info/HtmlCtrlLoader.h"
+#include "ui/info/HtmlViewLoader.h"
 
 #include <wx/dynlib.h>
 #include <wx/filename.h>
@@ -8,15 +8,15 @@
 namespace stillmark {
 namespace {
 
-using Factory = IHtmlCtrl* (*)();
+using Factory = HtmlView* (*)();
 
 Factory LoadFactory() {
-    wxLogNull quiet; // a missing module is reported by the placeholder, not by a log box
+    wxLogNull quiet; // a missing module shows as the placeholder, not as a log box
     wxDynamicLibrary library;
-    if (!library.Load(wxString::FromUTF8(HtmlCtrlModulePath()), wxDL_NOW | wxDL_QUIET))
+    if (!library.Load(wxString::FromUTF8(HtmlViewModulePath()), wxDL_NOW | wxDL_QUIET))
         return nullptr;
     bool found = false;
-    void* symbol = library.GetSymbol(kHtmlCtrlFactoryName, &found);
+    void* symbol = library.GetSymbol(kHtmlViewFactoryName, &found);
     if (!found || !symbol)
         return nullptr; // the library unloads here
     // Views made by the module may live until the end of the run: the module is never unloaded.
@@ -26,16 +26,16 @@ Factory LoadFactory() {
 
 } // namespace
 
-std::string HtmlCtrlModulePath() {
+std::string HtmlViewModulePath() {
     const wxFileName exe(wxStandardPaths::Get().GetExecutablePath());
     return wxFileName(exe.GetPath(), STILLMARK_WEBVIEW_MODULE).GetFullPath().utf8_string();
 }
 
-std::unique_ptr<IHtmlCtrl> LoadHtmlCtrl() {
+std::unique_ptr<HtmlView> LoadHtmlView() {
     static const Factory factory = LoadFactory();
     if (!factory)
         return nullptr;
-    return std::unique_ptr<IHtmlCtrl>(factory());
+    return std::unique_ptr<HtmlView>(factory());
 }
 
 } // namespace stillmark

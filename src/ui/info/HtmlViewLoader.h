@@ -3,13 +3,13 @@
 #include <memory>
 #include <string>
 
-#include "ui/info/HtmlCtrlApi.h"
+#include "ui/info/HtmlView.h"
 
 namespace stillmark {
 
 // The module's file, beside the executable.
-std::string HtmlCtrlModulePath();
+std::string HtmlViewModulePath();
 // A new view, or null when the module cannot be loaded. The module stays loaded for the run.
-std::unique_ptr<IHtmlCtrl> LoadHtmlCtrl();
+std::unique_ptr<HtmlView> LoadHtmlView();
 
 } // namespace stillmark
