@@ -34,7 +34,8 @@ public:
     void SetFailureHandler(FailureHandler handler) override;
 
     // Called on the main loop after a sound has played to its end or failed once started; the
-    // channel's pipeline is released already. Failures are otherwise silent.
+    // channel's pipeline is released already (tests watch the players with it; failures also reach
+    // the failure handler of SoundEngine).
     using FinishedHandler = std::function<void(SoundChannel, SoundOutcome)>;
     void SetFinishedHandler(FinishedHandler handler);
 

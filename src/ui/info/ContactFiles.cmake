@@ -25,7 +25,7 @@ function(stillmark_write_contact_files out_dir email homepage source_dir)
   if(email)
     string(APPEND STILLMARK_PAGE_CONTACT " Send a note about what works and what does not to\n"
            "  <a href=\"mailto:${email}\">${email}</a>.")
-    string(APPEND STILLMARK_METAINFO_URLS "  <url type=\"contact\">mailto:${email}</url>\n")
+    string(APPEND STILLMARK_METAINFO_URLS "  <update_contact>${email}</update_contact>\n")
   endif()
   if(homepage)
     string(APPEND STILLMARK_PAGE_HOMEPAGE "\n  Or read more about <a href=\"${homepage}\">supporting Stillmark</a>.")
