@@ -210,6 +210,20 @@ TEST_F(ContactLinkTest, ShowsContactMeWithTheBuildsTargetInTheLinkColours) {
     EXPECT_EQ(link->GetVisitedColour(), wxColour(85, 26, 139));
     EXPECT_EQ(link->GetHoverColour(), wxColour(255, 0, 0));
     EXPECT_FALSE(link->GetFont().GetUnderlined()) << "underlined only under the pointer";
+    wxMouseEvent enter(wxEVT_ENTER_WINDOW);
+    enter.SetEventObject(link);
+    link->GetEventHandler()->ProcessEvent(enter);
+    wxMouseEvent move(wxEVT_MOTION);
+    move.SetEventObject(link);
+    move.SetPosition(wxPoint(2, 2));
+    link->GetEventHandler()->ProcessEvent(move);
+    EXPECT_TRUE(link->GetFont().GetUnderlined());
+    EXPECT_EQ(link->GetForegroundColour(), wxColour(255, 0, 0));
+    wxMouseEvent leave(wxEVT_LEAVE_WINDOW);
+    leave.SetEventObject(link);
+    link->GetEventHandler()->ProcessEvent(leave);
+    EXPECT_FALSE(link->GetFont().GetUnderlined());
+    EXPECT_EQ(link->GetForegroundColour(), wxColour(0, 0, 238));
     EXPECT_EQ(link->GetPosition(), about->ConvertDialogToPixels(wxPoint(53, 43)));
 }
 
