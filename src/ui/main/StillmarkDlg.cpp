@@ -52,33 +52,33 @@ std::vector<ScreenRect> ConnectedScreens() {
 
 } // namespace
 
-wxBEGIN_EVENT_TABLE(CStillmarkDlg, CDialog)
-    EVT_SHOW(CStillmarkDlg::OnShowWindow)
-    EVT_ICONIZE(CStillmarkDlg::OnIconize)
-    EVT_BUTTON(CStillmarkDlg::IDC_BROWSE_SOUND, CStillmarkDlg::OnBrowseSound)
-        EVT_UPDOWN_DELTAPOS(CStillmarkDlg::IDC_SPIN_START_TIME, CStillmarkDlg::OnStartSpin)
-            EVT_UPDOWN_DELTAPOS(CStillmarkDlg::IDC_SPIN_END_TIME, CStillmarkDlg::OnEndSpin)
-                EVT_UPDOWN_DELTAPOS(CStillmarkDlg::IDC_SPIN_STILLMARKS, CStillmarkDlg::OnStillmarksSpin)
-                    EVT_TIMER(kReminderTimerId, CStillmarkDlg::OnTimer)
-                        EVT_TEXT(CStillmarkDlg::IDC_STILLMARKS, CStillmarkDlg::OnChangeStillmarks)
-                            EVT_TEXT(CStillmarkDlg::IDC_START_TIME, CStillmarkDlg::OnChangeStartTime)
-                                EVT_TEXT(CStillmarkDlg::IDC_END_TIME, CStillmarkDlg::OnChangeEndTime)
-                                    EVT_BUTTON(CStillmarkDlg::IDC_PLAY_SOUND, CStillmarkDlg::OnPlaySound)
-                                        EVT_BUTTON(CStillmarkDlg::IDC_STOP_SOUND, CStillmarkDlg::OnStopSound)
-                                            EVT_CLOSE(CStillmarkDlg::OnClose) EVT_CHECKBOX(
-                                                CStillmarkDlg::IDC_USE_AMPM, CStillmarkDlg::OnUseAmPm)
-                                                EVT_CHECKBOX(CStillmarkDlg::IDC_SHOW_TIP,
-                                                             CStillmarkDlg::OnShowTip)
-                                                    EVT_MENU(ID_SHOW, CStillmarkDlg::OnShow)
-                                                        EVT_MENU(ID_APP_EXIT, CStillmarkDlg::OnExit)
-                                                            EVT_MENU(ID_APP_ABOUT, CStillmarkDlg::OnAbout)
-                                                                EVT_BUTTON(CStillmarkDlg::IDC_ABOUT,
-                                                                           CStillmarkDlg::OnAbout)
-                                                                    EVT_BUTTON(CDialog::IDOK,
-                                                                               CStillmarkDlg::OnRunBackground)
-wxEND_EVENT_TABLE()
+wxBEGIN_EVENT_TABLE(CStillmarkDlg, CDialog) EVT_SHOW(CStillmarkDlg::OnShowWindow) EVT_ICONIZE(
+    CStillmarkDlg::OnIconize) EVT_BUTTON(CStillmarkDlg::IDC_BROWSE_SOUND, CStillmarkDlg::OnBrowseSound)
+    EVT_UPDOWN_DELTAPOS(CStillmarkDlg::IDC_SPIN_START_TIME, CStillmarkDlg::OnStartSpin)
+        EVT_UPDOWN_DELTAPOS(CStillmarkDlg::IDC_SPIN_END_TIME, CStillmarkDlg::OnEndSpin)
+            EVT_UPDOWN_DELTAPOS(CStillmarkDlg::IDC_SPIN_STILLMARKS, CStillmarkDlg::OnStillmarksSpin)
+                EVT_TIMER(kReminderTimerId, CStillmarkDlg::OnTimer)
+                    EVT_TEXT(CStillmarkDlg::IDC_STILLMARKS, CStillmarkDlg::OnChangeStillmarks)
+                        EVT_TEXT(CStillmarkDlg::IDC_START_TIME, CStillmarkDlg::OnChangeStartTime)
+                            EVT_TEXT(CStillmarkDlg::IDC_END_TIME, CStillmarkDlg::OnChangeEndTime)
+                                EVT_BUTTON(CStillmarkDlg::IDC_PLAY_SOUND, CStillmarkDlg::OnPlaySound)
+                                    EVT_BUTTON(CStillmarkDlg::IDC_STOP_SOUND,
+                                               CStillmarkDlg::OnStopSound) EVT_CLOSE(CStillmarkDlg::OnClose)
+                                        EVT_CHECKBOX(CStillmarkDlg::IDC_USE_AMPM, CStillmarkDlg::OnUseAmPm)
+                                            EVT_CHECKBOX(CStillmarkDlg::IDC_SHOW_TIP,
+                                                         CStillmarkDlg::OnShowTip)
+                                                EVT_MENU(ID_SHOW, CStillmarkDlg::OnShow)
+                                                    EVT_MENU(ID_APP_EXIT, CStillmarkDlg::OnExit)
+                                                        EVT_MENU(ID_APP_ABOUT, CStillmarkDlg::OnAbout)
+                                                            EVT_BUTTON(CStillmarkDlg::IDC_ABOUT,
+                                                                       CStillmarkDlg::OnAbout)
+                                                                EVT_BUTTON(CDialog::IDOK,
+                                                                           CStillmarkDlg::OnRunBackground)
+                                                                    wxEND_EVENT_TABLE()
 
-CStillmarkDlg::CStillmarkDlg(wxWindow* parent, StillmarkDlgServices services)
+                                                                        CStillmarkDlg::CStillmarkDlg(
+                                                                            wxWindow* parent,
+                                                                            StillmarkDlgServices services)
     : m_services(std::move(services)), m_timer(this, kReminderTimerId) {
     m_profile = m_services.profile ? std::move(m_services.profile)
                                    : std::make_unique<ProfileStore>(DefaultProfilePath());
