@@ -10,6 +10,27 @@
 
 namespace stillmark {
 
+namespace {
+
+// The image as the "image-data" hint of the notification specification (1.2). Set by hand:
+// libnotify names the hint after the service's version, which it knows only after a first send.
+GVariant* ImageData(GdkPixbuf* pixbuf) {
+    const int height = gdk_pixbuf_get_height(pixbuf);
+    const int rowstride = gdk_pixbuf_get_rowstride(pixbuf);
+    const int channels = gdk_pixbuf_get_n_channels(pixbuf);
+    const int bitsPerSample = gdk_pixbuf_get_bits_per_sample(pixbuf);
+    // The last row may be shorter than the stride.
+    const gsize length = static_cast<gsize>(height - 1) * static_cast<gsize>(rowstride) +
+                         static_cast<gsize>(gdk_pixbuf_get_width(pixbuf)) *
+                             static_cast<gsize>((channels * bitsPerSample + 7) / 8);
+    GVariant* data =
+        g_variant_new_fixed_array(G_VARIANT_TYPE_BYTE, gdk_pixbuf_read_pixels(pixbuf), length, 1);
+    return g_variant_new("(iiibii@ay)", gdk_pixbuf_get_width(pixbuf), height, rowstride,
+                         gdk_pixbuf_get_has_alpha(pixbuf), bitsPerSample, channels, data);
+}
+
+} // namespace
+
 bool InstalledIconExists() {
     GtkIconTheme* theme = gtk_icon_theme_get_default();
     return theme != nullptr && gtk_icon_theme_has_icon(theme, kInstalledIconName);
@@ -48,7 +69,7 @@ bool DesktopNotifier::ShowByService(const Notification& notification) {
         wxBitmap bitmap;
         bitmap.CopyFromIcon(m_icon);
         if (GdkPixbuf* pixbuf = bitmap.GetPixbuf())
-            notify_notification_set_image_from_pixbuf(sent, pixbuf);
+            notify_notification_set_hint(sent, "image-data", ImageData(pixbuf));
     }
     notify_notification_set_hint(sent, "desktop-entry", g_variant_new_string(kDesktopEntry));
     notify_notification_set_urgency(sent, NOTIFY_URGENCY_NORMAL);
