@@ -190,11 +190,11 @@ bool NameHasOwner(const std::string& name) {
     return owned;
 }
 
-ReplacementWatcher::ReplacementWatcher(bool withHost) {
+TestWatcher::TestWatcher(bool replace, bool withHost) {
     const std::string before = WatcherOwner();
-    const std::string pid =
-        RunCommand(std::string("/usr/bin/python3 '") + STILLMARK_WATCHER_SCRIPT + "' --replace" +
-                   (withHost ? "" : " --no-host") + " >/dev/null 2>&1 & echo $!");
+    const std::string pid = RunCommand(std::string("/usr/bin/python3 '") + STILLMARK_WATCHER_SCRIPT + "'" +
+                                       (replace ? " --replace" : "") + (withHost ? "" : " --no-host") +
+                                       " >/dev/null 2>&1 & echo $!");
     m_pid = std::atoi(pid.c_str());
     m_started = PumpUntil(
         [&] {
@@ -204,12 +204,12 @@ ReplacementWatcher::ReplacementWatcher(bool withHost) {
         5000ms);
 }
 
-ReplacementWatcher::~ReplacementWatcher() {
+TestWatcher::~TestWatcher() {
     if (m_pid <= 0)
         return;
     const std::string mine = WatcherOwner();
     kill(m_pid, SIGTERM);
-    // The desktop's watcher, queued for the name, owns it again.
+    // The name is free again, or the desktop's watcher, queued for it, owns it again.
     PumpUntil([&] { return WatcherOwner() != mine; }, 5000ms);
 }
 

@@ -48,13 +48,14 @@ GVariant* GetBusProperty(const std::string& destination, const std::string& path
                          const std::string& interface, const std::string& name);
 bool NameHasOwner(const std::string& name);
 
-// The tests' own StatusNotifierWatcher, taking the name over from the desktop's while it runs.
-class ReplacementWatcher {
+// A StatusNotifierWatcher of the test's own. With replace it takes the name over from the
+// desktop's while it runs (which gets it back when this one ends); otherwise the name must be free.
+class TestWatcher {
 public:
-    explicit ReplacementWatcher(bool withHost);
-    ~ReplacementWatcher(); // the desktop's watcher gets its name back
-    ReplacementWatcher(const ReplacementWatcher&) = delete;
-    ReplacementWatcher& operator=(const ReplacementWatcher&) = delete;
+    TestWatcher(bool replace, bool withHost);
+    ~TestWatcher();
+    TestWatcher(const TestWatcher&) = delete;
+    TestWatcher& operator=(const TestWatcher&) = delete;
     bool Started() const { return m_started; }
 
 private:

@@ -8,10 +8,13 @@
 #include "ui/tray/TrayIcon.h"
 
 #include <algorithm>
+#include <cstdlib>
+#include <filesystem>
 #include <gio/gio.h>
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
+#include <unistd.h>
 #include <vector>
 #include <wx/frame.h>
 
@@ -21,6 +24,7 @@ namespace stillmark {
 namespace {
 
 constexpr const char* kItemInterface = "org.kde.StatusNotifierItem";
+const char* const kChildVariable = "STILLMARK_TRAY_TEST_CHILD";
 
 bool IsRegistered(const std::string& busName) {
     const auto items = test::RegisteredItems();
@@ -213,7 +217,7 @@ TEST_F(TrayStatusNotifierTest, RegistersAgainWhenTheWatcherComesBack) {
     const std::string name = ShowRegistered();
     ASSERT_TRUE(test::PumpUntil([this] { return item->Registrations() == 1; }, 3000ms));
     {
-        test::ReplacementWatcher restarted(true); // the panel restarted: another watcher
+        test::TestWatcher restarted(true, true); // the panel restarted: another watcher
         ASSERT_TRUE(restarted.Started());
         EXPECT_TRUE(test::PumpUntil([&] { return IsRegistered(name); }, 5000ms));
         EXPECT_EQ(item->Registrations(), 2);
@@ -221,6 +225,33 @@ TEST_F(TrayStatusNotifierTest, RegistersAgainWhenTheWatcherComesBack) {
     // The desktop's own watcher is back: asked again.
     EXPECT_TRUE(test::PumpUntil([this] { return item->Registrations() == 3; }, 5000ms));
     EXPECT_TRUE(IsRegistered(name));
+}
+
+// Runs on a session bus of its own without a watcher (see the next test).
+TEST_F(TrayStatusNotifierTest, WatcherGoneAndBackInChild) {
+    if (std::getenv(kChildVariable) == nullptr)
+        GTEST_SKIP() << "runs only as the child of RegistersAgainWhenTheWatcherIsGoneAndBack";
+    std::string name;
+    {
+        test::TestWatcher first(false, true);
+        ASSERT_TRUE(first.Started());
+        name = ShowRegistered();
+        ASSERT_TRUE(test::PumpUntil([this] { return item->Registrations() == 1; }, 3000ms));
+    }
+    EXPECT_TRUE(test::RegisteredItems().empty()) << "no watcher";
+    test::TestWatcher second(false, true); // the panel started again
+    ASSERT_TRUE(second.Started());
+    EXPECT_TRUE(test::PumpUntil([&] { return IsRegistered(name); }, 5000ms));
+    EXPECT_EQ(item->Registrations(), 2);
+}
+
+TEST(TrayStatusNotifierWatcher, RegistersAgainWhenTheWatcherIsGoneAndBack) {
+    const std::string self = std::filesystem::read_symlink("/proc/self/exe").string();
+    const std::string output = test::RunCommand(
+        std::string(kChildVariable) + "=1 timeout 60 dbus-run-session -- '" + self +
+        "' --gtest_filter=TrayStatusNotifierTest.WatcherGoneAndBackInChild 2>&1; echo \"exit=$?\"");
+    EXPECT_NE(output.find("[  PASSED  ] 1 test"), std::string::npos) << output;
+    EXPECT_NE(output.find("exit=0"), std::string::npos) << output;
 }
 
 TEST(TrayChoiceOnTheDesktop, StatusNotifierWithAHostElseTheX11Tray) {
@@ -239,7 +270,7 @@ TEST(TrayChoiceOnTheDesktop, StatusNotifierWithAHostElseTheX11Tray) {
     icon->HideIcon();
     EXPECT_TRUE(test::PumpUntil([&] { return ourItems() == 0; }, 5000ms));
     {
-        test::ReplacementWatcher noPanel(false); // a watcher without a host
+        test::TestWatcher noPanel(true, false); // a watcher without a host
         ASSERT_TRUE(noPanel.Started());
         icon->ShowIcon("Stillmark, your loyal break");
         EXPECT_TRUE(icon->HasTray()) << "the X11 tray";
