@@ -14,7 +14,6 @@
 #include "ui/main/SoundPathField.h"
 #include "ui/main/UpDownCtrl.h"
 #include "ui/main/WindowPlacement.h"
-#include "ui/tray/WxNotifyIconService.h"
 
 #include <chrono>
 #include <wx/bmpbuttn.h>
@@ -52,33 +51,33 @@ std::vector<ScreenRect> ConnectedScreens() {
 
 } // namespace
 
-wxBEGIN_EVENT_TABLE(CStillmarkDlg, CDialog) EVT_SHOW(CStillmarkDlg::OnShowWindow) EVT_ICONIZE(
-    CStillmarkDlg::OnIconize) EVT_BUTTON(CStillmarkDlg::IDC_BROWSE_SOUND, CStillmarkDlg::OnBrowseSound)
-    EVT_UPDOWN_DELTAPOS(CStillmarkDlg::IDC_SPIN_START_TIME, CStillmarkDlg::OnStartSpin)
-        EVT_UPDOWN_DELTAPOS(CStillmarkDlg::IDC_SPIN_END_TIME, CStillmarkDlg::OnEndSpin)
-            EVT_UPDOWN_DELTAPOS(CStillmarkDlg::IDC_SPIN_STILLMARKS, CStillmarkDlg::OnStillmarksSpin)
-                EVT_TIMER(kReminderTimerId, CStillmarkDlg::OnTimer)
-                    EVT_TEXT(CStillmarkDlg::IDC_STILLMARKS, CStillmarkDlg::OnChangeStillmarks)
-                        EVT_TEXT(CStillmarkDlg::IDC_START_TIME, CStillmarkDlg::OnChangeStartTime)
-                            EVT_TEXT(CStillmarkDlg::IDC_END_TIME, CStillmarkDlg::OnChangeEndTime)
-                                EVT_BUTTON(CStillmarkDlg::IDC_PLAY_SOUND, CStillmarkDlg::OnPlaySound)
-                                    EVT_BUTTON(CStillmarkDlg::IDC_STOP_SOUND,
-                                               CStillmarkDlg::OnStopSound) EVT_CLOSE(CStillmarkDlg::OnClose)
-                                        EVT_CHECKBOX(CStillmarkDlg::IDC_USE_AMPM, CStillmarkDlg::OnUseAmPm)
-                                            EVT_CHECKBOX(CStillmarkDlg::IDC_SHOW_TIP,
-                                                         CStillmarkDlg::OnShowTip)
-                                                EVT_MENU(ID_SHOW, CStillmarkDlg::OnShow)
-                                                    EVT_MENU(ID_APP_EXIT, CStillmarkDlg::OnExit)
-                                                        EVT_MENU(ID_APP_ABOUT, CStillmarkDlg::OnAbout)
-                                                            EVT_BUTTON(CStillmarkDlg::IDC_ABOUT,
-                                                                       CStillmarkDlg::OnAbout)
-                                                                EVT_BUTTON(CDialog::IDOK,
-                                                                           CStillmarkDlg::OnRunBackground)
-                                                                    wxEND_EVENT_TABLE()
+wxBEGIN_EVENT_TABLE(CStillmarkDlg, CDialog)
+    EVT_SHOW(CStillmarkDlg::OnShowWindow)
+    EVT_ICONIZE(CStillmarkDlg::OnIconize) EVT_BUTTON(CStillmarkDlg::IDC_BROWSE_SOUND,
+                                                     CStillmarkDlg::OnBrowseSound)
+        EVT_UPDOWN_DELTAPOS(CStillmarkDlg::IDC_SPIN_START_TIME, CStillmarkDlg::OnStartSpin)
+            EVT_UPDOWN_DELTAPOS(CStillmarkDlg::IDC_SPIN_END_TIME, CStillmarkDlg::OnEndSpin)
+                EVT_UPDOWN_DELTAPOS(CStillmarkDlg::IDC_SPIN_STILLMARKS, CStillmarkDlg::OnStillmarksSpin)
+                    EVT_TIMER(kReminderTimerId, CStillmarkDlg::OnTimer)
+                        EVT_TEXT(CStillmarkDlg::IDC_STILLMARKS, CStillmarkDlg::OnChangeStillmarks)
+                            EVT_TEXT(CStillmarkDlg::IDC_START_TIME, CStillmarkDlg::OnChangeStartTime)
+                                EVT_TEXT(CStillmarkDlg::IDC_END_TIME, CStillmarkDlg::OnChangeEndTime)
+                                    EVT_BUTTON(CStillmarkDlg::IDC_PLAY_SOUND, CStillmarkDlg::OnPlaySound)
+                                        EVT_BUTTON(CStillmarkDlg::IDC_STOP_SOUND, CStillmarkDlg::OnStopSound)
+                                            EVT_CLOSE(CStillmarkDlg::OnClose) EVT_CHECKBOX(
+                                                CStillmarkDlg::IDC_USE_AMPM, CStillmarkDlg::OnUseAmPm)
+                                                EVT_CHECKBOX(CStillmarkDlg::IDC_SHOW_TIP,
+                                                             CStillmarkDlg::OnShowTip)
+                                                    EVT_MENU(kIdShow, CStillmarkDlg::OnShow)
+                                                        EVT_MENU(wxID_EXIT, CStillmarkDlg::OnExit)
+                                                            EVT_MENU(wxID_ABOUT, CStillmarkDlg::OnAbout)
+                                                                EVT_BUTTON(CStillmarkDlg::IDC_ABOUT,
+                                                                           CStillmarkDlg::OnAbout)
+                                                                    EVT_BUTTON(CDialog::IDOK,
+                                                                               CStillmarkDlg::OnRunBackground)
+wxEND_EVENT_TABLE()
 
-                                                                        CStillmarkDlg::CStillmarkDlg(
-                                                                            wxWindow* parent,
-                                                                            StillmarkDlgServices services)
+CStillmarkDlg::CStillmarkDlg(wxWindow* parent, StillmarkDlgServices services)
     : m_services(std::move(services)), m_timer(this, kReminderTimerId) {
     m_profile = m_services.profile ? std::move(m_services.profile)
                                    : std::make_unique<ProfileStore>(DefaultProfilePath());
@@ -89,8 +88,8 @@ wxBEGIN_EVENT_TABLE(CStillmarkDlg, CDialog) EVT_SHOW(CStillmarkDlg::OnShowWindow
     m_sound = std::make_unique<SoundPlayback>(*m_soundEngine, *m_messageBox);
     if (!m_services.makeNotifyIcon) {
         m_services.makeNotifyIcon = [](wxWindow& owner, const wxIcon& icon,
-                                       std::function<void(int)> onMouse) {
-            return std::make_unique<WxNotifyIconService>(&owner, icon, std::move(onMouse));
+                                       std::function<void(TrayClick)> onClick) {
+            return MakeDesktopTrayIcon(owner, icon, std::move(onClick));
         };
     }
     if (!m_services.showAbout)
@@ -176,7 +175,8 @@ bool CStillmarkDlg::OnInitDialog() {
             m_ToolTip.RelayEvent(window, screenPos);
     });
 
-    m_notifyIcon = m_services.makeNotifyIcon(*this, m_hIcon, [this](int mouse) { OnNotifyIcon(mouse); });
+    m_notifyIcon =
+        m_services.makeNotifyIcon(*this, m_hIcon, [this](TrayClick click) { OnNotifyIcon(click); });
     PlaceWindow(settings.winPosLTX, settings.winPosLTY, settings.winPosRBX, settings.winPosRBY);
     if (m_bStartMinimized)
         GoToBackground(false);
@@ -467,24 +467,25 @@ void CStillmarkDlg::Alert(const wxTreeItemId& item) {
 
 void CStillmarkDlg::AddNotifyIcon(const std::string& title, const std::string& text, const std::string& tip,
                                   int timeoutSeconds) {
-    m_nid = FillNotifyIconData(WM_NOTIFYICON, title, text, tip, timeoutSeconds);
-    if (m_notifyIcon)
-        m_notifyIcon->Call(NotifyIconMessage::Add, m_nid);
+    if (m_notifyIcon) {
+        m_notifyIcon->ShowIcon(tip);
+        m_notifyIcon->Notify(title, text, timeoutSeconds);
+    }
 }
 
 void CStillmarkDlg::ModifyNotifyIcon(const std::string& title, const std::string& text,
                                      const std::string& tip, int timeoutSeconds) {
-    m_nid = FillNotifyIconData(WM_NOTIFYICON, title, text, tip, timeoutSeconds);
-    if (m_notifyIcon)
-        m_notifyIcon->Call(NotifyIconMessage::Modify, m_nid);
+    if (!m_notifyIcon)
+        return;
+    // Every change sets the tip too, but only of an icon that is shown.
+    if (m_inBackground)
+        m_notifyIcon->ShowIcon(tip);
+    m_notifyIcon->Notify(title, text, timeoutSeconds);
 }
 
 void CStillmarkDlg::RemoveNotifyIcon() {
-    m_nid = FillNotifyIconData(WM_NOTIFYICON, "", "", "", 0);
-    if (m_notifyIcon) {
-        m_notifyIcon->Call(NotifyIconMessage::Delete, m_nid);
-        m_notifyIcon->Call(NotifyIconMessage::SetFocus, m_nid);
-    }
+    if (m_notifyIcon)
+        m_notifyIcon->HideIcon();
     m_inBackground = false;
 }
 
@@ -498,7 +499,7 @@ void CStillmarkDlg::GoToBackground(bool withBalloon) {
     SaveWindowPosition();
     AddNotifyIcon("Stillmark", withBalloon ? kBackgroundBalloon : "", kBackgroundTip, withBalloon ? 2 : 1);
     m_inBackground = true;
-    if (m_notifyIcon && m_notifyIcon->IsAvailable()) {
+    if (m_notifyIcon && m_notifyIcon->HasTray()) {
         CDialog::Show(false);
         return;
     }
@@ -527,17 +528,17 @@ void CStillmarkDlg::ShowFromBackground() {
     RemoveNotifyIcon();
 }
 
-void CStillmarkDlg::OnNotifyIcon(int mouseMessage) {
-    if (mouseMessage == kMouseLeftDown)
+void CStillmarkDlg::OnNotifyIcon(TrayClick click) {
+    if (click == TrayClick::LeftPress)
         ShowFromBackground();
-    else if (mouseMessage == kMouseRightUp && m_notifyIcon)
+    else if (click == TrayClick::MenuRequest && m_notifyIcon)
         m_notifyIcon->ShowMenu();
 }
 
 void CStillmarkDlg::OnIconize(wxIconizeEvent& event) {
     event.Skip();
     // Restoring the minimised window is the way back where no notification area exists.
-    if (!event.IsIconized() && m_inBackground && m_notifyIcon && !m_notifyIcon->IsAvailable())
+    if (!event.IsIconized() && m_inBackground && m_notifyIcon && !m_notifyIcon->HasTray())
         ShowFromBackground();
 }
 

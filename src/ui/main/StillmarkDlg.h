@@ -10,7 +10,7 @@
 #include "ui/main/Clock.h"
 #include "ui/main/ControlTips.h"
 #include "ui/main/SoundPathOwner.h"
-#include "ui/tray/NotifyIcon.h"
+#include "ui/tray/TrayIcon.h"
 
 #include <functional>
 #include <memory>
@@ -34,8 +34,8 @@ class SoundPlayback;
 
 // The seams of the window; whatever is left empty gets the real implementation.
 struct StillmarkDlgServices {
-    using NotifyIconFactory = std::function<std::unique_ptr<stillmark::INotifyIconService>(
-        wxWindow& owner, const wxIcon& icon, std::function<void(int mouseMessage)> onMouse)>;
+    using NotifyIconFactory = std::function<std::unique_ptr<stillmark::TrayIcon>(
+        wxWindow& owner, const wxIcon& icon, std::function<void(stillmark::TrayClick)> onClick)>;
 
     std::unique_ptr<stillmark::ProfileStore> profile;
     std::unique_ptr<stillmark::IClock> clock;
@@ -92,7 +92,7 @@ public:
     void PlaySoundFile(const std::string& path);
     std::string ProgramDir() const { return m_strProgramDir; }
 
-    // The icon operations: one record, filled afresh for every call.
+    // The icon operations.
     void AddNotifyIcon(const std::string& title, const std::string& text, const std::string& tip,
                        int timeoutSeconds);
     void ModifyNotifyIcon(const std::string& title, const std::string& text, const std::string& tip,
@@ -100,7 +100,7 @@ public:
     void RemoveNotifyIcon();
 
     // Event entry points, public so the notification-area icon and tests can reach them.
-    void OnNotifyIcon(int mouseMessage);
+    void OnNotifyIcon(stillmark::TrayClick click);
     void OnTimerTick();
 
     // Members, in the order the window declares them.
@@ -180,9 +180,8 @@ private:
     std::unique_ptr<stillmark::MessageBox> m_messageBox;
     stillmark::DesktopLinkOpener m_opener;
     std::unique_ptr<stillmark::SoundPlayback> m_sound;
-    std::unique_ptr<stillmark::INotifyIconService> m_notifyIcon;
+    std::unique_ptr<stillmark::TrayIcon> m_notifyIcon;
     std::unique_ptr<stillmark::MouseMoveRelay> m_mouseRelay;
-    stillmark::NotifyIconData m_nid;
     wxTimer m_timer;
     bool m_inBackground = false;
     bool m_inTick = false;

@@ -1,5 +1,5 @@
 // Drives the real main window under a virtual display, with its seams replaced.
-#include "../tray/RecordingNotifyIcon.h"
+#include "../tray/RecordingTrayIcon.h"
 #include "DialogTestDoubles.h"
 #include "EventPump.h"
 #include "XmlResources.h"
@@ -64,9 +64,9 @@ protected:
         services.profile = std::make_unique<ProfileStore>(m_ini);
         services.clock = std::make_unique<FakeClock>(m_now);
         services.soundEngine = std::make_unique<RecordingSoundEngine>(m_sounds);
-        services.makeNotifyIcon = [this](wxWindow&, const wxIcon&, std::function<void(int)>) {
-            auto icon = std::make_unique<RecordingNotifyIcon>();
-            icon->available = m_trayAvailable;
+        services.makeNotifyIcon = [this](wxWindow&, const wxIcon&, std::function<void(TrayClick)>) {
+            auto icon = std::make_unique<RecordingTrayIcon>();
+            icon->hasTray = m_trayAvailable;
             m_icon = icon.get();
             return icon;
         };
@@ -118,7 +118,7 @@ protected:
     LocalClockTime m_now{9, 0, 30};
     std::vector<std::string> m_sounds;
     bool m_trayAvailable = true;
-    RecordingNotifyIcon* m_icon = nullptr;
+    RecordingTrayIcon* m_icon = nullptr;
     int m_aboutOpened = 0;
     RecordingMessageBox m_messages;
     CStillmarkDlg* m_dialog = nullptr;
@@ -240,30 +240,29 @@ TEST_F(MainDialogTest, RunBackgroundStoresThePositionAddsTheIconAndHides) {
     PumpEvents(30ms);
     Click(1);
     EXPECT_FALSE(dlg.IsShown());
-    ASSERT_EQ(m_icon->Messages(), std::vector<NotifyIconMessage>{NotifyIconMessage::Add});
-    const auto add = m_icon->calls[0];
-    EXPECT_EQ(add.Title(), "Stillmark");
-    EXPECT_EQ(add.Text(),
+    using Kind = RecordingTrayIcon::Kind;
+    ASSERT_EQ(m_icon->Kinds(), (std::vector<Kind>{Kind::Show, Kind::Notify}));
+    EXPECT_EQ(m_icon->calls[0].tip, "Stillmark, your loyal break");
+    const auto balloon = m_icon->calls[1];
+    EXPECT_EQ(balloon.title, "Stillmark");
+    EXPECT_EQ(balloon.text,
               "Stillmark now runs in the notification area\nClick on the icon to show the dialog again");
-    EXPECT_EQ(add.Tip(), "Stillmark, your loyal break");
-    EXPECT_EQ(add.data.uTimeout, 2000u);
+    EXPECT_EQ(balloon.seconds, 2);
     EXPECT_NE(ReadIni().find("WinPosLTX=120\nWinPosLTY=90\n"), std::string::npos);
 
-    dlg.OnNotifyIcon(kMouseLeftDown);
+    dlg.OnNotifyIcon(TrayClick::LeftPress);
     EXPECT_TRUE(dlg.IsShown());
-    EXPECT_EQ(m_icon->Messages(),
-              (std::vector<NotifyIconMessage>{NotifyIconMessage::Add, NotifyIconMessage::Delete,
-                                              NotifyIconMessage::SetFocus}));
+    EXPECT_EQ(m_icon->Kinds(), (std::vector<Kind>{Kind::Show, Kind::Notify, Kind::Hide}));
 }
 
 TEST_F(MainDialogTest, RightButtonOpensTheMenuAndExitEnds) {
     CStillmarkDlg& dlg = OpenDialog();
     Click(1);
-    dlg.OnNotifyIcon(kMouseRightUp);
+    dlg.OnNotifyIcon(TrayClick::MenuRequest);
     EXPECT_EQ(m_icon->showMenuCount, 1);
-    wxCommandEvent exitCommand(wxEVT_MENU, ID_APP_EXIT);
+    wxCommandEvent exitCommand(wxEVT_MENU, wxID_EXIT);
     dlg.GetEventHandler()->ProcessEvent(exitCommand);
-    EXPECT_FALSE(m_icon->iconPresent);
+    EXPECT_FALSE(m_icon->iconShown);
     CloseDialog();
     EXPECT_NE(ReadIni().find("StartHour=07:00"), std::string::npos);
 }
@@ -273,12 +272,12 @@ TEST_F(MainDialogTest, StartMinimizedGoesToTheBackgroundWithoutABalloon) {
     CStillmarkDlg& dlg = OpenDialog();
     PumpEvents(100ms);
     EXPECT_FALSE(dlg.IsShown());
-    ASSERT_EQ(m_icon->calls.size(), 1u);
-    EXPECT_EQ(m_icon->calls[0].Text(), "");
-    EXPECT_EQ(m_icon->calls[0].data.uTimeout, 1000u);
+    ASSERT_EQ(m_icon->CallsOf(RecordingTrayIcon::Kind::Show).size(), 1u);
+    for (const auto& notify : m_icon->CallsOf(RecordingTrayIcon::Kind::Notify))
+        EXPECT_EQ(notify.text, "") << "no balloon";
     dlg.Show(); // the framework's later show requests stay without effect
     EXPECT_FALSE(dlg.IsShown());
-    wxCommandEvent show(wxEVT_MENU, ID_SHOW);
+    wxCommandEvent show(wxEVT_MENU, kIdShow);
     dlg.GetEventHandler()->ProcessEvent(show);
     EXPECT_TRUE(dlg.IsShown());
 }
@@ -288,20 +287,21 @@ TEST_F(MainDialogTest, WithoutANotificationAreaTheWindowIsNeverHiddenForGood) {
     CStillmarkDlg& dlg = OpenDialog();
     Click(1);
     EXPECT_TRUE(dlg.IsShown());
-    EXPECT_TRUE(m_icon->iconPresent) << "balloons still come as notifications";
+    EXPECT_TRUE(m_icon->iconShown) << "balloons still come as notifications";
 }
 
 TEST_F(MainDialogTest, AMomentAlertsWithBalloonPauseAndSound) {
     CStillmarkDlg& dlg = OpenDialog();
     Click(1);
+    m_icon->calls.clear();
     m_now = {10, 45, 1};
     dlg.OnTimerTick();
-    const auto modifies = m_icon->CallsOf(NotifyIconMessage::Modify);
-    ASSERT_EQ(modifies.size(), 1u);
-    EXPECT_EQ(modifies[0].Title(), "Stillmark");
-    EXPECT_EQ(modifies[0].Text(), "It is 10:45\nStillmark time !");
-    EXPECT_EQ(modifies[0].Tip(), "Stillmark, your daily break !");
-    EXPECT_EQ(modifies[0].data.uTimeout, 3000u);
+    using Kind = RecordingTrayIcon::Kind;
+    ASSERT_EQ(m_icon->Kinds(), (std::vector<Kind>{Kind::Show, Kind::Notify}));
+    EXPECT_EQ(m_icon->calls[0].tip, "Stillmark, your daily break !");
+    EXPECT_EQ(m_icon->calls[1].title, "Stillmark");
+    EXPECT_EQ(m_icon->calls[1].text, "It is 10:45\nStillmark time !");
+    EXPECT_EQ(m_icon->calls[1].seconds, 3);
     EXPECT_TRUE(m_sounds.empty()) << "the sound follows a second later, from the main loop";
     ASSERT_TRUE(PumpUntil([&] { return !m_sounds.empty(); }, 3s));
     EXPECT_EQ(m_sounds, std::vector<std::string>{"wave:memory"});
@@ -309,7 +309,7 @@ TEST_F(MainDialogTest, AMomentAlertsWithBalloonPauseAndSound) {
 
     m_now = {10, 45, 2};
     dlg.OnTimerTick();
-    EXPECT_EQ(m_icon->CallsOf(NotifyIconMessage::Modify).size(), 1u);
+    EXPECT_EQ(m_icon->CallsOf(Kind::Notify).size(), 1u);
 }
 
 TEST_F(MainDialogTest, SoundOffMeansNoPauseAndAFileNameIsPlayedAsAFile) {
@@ -333,7 +333,7 @@ TEST_F(MainDialogTest, SoundOffMeansNoPauseAndAFileNameIsPlayedAsAFile) {
 TEST_F(MainDialogTest, AboutOpensFromTheButtonAndTheMenu) {
     CStillmarkDlg& dlg = OpenDialog();
     Click(4);
-    wxCommandEvent about(wxEVT_MENU, ID_APP_ABOUT);
+    wxCommandEvent about(wxEVT_MENU, wxID_ABOUT);
     dlg.GetEventHandler()->ProcessEvent(about);
     EXPECT_EQ(m_aboutOpened, 2);
 }
@@ -342,7 +342,7 @@ TEST_F(MainDialogTest, StartMinimizedTwoGoesToTheBackgroundButShowsTheWindow) {
     WriteIni("StartMinimized=2\n");
     CStillmarkDlg& dlg = OpenDialog();
     EXPECT_TRUE(dlg.IsShown());
-    EXPECT_TRUE(m_icon->iconPresent);
+    EXPECT_TRUE(m_icon->iconShown);
 }
 
 TEST_F(MainDialogTest, TheSoundFieldKeepsTheFullPathAndIgnoresShortenedTexts) {
@@ -374,7 +374,7 @@ TEST_F(MainDialogTest, AMessageBoxDuringAnAlertDoesNotAlertAgain) {
     m_messages.onShow = [&] { dlg.OnTimerTick(); }; // the box's own loop keeps ticking
     m_now = {10, 45, 0};
     dlg.OnTimerTick();
-    EXPECT_EQ(m_icon->CallsOf(NotifyIconMessage::Modify).size(), 1u) << "one alert, not one per tick";
+    EXPECT_EQ(m_icon->CallsOf(RecordingTrayIcon::Kind::Notify).size(), 1u) << "one alert, not one per tick";
     EXPECT_EQ(m_messages.shown.size(), 1u);
 }
 
