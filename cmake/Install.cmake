@@ -26,13 +26,14 @@ endif()
 if(TARGET stillmark_webview)
   install(TARGETS stillmark_webview LIBRARY DESTINATION ${STILLMARK_PRIVATE_DIR})
 endif()
-install(FILES ${PROJECT_SOURCE_DIR}/res/Welcome.wma ${PROJECT_SOURCE_DIR}/res/ThankYou.html
+# The page and the metadata as filled in with the contact address and home page of the build.
+install(FILES ${PROJECT_SOURCE_DIR}/res/Welcome.wma ${CMAKE_BINARY_DIR}/ThankYou.html ${PROJECT_SOURCE_DIR}/README.md
         DESTINATION ${STILLMARK_PRIVATE_DIR})
 
 # Desktop integration: menu entry, icons of the hicolor theme, software-centre metadata.
 install(FILES ${PROJECT_SOURCE_DIR}/data/${STILLMARK_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES ${PROJECT_SOURCE_DIR}/data/${STILLMARK_APP_ID}.metainfo.xml
+install(FILES ${CMAKE_BINARY_DIR}/${STILLMARK_APP_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 foreach(size 16 24 32 48 64 128 256)
   install(FILES ${PROJECT_SOURCE_DIR}/data/icons/hicolor/${size}x${size}/apps/stillmark.png

@@ -13,6 +13,10 @@ packages=(
   # display, notification and test tools
   xvfb xauth dbus dbus-x11 dunst libnotify-bin xdotool imagemagick faketime ffmpeg trayer
   xdg-utils fonts-dejavu-core desktop-file-utils appstream clang python3 x11-utils
+  # the icon on the session bus (StatusNotifierItem, its menu) and notifications
+  libglib2.0-dev libdbusmenu-glib-dev libnotify-dev
+  # the test desktop's StatusNotifierItem watcher
+  python3-gi gir1.2-glib-2.0
 )
 if [ "${STILLMARK_EXTRA_PACKAGES:-}" ]; then
   read -r -a extra <<<"$STILLMARK_EXTRA_PACKAGES"

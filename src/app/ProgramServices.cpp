@@ -1,25 +1,24 @@
 #include "app/ProgramServices.h"
 
-#include "ui/info/AboutBox.h"
+#include "ui/tray/TrayIcon.h"
 
 #include <wx/stdpaths.h>
 
 namespace stillmark {
 
 namespace {
-std::string FolderOfExecutable() {
-    const wxString exe = wxStandardPaths::Get().GetExecutablePath();
-    const int slash = exe.Find('/', true);
-    return slash == wxNOT_FOUND ? std::string() : exe.Left(slash).utf8_string();
+std::filesystem::path FolderOfExecutable() {
+    return std::filesystem::path(wxStandardPaths::Get().GetExecutablePath().utf8_string()).parent_path();
 }
 } // namespace
 
 ProgramServices::ProgramServices()
-    : settings(DefaultSettingsPath()), sound(soundEngine), aboutHost(sound, FolderOfExecutable()) {}
+    : settings(DefaultSettingsPath()),
+      sound(soundEngine, messages), info{sound, opener, messages, FolderOfExecutable()} {}
 
 MainWindowServices ProgramServices::ForMainWindow() {
     return {clock, sound, settings, messages, modalDialogs, MakeDesktopTrayIcon, [this](wxWindow* owner) {
-                ShowAboutBox(owner, aboutHost);
+                ShowAboutBox(owner, info);
             }};
 }
 

@@ -224,6 +224,10 @@ void GstSoundEngine::CloseMedia() {
     m_mediaUri.reset();
 }
 
+void GstSoundEngine::SetFailureHandler(FailureHandler handler) {
+    m_onFailure = std::move(handler);
+}
+
 void GstSoundEngine::SetFinishedHandler(FinishedHandler handler) {
     m_onFinished = std::move(handler);
 }
@@ -248,6 +252,8 @@ void GstSoundEngine::OnPlayerFinished(SoundChannel channel, SoundOutcome outcome
     }
     if (m_onFinished)
         m_onFinished(channel, outcome);
+    if (outcome == SoundOutcome::Failed && m_onFailure)
+        m_onFailure(channel);
 }
 
 } // namespace stillmark

@@ -12,10 +12,9 @@
 
 namespace stillmark {
 
-enum class SoundChannel { Wave, Media };
 enum class SoundOutcome { Ended, Failed };
 
-class GstSoundEngine final : public ISoundEngine {
+class GstSoundEngine final : public SoundEngine {
 public:
     // audioSink: a GStreamer bin description for the output, such as "fakesink sync=false" or
     // "audioconvert ! wavenc ! filesink location=out.wav"; empty for the desktop's default output.
@@ -32,9 +31,11 @@ public:
     void PlayMediaFromStart() override;
     void StopMedia() override;
     void CloseMedia() override;
+    void SetFailureHandler(FailureHandler handler) override;
 
     // Called on the main loop after a sound has played to its end or failed once started; the
-    // channel's pipeline is released already. Failures are otherwise silent.
+    // channel's pipeline is released already (tests watch the players with it; failures also reach
+    // the failure handler of SoundEngine).
     using FinishedHandler = std::function<void(SoundChannel, SoundOutcome)>;
     void SetFinishedHandler(FinishedHandler handler);
 
@@ -54,6 +55,7 @@ private:
     std::unique_ptr<Player> m_media;
     std::optional<std::string> m_mediaUri; // set while a media file is open
     FinishedHandler m_onFinished;
+    FailureHandler m_onFailure;
 };
 
 } // namespace stillmark

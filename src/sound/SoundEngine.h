@@ -4,13 +4,16 @@
 // for compressed files (one open file at a time). Every call returns at once;
 // sounds play on the user-interface thread's main loop.
 #include <cstddef>
+#include <functional>
 #include <string>
 
 namespace stillmark {
 
-class ISoundEngine {
+enum class SoundChannel { Wave, Media };
+
+class SoundEngine {
 public:
-    virtual ~ISoundEngine() = default;
+    virtual ~SoundEngine() = default;
 
     // Waveform player. False when the sound cannot be started.
     virtual bool PlayWaveMemory(const unsigned char* data, std::size_t size) = 0;
@@ -23,6 +26,11 @@ public:
     virtual void PlayMediaFromStart() = 0;
     virtual void StopMedia() = 0;
     virtual void CloseMedia() = 0;
+
+    // Called on the main loop when a sound that was accepted fails later (no output device, a
+    // file gone or not decodable). An empty handler stops the reports.
+    using FailureHandler = std::function<void(SoundChannel)>;
+    virtual void SetFailureHandler(FailureHandler handler) = 0;
 };
 
 } // namespace stillmark

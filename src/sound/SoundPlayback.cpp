@@ -1,19 +1,17 @@
 #include "sound/SoundPlayback.h"
 
-#include "app/MessageBox.h"
 #include "sound/BuiltInSound.h"
+#include "ui/common/MessageBox.h"
 
 #include <algorithm>
 #include <cctype>
+#include <glib.h>
 
 namespace stillmark {
 namespace {
 
 const char kBuiltInChimeName[] = "Sound01";
 const char kCannotPlayMessage[] = "Can't play the sound";
-
-// Once shown, the failure message stays quiet for the rest of the process.
-bool g_failureWarned = false;
 
 std::string AsciiLower(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(),
@@ -34,7 +32,19 @@ std::string SoundFileType(const std::string& path) {
     return AsciiLower(path.substr(dot + 1));
 }
 
-SoundPlayback::SoundPlayback(ISoundEngine& engine) : m_engine(engine) {}
+SoundPlayback::SoundPlayback(SoundEngine& engine, MessageBox& messages,
+                             std::chrono::milliseconds reminderDelay)
+    : m_engine(engine), m_messages(messages), m_reminderDelay(reminderDelay) {
+    m_engine.SetFailureHandler([this](SoundChannel channel) { OnEngineFailure(channel); });
+}
+
+SoundPlayback::~SoundPlayback() {
+    m_engine.SetFailureHandler({});
+    if (m_warningSource)
+        g_source_remove(m_warningSource);
+    if (m_reminderSource)
+        g_source_remove(m_reminderSource);
+}
 
 bool SoundPlayback::IsBuiltInSoundName(const std::string& soundText) {
     return soundText.empty() || AsciiLower(soundText) == "default";
@@ -50,10 +60,8 @@ void SoundPlayback::PlayBuiltInSound(const std::string& name) {
         const auto chime = BuiltInChime();
         played = m_engine.PlayWaveMemory(chime.data(), chime.size());
     }
-    if (!played && !g_failureWarned) {
-        g_failureWarned = true;
-        AppMessageBox().Show(kCannotPlayMessage, MessageIcon::Information);
-    }
+    if (!played)
+        ReportFailure();
 }
 
 void SoundPlayback::OpenMediaFile(const std::string& path) {
@@ -61,27 +69,43 @@ void SoundPlayback::OpenMediaFile(const std::string& path) {
         return;
     m_engine.StopMedia();
     m_engine.CloseMedia();
+    m_mediaIsChosen = false;
     m_engine.OpenMedia(path); // a file that cannot be opened leaves no media open: Play does nothing
 }
 
 void SoundPlayback::PlaySoundFile(const std::string& path) {
     const std::string type = SoundFileType(path);
     if (type == "wav")
-        m_engine.PlayWaveFile(path); // a missing file plays nothing, without a message
+        m_engine.PlayWaveFile(path);
     else if (IsMediaType(type))
         m_engine.PlayMediaFromStart();
 }
 
-void SoundPlayback::PlayFile(const std::string& path) {
-    OpenMediaFile(path);
-    PlaySoundFile(path);
+void SoundPlayback::PlayChosen(const std::string& soundText, bool builtIn) {
+    if (builtIn) {
+        PlayBuiltInSound(kBuiltInChimeName);
+        return;
+    }
+    const std::string type = SoundFileType(soundText);
+    if (type == "wav") {
+        if (!m_engine.PlayWaveFile(soundText))
+            PlayBuiltInSound(kBuiltInChimeName); // gone or unreadable: the desktop's default, our chime
+    } else if (IsMediaType(type)) {
+        m_engine.StopMedia();
+        m_engine.CloseMedia();
+        m_mediaIsChosen = true;
+        // The media player refuses a file it cannot open at once; a later failure comes through
+        // the engine's failure handler.
+        if (!m_engine.OpenMedia(soundText))
+            ReportFailure();
+        else
+            m_engine.PlayMediaFromStart();
+    }
+    // Any other type, or none, is not a sound file: nothing plays.
 }
 
 void SoundPlayback::PlayForButton(const std::string& soundText) {
-    if (IsBuiltInSoundName(soundText))
-        PlayBuiltInSound(kBuiltInChimeName);
-    else
-        PlayFile(soundText);
+    PlayChosen(soundText, IsBuiltInSoundName(soundText));
 }
 
 void SoundPlayback::StopForButton(const std::string& soundText) {
@@ -97,14 +121,40 @@ void SoundPlayback::StopForButton(const std::string& soundText) {
 }
 
 void SoundPlayback::PlayForReminder(const std::string& soundText) {
-    if (IsExactBuiltInSoundName(soundText))
-        PlayBuiltInSound(kBuiltInChimeName);
-    else
-        PlayFile(soundText);
+    m_reminderSound = soundText;
+    if (m_reminderSource)
+        g_source_remove(m_reminderSource);
+    m_reminderSource = g_timeout_add(
+        static_cast<guint>(m_reminderDelay.count()),
+        [](gpointer self) -> gboolean {
+            auto* playback = static_cast<SoundPlayback*>(self);
+            playback->m_reminderSource = 0;
+            playback->PlayChosen(playback->m_reminderSound,
+                                 IsExactBuiltInSoundName(playback->m_reminderSound));
+            return G_SOURCE_REMOVE;
+        },
+        this);
 }
 
-void SoundPlayback::ResetFailureWarningForTesting() {
-    g_failureWarned = false;
+void SoundPlayback::OnEngineFailure(SoundChannel channel) {
+    // The greeting of the About box fails quietly; everything else the user hears counts.
+    if (channel == SoundChannel::Wave || m_mediaIsChosen)
+        ReportFailure();
+}
+
+void SoundPlayback::ReportFailure() {
+    if (m_warned)
+        return;
+    m_warned = true;
+    // After the current event: a reminder tick or a player's report never waits for the user.
+    m_warningSource = g_idle_add(
+        [](gpointer self) -> gboolean {
+            auto* playback = static_cast<SoundPlayback*>(self);
+            playback->m_warningSource = 0;
+            playback->m_messages.Show(kCannotPlayMessage, MessageIcon::Information);
+            return G_SOURCE_REMOVE;
+        },
+        this);
 }
 
 } // namespace stillmark

@@ -252,10 +252,13 @@ TEST_F(GstSoundEngineTest, CorruptFilesFailQuietlyAndReleaseTheirPipeline) {
     std::ofstream(File("truncated.wav"), std::ios::binary).write(start.data(), start.size());
 
     auto engine = RecordingEngine();
+    std::vector<SoundChannel> failures;
+    engine->SetFailureHandler([&](SoundChannel channel) { failures.push_back(channel); });
     ASSERT_TRUE(engine->OpenMedia(Path("noise.mp3"))); // readable: the trouble shows while preparing
     engine->PlayMediaFromStart();
     ASSERT_TRUE(WaitForFinish());
     EXPECT_EQ(finished.back(), kMediaFailed);
+    EXPECT_EQ(failures, std::vector<SoundChannel>{SoundChannel::Media}) << "reported to the failure handler";
     EXPECT_FALSE(engine->IsMediaOpen());
     EXPECT_FALSE(engine->IsMediaActive());
 

@@ -1,18 +1,43 @@
-// The sound decisions of the Play and Stop buttons and of the reminder, against a recording engine.
+// The sound decisions of the Play and Stop buttons and of the reminder, against a recording engine,
+// and the failure message against a recording engine and the real one.
 #include "sound/SoundPlayback.h"
-#include "app/MessageBox.h"
+#include "sound/GstSoundEngine.h"
+#include "ui/common/MessageBox.h"
 
+#include <chrono>
 #include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <glib.h>
 #include <gtest/gtest.h>
 #include <string>
+#include <thread>
+#include <unistd.h>
 #include <vector>
 
 namespace stillmark {
 namespace {
 
+using namespace std::chrono_literals;
 using Calls = std::vector<std::string>;
 
-class RecordingEngine final : public ISoundEngine {
+bool PumpUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout) {
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() > deadline)
+            return false;
+        if (!g_main_context_iteration(nullptr, FALSE))
+            std::this_thread::sleep_for(2ms);
+    }
+    return true;
+}
+
+void Pump(std::chrono::milliseconds duration) {
+    PumpUntil([] { return false; }, duration);
+}
+
+class RecordingEngine final : public SoundEngine {
 public:
     bool PlayWaveMemory(const unsigned char* data, std::size_t size) override {
         const bool isWave =
@@ -22,22 +47,25 @@ public:
     }
     bool PlayWaveFile(const std::string& path) override {
         calls.push_back("PlayWaveFile " + path);
-        return false; // a missing file must stay silent
+        return fileWorks;
     }
     void StopWave() override { calls.push_back("StopWave"); }
     bool OpenMedia(const std::string& path) override {
         calls.push_back("OpenMedia " + path);
-        return true;
+        return fileWorks;
     }
     void PlayMediaFromStart() override { calls.push_back("PlayMediaFromStart"); }
     void StopMedia() override { calls.push_back("StopMedia"); }
     void CloseMedia() override { calls.push_back("CloseMedia"); }
+    void SetFailureHandler(FailureHandler handler) override { onFailure = std::move(handler); }
 
     Calls calls;
     bool waveWorks = true;
+    bool fileWorks = true;
+    FailureHandler onFailure;
 };
 
-class RecordingMessageBox final : public IMessageBox {
+class RecordingMessageBox final : public MessageBox {
 public:
     void Show(const std::string& text, MessageIcon) override { shown.push_back(text); }
     std::vector<std::string> shown;
@@ -45,16 +73,19 @@ public:
 
 class SoundPlaybackTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        SetAppMessageBox(&messages);
-        SoundPlayback::ResetFailureWarningForTesting();
-    }
-    void TearDown() override { SetAppMessageBox(nullptr); }
-
     RecordingEngine engine;
     RecordingMessageBox messages;
-    SoundPlayback playback{engine};
+    SoundPlayback playback{engine, messages, 0ms};
+    // What the reminder played once its pause has passed.
+    Calls Reminder(const std::string& soundText) {
+        engine.calls.clear();
+        playback.PlayForReminder(soundText);
+        Pump(20ms);
+        return engine.calls;
+    }
 };
+
+const std::vector<std::string> kWarning{"Can't play the sound"};
 
 Calls MediaPlay(const std::string& path) {
     return {"StopMedia", "CloseMedia", "OpenMedia " + path, "PlayMediaFromStart"};
@@ -104,11 +135,8 @@ TEST_F(SoundPlaybackTest, ReminderTakesOnlyTheExactBuiltInNames) {
         {"/home/ann/Sounds/bell.Wav", {"PlayWaveFile /home/ann/Sounds/bell.Wav"}},
         {"/home/ann/Sounds/song.mp3", MediaPlay("/home/ann/Sounds/song.mp3")},
     };
-    for (const auto& c : cases) {
-        engine.calls.clear();
-        playback.PlayForReminder(c.soundText);
-        EXPECT_EQ(engine.calls, c.expected) << "sound text \"" << c.soundText << "\"";
-    }
+    for (const auto& c : cases)
+        EXPECT_EQ(Reminder(c.soundText), c.expected) << "sound text \"" << c.soundText << "\"";
 }
 
 TEST_F(SoundPlaybackTest, StopButtonStopsThePlayerOfTheSoundText) {
@@ -137,26 +165,108 @@ TEST_F(SoundPlaybackTest, OpenMediaFileLeavesOtherTypesAlone) {
     }
 }
 
-TEST_F(SoundPlaybackTest, CannotPlayTheSoundIsShownOnceForTheWholeRun) {
-    engine.waveWorks = false;
-    playback.PlayBuiltInSound("Sound01");
-    playback.PlayForButton("Default");
-    playback.PlayForReminder("");
-    SoundPlayback another(engine); // the warning belongs to the process, not to one object
-    another.PlayBuiltInSound("Sound01");
-    EXPECT_EQ(messages.shown, std::vector<std::string>{"Can't play the sound"});
-}
-
-TEST_F(SoundPlaybackTest, UnknownBuiltInNameCountsAsAFailure) {
-    playback.PlayBuiltInSound("Sound02");
+TEST_F(SoundPlaybackTest, TheReminderReturnsAtOnceAndPlaysAfterItsPause) {
+    SoundPlayback delayed(engine, messages, 300ms);
+    engine.calls.clear();
+    const auto start = std::chrono::steady_clock::now();
+    delayed.PlayForReminder("Default");
+    delayed.PlayForReminder("Default"); // equal moments: one sound, not one after the other
+    EXPECT_LT(std::chrono::steady_clock::now() - start, 50ms);
     EXPECT_TRUE(engine.calls.empty());
-    EXPECT_EQ(messages.shown, std::vector<std::string>{"Can't play the sound"});
+    ASSERT_TRUE(PumpUntil([&] { return !engine.calls.empty(); }, 2s));
+    EXPECT_GE(std::chrono::steady_clock::now() - start, 300ms);
+    Pump(400ms);
+    EXPECT_EQ(engine.calls, kChime);
 }
 
-TEST_F(SoundPlaybackTest, FilesThatCannotPlayShowNoMessage) {
-    playback.PlayForButton("/nowhere/missing.wav");
-    playback.PlayForReminder("/nowhere/missing.wav");
+TEST_F(SoundPlaybackTest, AGoneOrUnreadableWaveFilePlaysTheChime) {
+    engine.fileWorks = false;
+    playback.PlayForButton("/gone/bell.wav");
+    EXPECT_EQ(engine.calls, (Calls{"PlayWaveFile /gone/bell.wav", "PlayWaveMemory"}));
+    EXPECT_EQ(Reminder("/gone/bell.WAV"), (Calls{"PlayWaveFile /gone/bell.WAV", "PlayWaveMemory"}));
+    Pump(20ms);
+    EXPECT_TRUE(messages.shown.empty()) << "the chime played instead";
+}
+
+// Every failure counts, at once or reported later by the player; the message comes once per run,
+// after the current event, never inside the caller.
+TEST_F(SoundPlaybackTest, CannotPlayTheSoundIsShownOnceAfterTheEvent) {
+    const std::vector<std::pair<const char*, std::function<void(RecordingEngine&, SoundPlayback&)>>>
+        failures = {
+            {"chime refused",
+             [](RecordingEngine& e, SoundPlayback& p) {
+                 e.waveWorks = false;
+                 p.PlayForButton("Default");
+             }},
+            {"unknown built-in name",
+             [](RecordingEngine&, SoundPlayback& p) { p.PlayBuiltInSound("Sound02"); }},
+            {"gone mp3",
+             [](RecordingEngine& e, SoundPlayback& p) {
+                 e.fileWorks = false;
+                 p.PlayForButton("/gone/a.mp3");
+             }},
+            {"wave fails later",
+             [](RecordingEngine& e, SoundPlayback& p) {
+                 p.PlayForButton("/a.wav");
+                 e.onFailure(SoundChannel::Wave);
+             }},
+            {"mp3 fails later",
+             [](RecordingEngine& e, SoundPlayback& p) {
+                 p.PlayForButton("/a.mp3");
+                 e.onFailure(SoundChannel::Media);
+             }},
+            {"gone wav and no chime",
+             [](RecordingEngine& e, SoundPlayback& p) {
+                 e.fileWorks = e.waveWorks = false;
+                 p.PlayForButton("/a.wav");
+             }},
+        };
+    for (const auto& [name, fail] : failures) {
+        RecordingEngine failing;
+        RecordingMessageBox shown;
+        SoundPlayback sound(failing, shown, 0ms);
+        fail(failing, sound);
+        EXPECT_TRUE(shown.shown.empty()) << name << ": shown inside the caller";
+        fail(failing, sound);
+        Pump(20ms);
+        EXPECT_EQ(shown.shown, kWarning) << name;
+        fail(failing, sound);
+        Pump(20ms);
+        EXPECT_EQ(shown.shown, kWarning) << name << ": once per run";
+    }
+}
+
+TEST_F(SoundPlaybackTest, TheGreetingFailsQuietly) {
+    playback.OpenMediaFile("/opt/stillmark/Welcome.wma");
+    playback.PlaySoundFile("/opt/stillmark/Welcome.wma");
+    engine.onFailure(SoundChannel::Media);
+    engine.fileWorks = false;
+    playback.OpenMediaFile("/gone/Welcome.wma");
+    playback.PlaySoundFile("/gone/Welcome.wma");
+    Pump(20ms);
     EXPECT_TRUE(messages.shown.empty());
+    playback.PlayForButton("Default");
+    engine.onFailure(SoundChannel::Wave);
+    Pump(20ms);
+    EXPECT_EQ(messages.shown, kWarning) << "the warning was still there for a real failure";
+}
+
+// The real player: a file it accepts but cannot decode fails after the start.
+TEST(SoundPlaybackWithPlayer, AFileThatFailsAfterTheStartShowsTheMessageAndAGoneWaveFilePlaysTheChime) {
+    const std::filesystem::path dir =
+        std::filesystem::temp_directory_path() / ("stillmark-play-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(dir);
+    std::ofstream(dir / "noise.mp3", std::ios::binary) << std::string(20000, '\x5a');
+    GstSoundEngine engine("fakesink sync=false");
+    RecordingMessageBox messages;
+    SoundPlayback playback(engine, messages, 0ms);
+
+    playback.PlayForButton((dir / "gone.wav").string());
+    EXPECT_TRUE(engine.IsWaveActive()) << "the chime plays instead";
+    playback.PlayForButton((dir / "noise.mp3").string());
+    EXPECT_TRUE(PumpUntil([&] { return !messages.shown.empty(); }, 30s));
+    EXPECT_EQ(messages.shown, kWarning);
+    std::filesystem::remove_all(dir);
 }
 
 TEST(SoundFileTypeTest, IsTheLowerCasedTextAfterTheLastDot) {

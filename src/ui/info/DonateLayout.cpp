@@ -6,41 +6,9 @@
 namespace stillmark {
 
 DonateLayout ComputeDonateLayout(int workAreaHeight) {
-    DonateLayout layout;
-    if (workAreaHeight > 600) {
-        layout.windowWidth = 801;
-        layout.windowHeight = 650;
-        layout.view = {0, -5, 830, 600};
-        layout.okInset = 5;
-        layout.showHint = false;
-    } else {
-        layout.windowWidth = 800;
-        layout.windowHeight = workAreaHeight;
-        layout.view = {0, -5, 795, workAreaHeight - 50};
-        layout.okInset = 280;
-        layout.showHint = true;
-    }
-    return layout;
-}
-
-PixelRect PlaceAgainstWindow(const PixelRect& window, Point clientOrigin, int inset, int bottomInset,
-                             int height) {
-    const int left = window.x + inset;
-    const int right = window.Right() - inset;
-    const int bottom = window.Bottom() - bottomInset;
-    return {left - clientOrigin.x, bottom - height - clientOrigin.y, right - left, height};
-}
-
-PixelRect PlaceAtBottom(const PixelRect& window, Point clientOrigin, const PixelRect& control,
-                        int bottomInset) {
-    const int bottom = window.Bottom() - bottomInset;
-    return {control.x, bottom - control.height - clientOrigin.y, control.width, control.height};
-}
-
-PixelRect KeepAbove(PixelRect view, int topOfControlsBelow) {
-    if (view.Bottom() > topOfControlsBelow)
-        view.height = std::max(0, topOfControlsBelow - view.y);
-    return view;
+    if (workAreaHeight > 600)
+        return {801, 650, 0, false};
+    return {800, workAreaHeight, 800 - 2 * 280, true};
 }
 
 std::string DonationPagePath(const std::string& programDir) {

@@ -1,43 +1,21 @@
 #pragma once
-// Where the donation window puts itself and its parts, decided from the desktop's work area
-// alone (pixels), and where its page lives.
+// The donation window's size and its button row, decided from the desktop's work area alone
+// (pixels), and where its page lives.
 #include <string>
 
 namespace stillmark {
 
-struct PixelRect {
-    int x = 0, y = 0, width = 0, height = 0;
-    int Right() const { return x + width; }   // exclusive
-    int Bottom() const { return y + height; } // exclusive
-    friend bool operator==(const PixelRect&, const PixelRect&) = default;
-};
-
 struct DonateLayout {
     int windowWidth = 0, windowHeight = 0;
-    PixelRect view;        // in the dialog's client coordinates
-    int okInset = 0;       // the OK button spans the window less this much on each side
-    int bottomInset = 5;   // OK button and hint end this far above the window's bottom edge
+    int okWidth = 0;       // the OK button's width; 0: it spans the window less 5 pixels each side
     bool showHint = false; // the "Move the scrollbar" hint
     friend bool operator==(const DonateLayout&, const DonateLayout&) = default;
 };
 
 // Tall work areas (more than 600 pixels) get a fixed 801 x 650 window; smaller ones the full
-// work-area height, 800 wide, with the scroll hint shown.
+// work-area height, 800 wide, a centred OK button 240 wide (the window less 280 each side) and the
+// scroll hint.
 DonateLayout ComputeDonateLayout(int workAreaHeight);
-
-// A control placed against the window rectangle (screen coordinates, frame included): from
-// window left + leftInset to window right - rightInset (or at its own x when keepX), its bottom
-// bottomInset above the window's bottom, its own height; returned in client coordinates.
-struct Point {
-    int x = 0, y = 0;
-};
-PixelRect PlaceAgainstWindow(const PixelRect& windowOnScreen, Point clientOriginOnScreen, int inset,
-                             int bottomInset, int height);
-PixelRect PlaceAtBottom(const PixelRect& windowOnScreen, Point clientOriginOnScreen, const PixelRect& control,
-                        int bottomInset);
-
-// The view must not cover the controls below it: it ends above the top given.
-PixelRect KeepAbove(PixelRect view, int topOfControlsBelow);
 
 // The page beside the executable: the folder, one "/", "ThankYou.html" (just the name when the
 // folder is unknown, so it is looked up in the current folder).

@@ -11,7 +11,7 @@ void EnsureXmlResources() {
     if (!wxImage::FindHandler(wxBITMAP_TYPE_PNG))
         wxImage::AddHandler(new wxPNGHandler); // the logo; owned by wxImage's handler list
     wxXmlResource* resources = wxXmlResource::Get();
-    if (resources->GetResourceNode("1050"))
+    if (resources->GetResourceNode("about_box"))
         return; // already loaded by the program's start-up
     resources->InitAllHandlers();
     InitXmlResource();

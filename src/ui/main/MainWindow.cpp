@@ -48,7 +48,7 @@ Settings LoadSettings(SettingsStore& store, std::string& problem) {
 MainWindow::MainWindow(MainWindowServices services)
     : m_services(std::move(services)), m_settings(LoadSettings(m_services.settings, m_loadProblem)),
       m_autosave(m_services.settings, m_services.messages, m_settings, m_settings),
-      m_reminder(m_services.clock, m_schedule, m_services.sound, [this](std::size_t index) { Alert(index); }),
+      m_reminder(m_services.clock, m_schedule, [this](std::size_t index) { Alert(index); }),
       m_endTimer(this) {
     wxXmlResource::Get()->LoadDialog(this, nullptr, "main_window");
     FindControls();
@@ -309,7 +309,7 @@ void MainWindow::Alert(std::size_t index) {
     }
     m_presence->Alert(m_schedule.Moments()[index].text);
     if (m_settings.useSound)
-        m_reminder.PlayLater(m_settings.soundToPlay);
+        m_services.sound.PlayForReminder(m_settings.soundToPlay); // a second later, without blocking
 }
 
 void MainWindow::GoToBackground(bool withBalloon) {

@@ -1,6 +1,5 @@
 #include "ui/main/Reminder.h"
 
-#include "sound/SoundPlayback.h"
 #include "ui/main/Clock.h"
 #include "ui/main/ReminderRules.h"
 
@@ -8,12 +7,9 @@
 
 namespace stillmark {
 
-Reminder::Reminder(Clock& clock, DaySchedule& schedule, SoundPlayback& sound,
-                   std::function<void(std::size_t)> onAlert)
-    : m_clock(clock), m_schedule(schedule), m_sound(sound), m_onAlert(std::move(onAlert)), m_tick(this),
-      m_soundTimer(this) {
+Reminder::Reminder(Clock& clock, DaySchedule& schedule, std::function<void(std::size_t)> onAlert)
+    : m_clock(clock), m_schedule(schedule), m_onAlert(std::move(onAlert)), m_tick(this) {
     Bind(wxEVT_TIMER, &Reminder::OnTick, this, m_tick.GetId());
-    Bind(wxEVT_TIMER, &Reminder::OnSoundDue, this, m_soundTimer.GetId());
 }
 
 Reminder::~Reminder() {
@@ -26,8 +22,6 @@ void Reminder::Start() {
 
 void Reminder::Stop() {
     m_tick.Stop();
-    m_soundTimer.Stop();
-    m_sounds.clear();
 }
 
 void Reminder::Tick() {
@@ -53,22 +47,6 @@ void Reminder::KeepOnTheSecond() {
         m_realigning = true;
         m_tick.StartOnce(*delay);
     }
-}
-
-void Reminder::PlayLater(const std::string& soundText) {
-    m_sounds.push_back(soundText);
-    if (!m_soundTimer.IsRunning())
-        m_soundTimer.StartOnce(kSoundDelayMs);
-}
-
-void Reminder::OnSoundDue(wxTimerEvent&) {
-    if (m_sounds.empty())
-        return;
-    const std::string soundText = m_sounds.front();
-    m_sounds.pop_front();
-    if (!m_sounds.empty())
-        m_soundTimer.StartOnce(kSoundDelayMs);
-    m_sound.PlayForReminder(soundText);
 }
 
 } // namespace stillmark

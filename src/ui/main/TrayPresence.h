@@ -1,7 +1,7 @@
 #pragma once
 // The main window's way to and from the background: the notification-area icon while the window is
 // hidden, its balloons, and a minimised window instead where the desktop has no notification area.
-#include "ui/main/InterimTrayIcon.h"
+#include "ui/tray/TrayIcon.h"
 
 #include <functional>
 #include <memory>

@@ -1,15 +1,15 @@
 #include "ui/tray/TrayMenu.h"
 
-#include "ui/tray/NotifyIcon.h"
+#include "ui/tray/TrayIcon.h"
 
 namespace stillmark {
 
 const std::vector<TrayMenuItem>& TrayMenuItems() {
     static const std::vector<TrayMenuItem> items = {
-        {ID_APP_ABOUT, "About Stillmark..."},
-        {0, ""}, // separator
-        {ID_SHOW, "Show"},
-        {ID_APP_EXIT, "Exit"},
+        {wxID_ABOUT, "About Stillmark..."},
+        {0, ""},
+        {kIdShow, "Show"},
+        {wxID_EXIT, "Exit"},
     };
     return items;
 }

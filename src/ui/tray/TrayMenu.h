@@ -1,5 +1,5 @@
 #pragma once
-// The icon's pop-up menu as plain data, top to bottom.
+// The icon's menu as plain data, top to bottom; every kind of icon builds its menu from it.
 #include <string>
 #include <vector>
 

@@ -1,6 +1,7 @@
 #pragma once
 // Doubles and a modal driver for the information dialogs' display tests.
 #include <chrono>
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
@@ -9,9 +10,11 @@
 #include <wx/timer.h>
 #include <wx/toplevel.h>
 
-#include "app/MessageBox.h"
-#include "ui/info/ProcessStarter.h"
-#include "ui/info/ProgramHost.h"
+#include "sound/SoundEngine.h"
+#include "sound/SoundPlayback.h"
+#include "ui/common/MessageBox.h"
+#include "ui/info/InfoServices.h"
+#include "ui/info/LinkOpener.h"
 
 namespace stillmark::test {
 
@@ -21,19 +24,7 @@ inline const bool kGuiApp = [] {
     return true;
 }();
 
-class RecordingHost final : public IProgramHost {
-public:
-    explicit RecordingHost(std::string dir) : m_dir(std::move(dir)) {}
-    std::string ProgramDir() const override { return m_dir; }
-    void OpenMediaFile(const std::string& path) override { calls.push_back("open " + path); }
-    void PlaySoundFile(const std::string& path) override { calls.push_back("play " + path); }
-    std::vector<std::string> calls;
-
-private:
-    std::string m_dir;
-};
-
-class RecordingMessageBox final : public IMessageBox {
+class RecordingMessageBox final : public MessageBox {
 public:
     void Show(const std::string& text, MessageIcon icon) override {
         texts.push_back(text);
@@ -43,14 +34,45 @@ public:
     std::vector<MessageIcon> icons;
 };
 
-class RecordingStarter final : public IProcessStarter {
+class RecordingOpener final : public LinkOpener {
 public:
-    ProcessOutcome answer{ProcessOutcome::Kind::Exited, 0};
-    std::vector<std::vector<std::string>> started;
-    ProcessOutcome Start(const std::vector<std::string>& argv, std::chrono::milliseconds) override {
-        started.push_back(argv);
+    OpenResult Open(const std::string& target) override {
+        opened.push_back(target);
         return answer;
     }
+    OpenResult answer = OpenResult::Opened;
+    std::vector<std::string> opened;
+};
+
+// Records what the sound playback asks of the players.
+class RecordingSoundEngine final : public SoundEngine {
+public:
+    bool PlayWaveMemory(const unsigned char*, std::size_t) override { return Log("chime"); }
+    bool PlayWaveFile(const std::string& path) override { return Log("wave " + path); }
+    void StopWave() override { Log("stop wave"); }
+    bool OpenMedia(const std::string& path) override { return Log("open " + path); }
+    void PlayMediaFromStart() override { Log("play media"); }
+    void StopMedia() override { Log("stop media"); }
+    void CloseMedia() override { Log("close media"); }
+    void SetFailureHandler(FailureHandler) override {}
+    std::vector<std::string> calls;
+
+private:
+    bool Log(std::string call) {
+        calls.push_back(std::move(call));
+        return true;
+    }
+};
+
+// Every service of the information dialogs, recording.
+struct RecordingInfoServices {
+    explicit RecordingInfoServices(std::filesystem::path dir)
+        : services{sound, opener, messages, std::move(dir)} {}
+    RecordingSoundEngine engine;
+    RecordingMessageBox messages;
+    RecordingOpener opener;
+    SoundPlayback sound{engine, messages};
+    InfoServices services;
 };
 
 // The shown dialog with this id, if any.

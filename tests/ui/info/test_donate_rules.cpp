@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "ui/info/AppLink.h"
 #include "ui/info/DonateLayout.h"
+#include "ui/info/PageLink.h"
 
 using namespace stillmark;
 
@@ -34,30 +34,15 @@ TEST(ComputeDonateLayout, EveryRowOfTheWorkAreaTable) {
         DonateLayout expected;
     };
     const std::vector<Case> cases = {
-        {738, {801, 650, {0, -5, 830, 600}, 5, 5, false}},
-        {620, {801, 650, {0, -5, 830, 600}, 5, 5, false}}, // taller than the work area: still the upper row
-        {601, {801, 650, {0, -5, 830, 600}, 5, 5, false}},
-        {600, {800, 600, {0, -5, 795, 550}, 280, 5, true}},
-        {570, {800, 570, {0, -5, 795, 520}, 280, 5, true}},
+        {738, {801, 650, 0, false}},
+        {620, {801, 650, 0, false}}, // taller than the work area: still the
+                                     // upper row
+        {601, {801, 650, 0, false}},
+        {600, {800, 600, 240, true}},
+        {570, {800, 570, 240, true}},
     };
     for (const auto& c : cases)
         EXPECT_EQ(ComputeDonateLayout(c.height), c.expected) << c.height;
-}
-
-TEST(DonatePlacement, ButtonsAndHintSitAgainstTheWindowRectangle) {
-    // A window at 100,50, 800 x 570, whose client area starts 4 px right and 24 px below it.
-    const PixelRect window{100, 50, 800, 570};
-    const Point origin{104, 74};
-    // OK: 240 wide in window terms (800 - 2 x 280), bottom 5 above the window's bottom edge.
-    EXPECT_EQ(PlaceAgainstWindow(window, origin, 280, 5, 30), (PixelRect{276, 511, 240, 30}));
-    EXPECT_EQ(PlaceAgainstWindow(window, origin, 5, 5, 30), (PixelRect{1, 511, 790, 30}));
-    // The hint keeps its horizontal place and height.
-    EXPECT_EQ(PlaceAtBottom(window, origin, PixelRect{3, 500, 180, 16}, 5), (PixelRect{3, 525, 180, 16}));
-}
-
-TEST(DonatePlacement, TheViewEndsAboveTheControlsBelowIt) {
-    EXPECT_EQ(KeepAbove({0, -5, 830, 600}, 611), (PixelRect{0, -5, 830, 600}));
-    EXPECT_EQ(KeepAbove({0, -5, 795, 520}, 500), (PixelRect{0, -5, 795, 505}));
 }
 
 TEST(DonationPage, PathAndUrl) {

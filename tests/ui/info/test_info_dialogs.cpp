@@ -1,20 +1,18 @@
-// The About box, the donation window and the hyperlink on a real (virtual) display.
+// The About box, its link and the donation window on a real (virtual) display.
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <wx/button.h>
 #include <wx/display.h>
-#include <wx/filefn.h>
+#include <wx/hyperlink.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
+#include <wx/xrc/xmlres.h>
 
 #include "EventPump.h"
 #include "InfoTestSupport.h"
-#include "ui/info/About.h"
 #include "ui/info/AboutBox.h"
-#include "ui/info/Donate.h"
+#include "ui/info/ContactTarget.h"
 #include "ui/info/DonateLayout.h"
-#include "ui/info/HyperLink.h"
-#include "ui/info/LinkRules.h"
 
 using namespace stillmark;
 using namespace stillmark::test;
@@ -32,8 +30,8 @@ const std::string kExpectedAbout = "Often when doing programming one forgets the
                                    std::string(29, ' ') + "Enjoy !";
 
 // The folder of the test executable: the page and the web view module are built there.
-std::string BuildDir() {
-    return std::filesystem::canonical("/proc/self/exe").parent_path().string();
+std::filesystem::path BuildDir() {
+    return std::filesystem::canonical("/proc/self/exe").parent_path();
 }
 
 void PressEscape(wxWindow* window) {
@@ -51,114 +49,115 @@ void Click(wxWindow* dialog, int id) {
     button->GetEventHandler()->ProcessEvent(click);
 }
 
-class InfoDialogsTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        SetAppMessageBox(&messages);
-        SetAppProcessStarter(&starter);
-    }
-    void TearDown() override {
-        SetAppMessageBox(nullptr);
-        SetAppProcessStarter(nullptr);
-    }
-    RecordingMessageBox messages;
-    RecordingStarter starter;
-};
+void ClickLink(wxGenericHyperlinkCtrl* link) {
+    wxHyperlinkEvent click(link, link->GetId(), link->GetURL());
+    link->GetEventHandler()->ProcessEvent(click);
+}
+
+int AboutId() {
+    return XRCID("about_box");
+}
+int DonationId() {
+    return XRCID("donation_window");
+}
 
 TEST(AboutText, Has377Characters) {
     EXPECT_EQ(kExpectedAbout.size(), 377u);
 }
 
-TEST_F(InfoDialogsTest, AboutBoxEscapeOpensTheDonationWindowAndOnlyOkCloses) {
-    const std::string dir = BuildDir() + "/"; // a trailing separator must not double in the page path
-    RecordingHost host(dir);
+TEST(InfoDialogs, AboutBoxEscapeOpensTheDonationWindowAndOnlyOkCloses) {
+    RecordingInfoServices info(BuildDir());
+    const std::string welcome = (BuildDir() / "Welcome.wma").string();
     wxDialog owner(nullptr, wxID_ANY, "Main");
     owner.SetSize(10, 10, 200, 100);
     owner.Show();
 
-    wxDialog* about = nullptr;
+    AboutBox* about = nullptr;
     wxDialog* donate = nullptr;
     std::vector<ModalDriver::Step> steps = {
-        {"about shown", [&] { return (about = FindShownDialog(1050)) != nullptr; },
+        {"about shown",
+         [&] { return (about = dynamic_cast<AboutBox*>(FindShownDialog(AboutId()))) != nullptr; },
          [&] {
              EXPECT_EQ(about->GetTitle(), "About...");
-             EXPECT_EQ(host.calls, (std::vector<std::string>{"open Welcome.wma", "play Welcome.wma"}));
-             EXPECT_EQ(wxGetCwd().utf8_string() + "/", dir);
-             auto* text = dynamic_cast<wxTextCtrl*>(about->FindWindow(2005));
+             EXPECT_EQ(info.engine.calls, (std::vector<std::string>{"stop media", "close media",
+                                                                    "open " + welcome, "play media"}));
+             auto* text = XRCCTRL(*about, "about_text", wxTextCtrl);
              ASSERT_NE(text, nullptr);
              EXPECT_EQ(text->GetValue().utf8_string(), kExpectedAbout);
              EXPECT_TRUE(text->IsEditable());
-             auto* link = dynamic_cast<CHyperLink*>(about->FindWindow(2007));
-             ASSERT_NE(link, nullptr);
-             EXPECT_EQ(link->GetLabel(), "Contact me");
-             EXPECT_EQ(link->GetTarget(), CAbout::kContactTarget);
              EXPECT_EQ(dynamic_cast<wxButton*>(about->FindWindow(wxID_CANCEL))->GetLabel(), "Donate");
              text->ChangeValue("typed over"); // must not survive to the next opening
              PressEscape(about);
          }},
-        {"donation window shown", [&] { return (donate = FindShownDialog(1052)) != nullptr; },
+        {"donation window shown", [&] { return (donate = FindShownDialog(DonationId())) != nullptr; },
          [&] {
              EXPECT_TRUE(about->IsShown()); // stays open underneath
              EXPECT_EQ(donate->GetTitle(), "Donate");
-             const int workArea = wxDisplay(0u).GetClientArea().height;
-             const DonateLayout layout = ComputeDonateLayout(workArea);
+             const DonateLayout layout = ComputeDonateLayout(wxDisplay(0u).GetClientArea().height);
              EXPECT_EQ(donate->GetSize(), wxSize(layout.windowWidth, layout.windowHeight));
-             wxWindow* view = donate->FindWindow(CDonate::kViewId);
-             ASSERT_NE(view, nullptr);
-             EXPECT_EQ(dynamic_cast<wxStaticText*>(view), nullptr) << "the view replaces the placeholder";
-             ASSERT_NE(DonationWindow().GetView(), nullptr);
-             EXPECT_EQ(DonationWindow().GetView()->GetWindow(), view);
-             EXPECT_EQ(donate->FindWindow(CDonate::kHintId)->IsShown(), layout.showHint);
-             // The OK button spans the window less the inset on each side, 5 px above its bottom.
-             const wxRect ok = donate->FindWindow(wxID_OK)->GetScreenRect();
-             const wxRect window = donate->GetScreenRect();
-             EXPECT_EQ(ok.GetLeft(), window.GetLeft() + layout.okInset);
-             EXPECT_EQ(ok.GetRight() + 1, window.GetRight() + 1 - layout.okInset);
-             EXPECT_EQ(ok.GetBottom() + 1, window.GetBottom() + 1 - 5);
+             ASSERT_NE(about->Donation(), nullptr);
+             ASSERT_NE(about->Donation()->View(), nullptr);
+             wxWindow* view = about->Donation()->View()->GetWindow();
+             EXPECT_EQ(donate->FindWindow(XRCID("page_placeholder")), nullptr) << "the view replaces it";
+             EXPECT_EQ(XRCCTRL(*donate, "scroll_hint", wxStaticText)->IsShown(), layout.showHint);
+             // The view fills the window above the button row; OK spans it less 5 px each side or
+             // sits centred with its own width.
+             const wxRect ok = donate->FindWindow(wxID_OK)->GetRect();
+             const wxSize client = donate->GetClientSize();
+             EXPECT_EQ(view->GetRect(), wxRect(0, 0, client.x, ok.y - 5));
+             EXPECT_EQ(ok.GetBottom() + 1, client.y - 5);
+             if (layout.okWidth == 0) {
+                 EXPECT_EQ(ok.x, 5);
+                 EXPECT_EQ(ok.width, client.x - 10);
+             } else {
+                 EXPECT_EQ(ok.width, layout.okWidth);
+                 EXPECT_NEAR(ok.x + ok.width / 2, client.x / 2, 1);
+             }
              Click(donate, wxID_OK);
-             EXPECT_EQ(DonationWindow().GetView(), nullptr) << "OK releases the view at once";
+             EXPECT_EQ(about->Donation()->View(), nullptr) << "OK releases the view at once";
          }},
-        {"donation window closed by OK", [&] { return FindShownDialog(1052) == nullptr; },
+        {"donation window closed by OK", [&] { return FindShownDialog(DonationId()) == nullptr; },
          [&] {
              EXPECT_TRUE(about->IsShown());
              about->Close(); // the close request is the cancel command: the donation window again
          }},
-        {"donation window shown again", [&] { return (donate = FindShownDialog(1052)) != nullptr; },
+        {"donation window shown again", [&] { return (donate = FindShownDialog(DonationId())) != nullptr; },
          [&] {
-             EXPECT_NE(DonationWindow().GetView(), nullptr) << "a new view for each opening";
+             EXPECT_NE(about->Donation()->View(), nullptr) << "a new view for each opening";
              PressEscape(donate);
          }},
-        {"donation window cancelled", [&] { return FindShownDialog(1052) == nullptr; },
+        {"donation window cancelled", [&] { return FindShownDialog(DonationId()) == nullptr; },
          [&] {
-             EXPECT_EQ(DonationWindow().GetView(), nullptr) << "released with the window";
+             EXPECT_EQ(about->Donation(), nullptr);
              EXPECT_TRUE(about->IsShown());
              Click(about, wxID_OK);
          }},
     };
     ModalDriver driver(steps);
-    ShowAboutBox(&owner, host);
+    ShowAboutBox(&owner, info.services);
     EXPECT_FALSE(driver.TimedOut()) << "stuck at: " << driver.Pending();
     EXPECT_TRUE(driver.Finished());
+    EXPECT_TRUE(info.messages.texts.empty());
 
     // A second opening starts afresh: the text again, the welcome sound again.
-    host.calls.clear();
-    ModalDriver again({{"about shown again", [&] { return (about = FindShownDialog(1050)) != nullptr; },
-                        [&] {
-                            auto* text = dynamic_cast<wxTextCtrl*>(about->FindWindow(2005));
-                            EXPECT_EQ(text->GetValue().utf8_string(), kExpectedAbout);
-                            EXPECT_EQ(host.calls.size(), 2u);
-                            Click(about, wxID_OK);
-                        }}});
-    ShowAboutBox(&owner, host);
+    info.engine.calls.clear();
+    ModalDriver again(
+        {{"about shown again", [&] { return (about = dynamic_cast<AboutBox*>(FindShownDialog(AboutId()))); },
+          [&] {
+              EXPECT_EQ(XRCCTRL(*about, "about_text", wxTextCtrl)->GetValue().utf8_string(), kExpectedAbout);
+              EXPECT_EQ(info.engine.calls.size(), 4u);
+              Click(about, wxID_OK);
+          }}});
+    ShowAboutBox(&owner, info.services);
     EXPECT_TRUE(again.Finished());
 }
 
-TEST_F(InfoDialogsTest, AboutBoxOverAHiddenOwnerIsCentredOnTheScreen) {
-    RecordingHost host(BuildDir());
+TEST(InfoDialogs, AboutBoxOverAHiddenOwnerIsCentredOnTheScreen) {
+    RecordingInfoServices info(BuildDir());
     wxDialog owner(nullptr, wxID_ANY, "Main in the notification area");
     owner.SetSize(0, 0, 200, 100);
     wxDialog* about = nullptr;
-    ModalDriver driver({{"about shown", [&] { return (about = FindShownDialog(1050)) != nullptr; },
+    ModalDriver driver({{"about shown", [&] { return (about = FindShownDialog(AboutId())) != nullptr; },
                          [&] {
                              EXPECT_FALSE(owner.IsShown());
                              const wxRect screen = wxDisplay(0u).GetGeometry();
@@ -167,107 +166,84 @@ TEST_F(InfoDialogsTest, AboutBoxOverAHiddenOwnerIsCentredOnTheScreen) {
                              EXPECT_NEAR(box.y + box.height / 2, screen.y + screen.height / 2, 2);
                              Click(about, wxID_OK);
                          }}});
-    ShowAboutBox(&owner, host);
+    ShowAboutBox(&owner, info.services);
     EXPECT_TRUE(driver.Finished());
     EXPECT_FALSE(owner.IsShown());
 }
 
-TEST_F(InfoDialogsTest, DonationWindowWithoutAViewShowsThePlaceholderAndStaysUsable) {
-    RecordingHost host(BuildDir());
-    CDonate donate([] { return std::unique_ptr<IHtmlCtrl>(); });
-    ModalDriver driver({{"donation window shown", [] { return FindShownDialog(1052) != nullptr; },
-                         [&] {
-                             wxDialog* dialog = FindShownDialog(1052);
-                             auto* placeholder = dynamic_cast<wxStaticText*>(dialog->FindWindow(2010));
-                             ASSERT_NE(placeholder, nullptr);
-                             EXPECT_EQ(placeholder->GetLabel(), "Html Static");
-                             Click(dialog, wxID_OK);
-                         }}});
-    EXPECT_EQ(donate.DoModal(nullptr, host), wxID_OK);
+TEST(InfoDialogs, DonationWindowWithoutAViewShowsThePlaceholderAndStaysUsable) {
+    RecordingInfoServices info(BuildDir());
+    DonationWindow donate(nullptr, info.services, [] { return std::unique_ptr<HtmlView>(); });
+    auto* placeholder = XRCCTRL(donate, "page_placeholder", wxStaticText);
+    ASSERT_NE(placeholder, nullptr);
+    EXPECT_EQ(placeholder->GetLabel(), "Html Static");
+    ModalDriver driver({{"donation window shown", [] { return FindShownDialog(DonationId()) != nullptr; },
+                         [&] { Click(&donate, wxID_OK); }}});
+    EXPECT_EQ(donate.ShowModal(), wxID_OK);
     EXPECT_TRUE(driver.Finished());
 }
 
-class HyperLinkTest : public InfoDialogsTest {
+class ContactLinkTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        InfoDialogsTest::SetUp();
-        // Away from the pointer, which rests in the middle of the virtual screen.
-        dialog = new wxDialog(nullptr, wxID_ANY, "Link", wxPoint(0, 0), wxSize(300, 120));
-        new wxStaticText(dialog, 2007, "Contact me", wxPoint(20, 20), wxSize(200, 20));
-        new wxStaticText(dialog, wxID_ANY, "", wxPoint(20, 60)); // a lone child would fill the dialog
-        link = new CHyperLink;
-        ASSERT_TRUE(link->Attach(dialog, 2007));
-        dialog->Show();
+        about = new AboutBox(nullptr, info.services);
+        about->Show();
+        link = about->ContactLink();
+        ASSERT_NE(link, nullptr);
         PumpEvents(50ms);
     }
     void TearDown() override {
-        dialog->Destroy();
+        about->Destroy();
         PumpEvents(20ms);
-        InfoDialogsTest::TearDown();
     }
-    void Hover() {
-        wxMouseEvent move(wxEVT_MOTION);
-        move.SetEventObject(link);
-        move.SetPosition(wxPoint(2, 2));
-        link->GetEventHandler()->ProcessEvent(move);
-    }
-    wxDialog* dialog = nullptr;
-    CHyperLink* link = nullptr;
+    RecordingInfoServices info{BuildDir()};
+    AboutBox* about = nullptr;
+    wxGenericHyperlinkCtrl* link = nullptr;
 };
 
-TEST_F(HyperLinkTest, TakesThePlaceAndTextOfTheStatic) {
-    EXPECT_EQ(dialog->FindWindow(2007), link);
-    EXPECT_EQ(link->GetTarget(), "Contact me");
-    EXPECT_EQ(link->GetPosition(), wxPoint(20, 20));
-    EXPECT_LT(link->GetSize().x, 200) << "fitted to its text";
-    EXPECT_GT(link->GetSize().x, 20);
-    EXPECT_EQ(link->GetToolTipText(), "Contact me");
-    link->SetTarget("mailto:x@y.invalid");
+TEST_F(ContactLinkTest, ShowsContactMeWithTheBuildsTargetInTheLinkColours) {
+    const std::string target = ContactTarget(BuildContact(), BuildDir());
     EXPECT_EQ(link->GetLabel(), "Contact me");
-    EXPECT_EQ(link->GetToolTipText(), "mailto:x@y.invalid");
-    EXPECT_EQ(link->GetCursor().IsOk(), true);
-    EXPECT_EQ(link->GetNormalColor(), wxColour(0, 0, 238));
-    EXPECT_EQ(link->GetVisitedColor(), wxColour(85, 26, 139));
-    EXPECT_EQ(link->GetHoverColor(), wxColour(255, 0, 0));
+    EXPECT_EQ(link->GetURL().utf8_string(), target);
+    EXPECT_EQ(link->GetToolTipText().utf8_string(), target);
+    EXPECT_EQ(link->GetNormalColour(), wxColour(0, 0, 238));
+    EXPECT_EQ(link->GetVisitedColour(), wxColour(85, 26, 139));
+    EXPECT_EQ(link->GetHoverColour(), wxColour(255, 0, 0));
+    EXPECT_FALSE(link->GetFont().GetUnderlined()) << "underlined only under the pointer";
+    wxMouseEvent enter(wxEVT_ENTER_WINDOW);
+    enter.SetEventObject(link);
+    link->GetEventHandler()->ProcessEvent(enter);
+    wxMouseEvent move(wxEVT_MOTION);
+    move.SetEventObject(link);
+    move.SetPosition(wxPoint(2, 2));
+    link->GetEventHandler()->ProcessEvent(move);
+    EXPECT_TRUE(link->GetFont().GetUnderlined());
+    EXPECT_EQ(link->GetForegroundColour(), wxColour(255, 0, 0));
+    wxMouseEvent leave(wxEVT_LEAVE_WINDOW);
+    leave.SetEventObject(link);
+    link->GetEventHandler()->ProcessEvent(leave);
+    EXPECT_FALSE(link->GetFont().GetUnderlined());
+    EXPECT_EQ(link->GetForegroundColour(), wxColour(0, 0, 238));
+    EXPECT_EQ(link->GetPosition(), about->ConvertDialogToPixels(wxPoint(53, 43)));
 }
 
-TEST_F(HyperLinkTest, HoverUnderlinesInRedUntilThePollFindsThePointerGone) {
-    EXPECT_FALSE(link->IsUnderlinedNow());
-    EXPECT_EQ(link->CurrentTextColour(), wxColour(0, 0, 238));
-    Hover();
-    EXPECT_TRUE(link->IsHot());
-    EXPECT_TRUE(link->IsUnderlinedNow());
-    EXPECT_EQ(link->CurrentTextColour(), wxColour(255, 0, 0));
-    ASSERT_TRUE(PumpUntil([&] { return !link->IsHot(); }, 2s));
-    EXPECT_FALSE(link->IsUnderlinedNow());
-    EXPECT_EQ(link->CurrentTextColour(), wxColour(0, 0, 238));
-
-    link->SetUnderlineMode(CHyperLink::UnderlineAlways);
-    EXPECT_TRUE(link->IsUnderlinedNow());
-    Hover();
-    ASSERT_TRUE(PumpUntil([&] { return !link->IsHot(); }, 2s));
-    EXPECT_TRUE(link->IsUnderlinedNow());
+TEST_F(ContactLinkTest, ClickOpensTheTargetThroughTheOpenerAndTurnsVisited) {
+    ClickLink(link);
+    EXPECT_EQ(info.opener.opened, std::vector<std::string>{link->GetURL().utf8_string()});
+    EXPECT_TRUE(link->GetVisited());
+    EXPECT_EQ(link->GetForegroundColour(), wxColour(85, 26, 139));
+    EXPECT_TRUE(info.messages.texts.empty());
 }
 
-TEST_F(HyperLinkTest, ClickOpensTheTargetAndTurnsVisited) {
-    link->SetTarget("mailto:hello@stillmark.invalid?subject=a b;$(x)");
-    link->OnClickedReflect();
-    ASSERT_EQ(starter.started.size(), 1u);
-    EXPECT_EQ(starter.started[0],
-              (std::vector<std::string>{"xdg-open", "mailto:hello@stillmark.invalid?subject=a b;$(x)"}));
-    EXPECT_TRUE(link->GetVisitedState());
-    EXPECT_EQ(link->CurrentTextColour(), wxColour(85, 26, 139));
-    EXPECT_TRUE(messages.texts.empty());
-}
-
-TEST_F(HyperLinkTest, FailedClickExplainsAndLeavesTheLinkUnvisited) {
-    link->SetVisitedState(true);
-    starter.answer = {ProcessOutcome::Kind::NotStarted, ENOENT}; // neither opener nor browser starts
-    link->OnClickedReflect();
-    EXPECT_FALSE(link->GetVisitedState());
-    ASSERT_EQ(messages.texts.size(), 1u);
-    EXPECT_EQ(messages.texts[0], "Unable to open hyperlink:\n\nThe specified file was not found.");
-    EXPECT_EQ(messages.icons[0], MessageIcon::Exclamation);
+TEST_F(ContactLinkTest, FailedClickExplainsAndLeavesTheLinkUnvisited) {
+    ClickLink(link);
+    info.opener.answer = OpenResult::AccessDenied;
+    ClickLink(link);
+    EXPECT_FALSE(link->GetVisited());
+    EXPECT_EQ(link->GetForegroundColour(), wxColour(0, 0, 238));
+    ASSERT_EQ(info.messages.texts.size(), 1u);
+    EXPECT_EQ(info.messages.texts[0], OpenErrorMessage(OpenResult::AccessDenied));
+    EXPECT_EQ(info.messages.icons[0], MessageIcon::Exclamation);
 }
 
 } // namespace

@@ -4,7 +4,7 @@
 #include "sound/SoundEngine.h"
 #include "ui/common/MessageBox.h"
 #include "ui/main/Clock.h"
-#include "ui/main/InterimTrayIcon.h"
+#include "ui/tray/TrayIcon.h"
 
 #include <functional>
 #include <string>
@@ -21,7 +21,7 @@ private:
     ClockReading& m_now;
 };
 
-class RecordingSoundEngine final : public ISoundEngine {
+class RecordingSoundEngine final : public SoundEngine {
 public:
     explicit RecordingSoundEngine(std::vector<std::string>& log) : m_log(log) {}
     bool PlayWaveMemory(const unsigned char*, std::size_t size) override {
@@ -40,6 +40,7 @@ public:
     void PlayMediaFromStart() override { m_log.push_back("play-media"); }
     void StopMedia() override { m_log.push_back("stop-media"); }
     void CloseMedia() override { m_log.push_back("close-media"); }
+    void SetFailureHandler(FailureHandler) override {}
 
 private:
     std::vector<std::string>& m_log;

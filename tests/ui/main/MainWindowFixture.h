@@ -62,8 +62,9 @@ protected:
     }
 
     MainWindow& OpenWindow() {
+        m_sound.reset(); // it holds on to the engine
         m_engine = std::make_unique<RecordingSoundEngine>(m_sounds);
-        m_sound = std::make_unique<SoundPlayback>(*m_engine);
+        m_sound = std::make_unique<SoundPlayback>(*m_engine, m_messages);
         m_store = std::make_unique<SettingsStore>(m_ini);
         MainWindowServices services{m_clock,
                                     *m_sound,
@@ -146,10 +147,10 @@ protected:
     ClockReading m_now{2026, 12, 8, 9, 0, 30};
     FakeClock m_clock{m_now};
     std::vector<std::string> m_sounds;
+    RecordingMessageBox m_messages;
     std::unique_ptr<RecordingSoundEngine> m_engine;
     std::unique_ptr<SoundPlayback> m_sound;
     std::unique_ptr<SettingsStore> m_store;
-    RecordingMessageBox m_messages;
     ModalDialogs m_modals;
     bool m_hasTray = true;
     std::vector<std::string> m_tray;

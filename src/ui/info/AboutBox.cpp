@@ -1,0 +1,136 @@
+#include "ui/info/AboutBox.h"
+
+#include <wx/button.h>
+#include <wx/dcclient.h>
+#include <wx/hyperlink.h>
+#include <wx/textctrl.h>
+#include <wx/xrc/xmlres.h>
+
+#include "sound/SoundPlayback.h"
+#include "ui/info/ContactTarget.h"
+#include "ui/info/InfoResources.h"
+#include "ui/info/OpenAndExplain.h"
+
+namespace stillmark {
+namespace {
+
+constexpr const char* kAboutText = "Often when doing programming one forgets the time and the necessity to "
+                                   "take a break a regular intervals. "
+                                   "Stillmark will gently tell you it's time for this. Stretch your legs and "
+                                   "get a coffee. While nipping on your "
+                                   "drink ponder upon the way you are tackling the problem. Many times you "
+                                   "find a better and easier way saving "
+                                   "you time and effort.                             Enjoy !";
+
+// In dialog units: the black frame around the logo (drawn on the dialog: a window there would
+// cover the logo) and the link's place.
+const wxRect kLogoFrame(16, 14, 26, 20);
+const wxPoint kLinkPosition(53, 43);
+
+const wxColour kLinkNormal(0, 0, 238);
+const wxColour kLinkVisited(85, 26, 139);
+const wxColour kLinkHover(255, 0, 0);
+
+} // namespace
+
+AboutBox::AboutBox(wxWindow* parent, InfoServices& services, DonationWindow::ViewFactory makeView)
+    : m_services(services), m_makeView(std::move(makeView)) {
+    EnsureXmlResources();
+    if (!wxXmlResource::Get()->LoadDialog(this, parent, "about_box"))
+        Create(parent, wxID_ANY, "About...");
+    // The template's size is in units of the dialog's own 8-point font, which the resource
+    // loader applies only after sizing the window.
+    SetClientSize(ConvertDialogToPixels(wxSize(235, 140)));
+    if (auto* text = XRCCTRL(*this, "about_text", wxTextCtrl))
+        text->ChangeValue(kAboutText);
+    MakeContactLink();
+
+    Bind(wxEVT_BUTTON, &AboutBox::OnDonate, this, wxID_CANCEL);
+    Bind(wxEVT_CLOSE_WINDOW, &AboutBox::OnClose, this);
+    Bind(wxEVT_SHOW, &AboutBox::OnShow, this);
+    Bind(wxEVT_PAINT, &AboutBox::OnPaint, this);
+
+    const std::string welcome = (m_services.programDir / "Welcome.wma").string();
+    m_services.sound.OpenMediaFile(welcome);
+    m_services.sound.PlaySoundFile(welcome);
+    if (wxWindow* ok = FindWindow(wxID_OK))
+        ok->SetFocus();
+}
+
+void AboutBox::MakeContactLink() {
+    const std::string target = ContactTarget(BuildContact(), m_services.programDir);
+    m_link = new wxGenericHyperlinkCtrl(this, wxID_ANY, "Contact me", wxString::FromUTF8(target),
+                                        ConvertDialogToPixels(kLinkPosition), wxDefaultSize,
+                                        wxHL_ALIGN_LEFT | wxBORDER_NONE);
+    m_link->SetNormalColour(kLinkNormal);
+    m_link->SetVisitedColour(kLinkVisited);
+    m_link->SetHoverColour(kLinkHover);
+    m_link->SetToolTip(wxString::FromUTF8(target));
+    // Plain text, underlined only while the pointer is over it.
+    const wxFont plain = GetFont();
+    m_link->SetFont(plain);
+    m_link->Bind(wxEVT_ENTER_WINDOW, [this, plain](wxMouseEvent& event) {
+        m_link->SetFont(plain.Underlined());
+        event.Skip();
+    });
+    m_link->Bind(wxEVT_LEAVE_WINDOW, [this, plain](wxMouseEvent& event) {
+        m_link->SetFont(plain);
+        event.Skip();
+    });
+    m_link->Bind(wxEVT_HYPERLINK, &AboutBox::OnLinkClicked, this);
+    if (wxWindow* donate = FindWindow(wxID_CANCEL))
+        m_link->MoveBeforeInTabOrder(donate);
+}
+
+void AboutBox::OnLinkClicked(wxHyperlinkEvent& event) {
+    // Handled here, not skipped: wx would otherwise hand the URL to its own browser launcher.
+    const bool opened = OpenAndExplain(m_services.opener, m_services.messages, event.GetURL().utf8_string());
+    m_link->SetVisited(opened);
+    m_link->SetForegroundColour(opened ? kLinkVisited : kLinkNormal);
+    m_link->Refresh();
+}
+
+void AboutBox::OnShow(wxShowEvent& event) {
+    if (event.IsShown())
+        Raise(); // also when the program sits in the notification area
+    event.Skip();
+}
+
+void AboutBox::OnDonate(wxCommandEvent&) {
+    DonationWindow donation(this, m_services, m_makeView);
+    m_donation = &donation;
+    donation.ShowModal();
+    m_donation = nullptr;
+}
+
+void AboutBox::OnClose(wxCloseEvent& event) {
+    // A close request is the cancel command, which opens the donation window; only OK closes.
+    if (event.CanVeto()) {
+        event.Veto();
+        wxCommandEvent donate(wxEVT_BUTTON, wxID_CANCEL);
+        OnDonate(donate);
+    } else {
+        event.Skip();
+    }
+}
+
+void AboutBox::OnPaint(wxPaintEvent&) {
+    wxPaintDC dc(this);
+    dc.SetPen(*wxBLACK_PEN);
+    dc.SetBrush(*wxTRANSPARENT_BRUSH);
+    dc.DrawRectangle(
+        wxRect(ConvertDialogToPixels(kLogoFrame.GetTopLeft()), ConvertDialogToPixels(kLogoFrame.GetSize())));
+}
+
+void ShowAboutBox(wxWindow* owner, InfoServices& services) {
+    // A hidden owner (the program in the notification area) would only place the box off-centre.
+    wxWindow* parent = owner && owner->IsShown() ? owner : nullptr;
+    AboutBox about(parent, services);
+    if (parent)
+        about.CentreOnParent();
+    else
+        about.CentreOnScreen();
+    about.ShowModal();
+}
+
+} // namespace stillmark

@@ -1,0 +1,36 @@
+#pragma once
+// The icon in an X11 tray (XEmbed, wx's own tray icon on GTK) with its pop-up menu.
+#include "ui/tray/TrayBackend.h"
+#include "ui/tray/TrayIcon.h"
+
+#include <functional>
+#include <wx/icon.h>
+
+class wxWindow;
+
+namespace stillmark {
+
+class XEmbedTrayIcon final : public TrayBackend {
+public:
+    // owner receives the menu's choices and must outlive the icon.
+    XEmbedTrayIcon(wxWindow& owner, const wxIcon& icon, std::function<void(TrayClick)> onClick);
+    ~XEmbedTrayIcon() override;
+    XEmbedTrayIcon(const XEmbedTrayIcon&) = delete;
+    XEmbedTrayIcon& operator=(const XEmbedTrayIcon&) = delete;
+
+    void Show(const std::string& tip) override;
+    void Hide() override;
+    void ShowMenu() override;
+
+    // An X11 tray owns the tray selection of the screen.
+    static bool IsAvailable();
+
+private:
+    class Icon;
+
+    wxWindow& m_owner;
+    wxIcon m_icon;
+    Icon* m_trayIcon; // destroyed through Destroy(), see the destructor
+};
+
+} // namespace stillmark
