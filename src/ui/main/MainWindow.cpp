@@ -119,11 +119,11 @@ void MainWindow::SetValidators() {
 
 void MainWindow::BindEvents() {
     for (wxTextCtrl* field : {m_startTime, m_endTime, m_count})
-        field->Bind(wxEVT_TEXT, &MainWindow::OnText, this);
+        field->Bind(wxEVT_TEXT, &MainWindow::OnEdited, this);
     m_count->Bind(wxEVT_CHAR, &MainWindow::OnCountChar, this);
-    XRCCTRL(*this, "increment", wxComboBox)->Bind(wxEVT_TEXT, &MainWindow::OnText, this);
+    XRCCTRL(*this, "increment", wxComboBox)->Bind(wxEVT_TEXT, &MainWindow::OnEdited, this);
     for (const char* name : {"use_sound", "start_minimized", "show_tip"})
-        Bind(wxEVT_CHECKBOX, &MainWindow::OnText, this, XRCID(name));
+        Bind(wxEVT_CHECKBOX, &MainWindow::OnEdited, this, XRCID(name));
     Bind(wxEVT_CHECKBOX, &MainWindow::OnUseAmPm, this, XRCID("use_ampm"));
     Bind(EVT_UPDOWN_STEP, &MainWindow::OnStartSpin, this, XRCID("start_spin"));
     Bind(EVT_UPDOWN_STEP, &MainWindow::OnEndSpin, this, XRCID("end_spin"));
@@ -199,7 +199,7 @@ bool MainWindow::TransferDataToWindow() {
 
 // ---- editing ----
 
-void MainWindow::OnText(wxCommandEvent& event) {
+void MainWindow::OnEdited(wxCommandEvent& event) {
     event.Skip();
     Edited();
 }

@@ -63,7 +63,7 @@ private:
     void GoToBackground(bool withBalloon);
     void CloseWhenDialogsEnded();
 
-    void OnText(wxCommandEvent& event);
+    void OnEdited(wxCommandEvent& event);
     void OnCountChar(wxKeyEvent& event);
     void OnStartSpin(UpDownEvent& event);
     void OnEndSpin(UpDownEvent& event);
