@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <cstring>
+#include <functional>
 #include <string>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -203,15 +205,21 @@ TEST_F(ProfileWriteTest, ValueWithLineBreakIsRefusedNotForged) {
     EXPECT_FALSE(store.WriteProfileString("Settings", "SoundToPlay", "/b.wav\n[Settings]\nStartHour=03:00"));
     EXPECT_FALSE(store.WriteProfileString("Settings", "Bad=Key", "x"));
     EXPECT_FALSE(store.WriteProfileString("Bad]Section", "Key", "x"));
+    EXPECT_FALSE(
+        store.WriteProfileString("Settings", "SoundToPlay", "/b.wav\r")); // a bare CR ends a line too
+    EXPECT_FALSE(store.WriteProfileString("Settings", "SoundToPlay", "/b\r.wav"));
     EXPECT_EQ(test::ReadBytes(File()), before);
 
     // On exit the other settings are still kept; the unstorable one keeps its stored value.
-    Settings settings;
-    settings.startHour = "06:00";
-    settings.soundToPlay = "/c.wav\r\n";
-    EXPECT_FALSE(WriteExitSettings(store, settings));
-    EXPECT_EQ(store.GetProfileString("Settings", "StartHour", ""), "06:00");
-    EXPECT_EQ(store.GetProfileString("Settings", "SoundToPlay", ""), "/a.wav");
+    for (const char* sound : {"/c.wav\r\n", "/c.wav\r", "/c.wav\n"}) {
+        Settings settings;
+        settings.startHour = std::string("06:0") + std::to_string(std::strlen(sound));
+        settings.soundToPlay = sound;
+        EXPECT_FALSE(WriteExitSettings(store, settings));
+        EXPECT_EQ(store.GetProfileString("Settings", "StartHour", ""), settings.startHour);
+        EXPECT_EQ(store.GetProfileString("Settings", "SoundToPlay", ""), "/a.wav");
+        EXPECT_EQ(test::ReadBytes(File()).find('\r'), std::string::npos);
+    }
 }
 
 TEST_F(ProfileWriteTest, EmptyBatchCreatesNoFile) {
@@ -242,10 +250,30 @@ TEST_F(ProfileWriteTest, PermissionsAndSymbolicLinkAreKept) {
 }
 
 TEST_F(ProfileWriteTest, UnreadableFileIsNotOverwritten) {
-    std::filesystem::create_directory(File()); // something that cannot be read as a file
-    ProfileStore store = Store();
-    EXPECT_FALSE(store.WriteProfileInt("Settings", "ShowTip", 0));
-    EXPECT_TRUE(std::filesystem::is_directory(File()));
+    // Each makes a file that exists but cannot be read; writing would replace content nobody has seen.
+    const std::vector<std::pair<const char*, std::function<void(const std::filesystem::path&)>>> kinds = {
+        {"folder", [](const auto& file) { std::filesystem::create_directory(file); }},
+        {"link to itself", [](const auto& file) { std::filesystem::create_symlink(file.filename(), file); }},
+        {"no read permission",
+         [](const auto& file) {
+             test::WriteBytes(file, "[Settings]\nShowTip=1\n");
+             ::chmod(file.c_str(), 0200);
+         }},
+    };
+    for (const auto& [name, make] : kinds) {
+        if (std::string(name) == "no read permission" && ::geteuid() == 0)
+            continue; // root reads anything
+        test::TempFolder folder;
+        const auto file = folder.Path() / "stillmark.INI";
+        make(file);
+        const auto before = std::filesystem::symlink_status(file);
+        ProfileStore store(file);
+        EXPECT_FALSE(store.WriteProfileInt("Settings", "ShowTip", 0)) << name;
+        const auto after = std::filesystem::symlink_status(file);
+        EXPECT_EQ(after.type(), before.type()) << name;
+        EXPECT_EQ(after.permissions(), before.permissions()) << name;
+        EXPECT_EQ(test::FileNames(folder.Path()), std::vector<std::string>{"stillmark.INI"}) << name;
+    }
 }
 
 TEST_F(ProfileWriteTest, ReadOnlyFolderFailsAndKeepsOldFile) {

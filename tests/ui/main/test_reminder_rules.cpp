@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 using namespace stillmark;
 
 namespace {
@@ -70,6 +72,28 @@ TEST(ReminderTick, ConsecutiveMinutesEachAlert) {
         for (int s = 0; s < 60; ++s)
             ticks.push_back({9, m, s});
     EXPECT_EQ(TotalAlerts(RunTicks({"09:00", "09:01", "09:02"}, 3, ticks)), 3u);
+}
+
+TEST(ReminderTick, EachMomentAlertsInItsOwnMinute) {
+    // A moment read back a minute off would still give one alert per moment: check which and when.
+    const std::vector<std::string> items{"09:00", "09:01", "09:02", "09:04", "09:59", "10:00"};
+    std::vector<LocalClockTime> ticks;
+    for (int minute = 9 * 60; minute <= 10 * 60 + 1; ++minute)
+        for (int s = 0; s < 60; ++s)
+            ticks.push_back({minute / 60, minute % 60, s});
+    const auto alerts = RunTicks(items, static_cast<int>(items.size()), ticks);
+    std::vector<std::pair<std::string, std::size_t>> given; // "HH:MM:SS" of the tick, index
+    for (std::size_t t = 0; t < ticks.size(); ++t) {
+        for (std::size_t index : alerts[t]) {
+            char when[16];
+            std::snprintf(when, sizeof when, "%02d:%02d:%02d", ticks[t].hour, ticks[t].minute,
+                          ticks[t].second);
+            given.emplace_back(when, index);
+        }
+    }
+    const std::vector<std::pair<std::string, std::size_t>> expected = {
+        {"09:00:00", 0}, {"09:01:00", 1}, {"09:02:00", 2}, {"09:04:00", 3}, {"09:59:00", 4}, {"10:00:00", 5}};
+    EXPECT_EQ(given, expected);
 }
 
 TEST(ReminderTick, ABlockedThreadThatSkipsSecondFiveMissesTheNextMinute) {
