@@ -1,16 +1,14 @@
 #include "ui/main/StillmarkDlg.h"
 
 #include "app/CompactTheme.h"
-#include "schedule/MomentSchedule.h"
+#include "schedule/ReminderText.h"
 #include "schedule/TimeText.h"
-#include "settings/ProfileStore.h"
-#include "settings/Settings.h"
+#include "settings/SettingsStore.h"
 #include "sound/GstSoundEngine.h"
 #include "sound/SoundPlayback.h"
 #include "sound/SoundSelection.h"
 #include "ui/common/MessageBox.h"
 #include "ui/main/MyEdit.h"
-#include "ui/main/ReminderRules.h"
 #include "ui/main/SoundPathField.h"
 #include "ui/main/UpDownCtrl.h"
 #include "ui/main/WindowPlacement.h"
@@ -30,6 +28,7 @@ using namespace stillmark;
 
 namespace {
 
+constexpr int kReminderTimerId = 116;
 constexpr const char* kBackgroundBalloon =
     "Stillmark now runs in the notification area\nClick on the icon to show the dialog again";
 constexpr const char* kBackgroundTip = "Stillmark, your loyal break";
@@ -79,8 +78,8 @@ wxEND_EVENT_TABLE()
 
 CStillmarkDlg::CStillmarkDlg(wxWindow* parent, StillmarkDlgServices services)
     : m_services(std::move(services)), m_timer(this, kReminderTimerId) {
-    m_profile = m_services.profile ? std::move(m_services.profile)
-                                   : std::make_unique<ProfileStore>(DefaultProfilePath());
+    m_settingsStore = m_services.settings ? std::move(m_services.settings)
+                                          : std::make_unique<SettingsStore>(DefaultSettingsPath());
     m_clock = m_services.clock ? std::move(m_services.clock) : std::make_unique<SystemClock>();
     m_soundEngine =
         m_services.soundEngine ? std::move(m_services.soundEngine) : std::make_unique<GstSoundEngine>();
@@ -139,7 +138,8 @@ bool CStillmarkDlg::StartDialog() {
 }
 
 bool CStillmarkDlg::OnInitDialog() {
-    const Settings settings = ReadSettings(Profile());
+    const Settings settings = m_settingsStore->Load().settings;
+    m_windowPosition = settings.windowPosition;
     if (m_hIcon.IsOk())
         SetIcon(m_hIcon);
 
@@ -165,7 +165,6 @@ bool CStillmarkDlg::OnInitDialog() {
         m_spinStillmarks->SetPos(m_nStillmarks);
         m_spinStillmarks->SetBuddy(m_editStillmarks);
     }
-    m_bAlerted = false;
     BuildMomentList();
     m_timer.Start(kReminderPeriodMs);
 
@@ -177,7 +176,7 @@ bool CStillmarkDlg::OnInitDialog() {
 
     m_notifyIcon =
         m_services.makeNotifyIcon(*this, m_hIcon, [this](TrayClick click) { OnNotifyIcon(click); });
-    PlaceWindow(settings.winPosLTX, settings.winPosLTY, settings.winPosRBX, settings.winPosRBY);
+    PlaceWindow(m_windowPosition.left, m_windowPosition.top, m_windowPosition.right, m_windowPosition.bottom);
     if (m_bStartMinimized)
         GoToBackground(false);
     return true;
@@ -230,22 +229,27 @@ void CStillmarkDlg::OnDestroy() {
     if (m_editSound && wxWindow::FindFocus() == m_editSound)
         ShowSoundPath(std::string(m_editSound->GetValue().utf8_str()));
     UpdateData(true);
+    m_settingsStore->Save(CurrentSettings());
+    m_mouseRelay.reset();
+    if (m_notifyIcon)
+        RemoveNotifyIcon();
+    m_notifyIcon.reset();
+}
+
+Settings CStillmarkDlg::CurrentSettings() const {
     Settings s;
+    s.windowPosition = m_windowPosition;
     s.startHour = m_strStartTime;
     s.endHour = m_strEndTime;
     s.increment = m_strIncrement;
     s.stillpoints = m_nStillmarks;
     s.soundToPlay = m_strSound;
-    s.useSound = m_bUseSound;
+    s.useSound = m_bUseSound != 0;
     s.startMinimized = m_bStartMinimized;
-    s.useAmPm = m_bUseAmPm;
-    s.showTip = m_bShowTip;
+    s.useAmPm = m_bUseAmPm != 0;
+    s.showTip = m_bShowTip != 0;
     s.soundFilter = m_nSoundFilter;
-    WriteExitSettings(Profile(), s);
-    m_mouseRelay.reset();
-    if (m_notifyIcon)
-        RemoveNotifyIcon();
-    m_notifyIcon.reset();
+    return s;
 }
 
 // ---- time texts and the list of moments ----
@@ -271,15 +275,9 @@ void CStillmarkDlg::RebuildMomentList(bool controlsJustRead) {
         UpdateData(true);
     const wxTreeItemId root = m_treeMoments->GetRootItem();
     m_treeMoments->DeleteChildren(root);
-    if (m_nStillmarks < 1 || m_nStillmarks > 40)
-        return;
-    m_dStartTime = ParseTime(m_strStartTime);
-    m_dEndTime = ParseTime(m_strEndTime);
-    if (m_dStartTime > m_dEndTime)
-        m_dEndTime += 24.0;
-    for (const std::string& text :
-         ComputeMomentTexts(m_strStartTime, m_strEndTime, m_nStillmarks, m_bUseAmPm != 0))
-        m_treeMoments->AppendItem(root, wxString::FromUTF8(text));
+    m_schedule.Rebuild(m_strStartTime, m_strEndTime, m_nStillmarks, m_bUseAmPm != 0);
+    for (const Moment& moment : m_schedule.Moments())
+        m_treeMoments->AppendItem(root, wxString::FromUTF8(moment.text));
 }
 
 void CStillmarkDlg::OnChangeStillmarks(wxCommandEvent&) {
@@ -434,20 +432,20 @@ void CStillmarkDlg::OnTimerTick() {
     // ticking: those ticks must not alert again.
     if (m_inTick)
         return;
-    const LocalClockTime now = m_clock->Now();
-    if (!m_treeMoments || !ArmReminderTick(now, m_bAlerted))
+    if (!m_treeMoments)
+        return;
+    const std::vector<std::size_t> due = m_schedule.Due(m_clock->Now());
+    if (due.empty())
         return;
     m_inTick = true;
-    std::vector<std::string> texts;
     std::vector<wxTreeItemId> items;
     wxTreeItemIdValue cookie;
     for (wxTreeItemId item = m_treeMoments->GetFirstChild(m_treeMoments->GetRootItem(), cookie); item.IsOk();
-         item = m_treeMoments->GetNextSibling(item)) {
-        texts.emplace_back(m_treeMoments->GetItemText(item).utf8_str());
+         item = m_treeMoments->GetNextSibling(item))
         items.push_back(item);
-    }
-    for (std::size_t index : MatchingMoments(texts, m_nStillmarks, now))
-        Alert(items[index]);
+    for (std::size_t index : due)
+        if (index < items.size())
+            Alert(items[index]);
     m_inTick = false;
 }
 
@@ -460,7 +458,6 @@ void CStillmarkDlg::Alert(const wxTreeItemId& item) {
         UpdateData(true);
         m_sound->PlayForReminder(m_strSound);
     }
-    m_bAlerted = true;
 }
 
 // ---- the notification-area icon and the background ----
@@ -491,7 +488,8 @@ void CStillmarkDlg::RemoveNotifyIcon() {
 
 void CStillmarkDlg::SaveWindowPosition() {
     const wxRect r = GetScreenRect();
-    WriteWindowPosition(Profile(), r.GetLeft(), r.GetTop(), r.GetRight() + 1, r.GetBottom() + 1);
+    m_windowPosition = {r.GetLeft(), r.GetTop(), r.GetRight() + 1, r.GetBottom() + 1};
+    m_settingsStore->Save(CurrentSettings());
 }
 
 void CStillmarkDlg::GoToBackground(bool withBalloon) {

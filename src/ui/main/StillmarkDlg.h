@@ -2,12 +2,12 @@
 // The program's one window: the daily window, the number of moments, the increment, the
 // sound and the options, the list of the day's moments, and the way to the background.
 #include "app/Dialog.h"
-#include "schedule/Mathematics.h"
-#include "settings/ProfileStore.h"
+#include "schedule/Clock.h"
+#include "schedule/DaySchedule.h"
+#include "settings/SettingsStore.h"
 #include "sound/SoundEngine.h"
 #include "ui/info/InfoServices.h"
 #include "ui/info/LinkOpener.h"
-#include "ui/main/Clock.h"
 #include "ui/main/ControlTips.h"
 #include "ui/main/SoundPathOwner.h"
 #include "ui/tray/TrayIcon.h"
@@ -37,8 +37,8 @@ struct StillmarkDlgServices {
     using NotifyIconFactory = std::function<std::unique_ptr<stillmark::TrayIcon>(
         wxWindow& owner, const wxIcon& icon, std::function<void(stillmark::TrayClick)> onClick)>;
 
-    std::unique_ptr<stillmark::ProfileStore> profile;
-    std::unique_ptr<stillmark::IClock> clock;
+    std::unique_ptr<stillmark::SettingsStore> settings;
+    std::unique_ptr<stillmark::Clock> clock;
     std::unique_ptr<stillmark::SoundEngine> soundEngine;
     NotifyIconFactory makeNotifyIcon;
     std::function<void(wxWindow* owner, stillmark::InfoServices& services)> showAbout;
@@ -125,13 +125,11 @@ public:
     std::string m_strEndTime;
     int m_bShowTip = 0;
     std::string m_strSound;
-    bool m_bAlerted = false;
     bool m_bReformatting = false;
     bool m_bKeepHidden = false;
     double m_dStartTime = 0.0;
     double m_dEndTime = 0.0;
     wxIcon m_hIcon;
-    CMathematics m_math;
     std::string m_strProgramDir;
     stillmark::ControlTips m_ToolTip;
 
@@ -171,11 +169,13 @@ private:
     void KeepTimerOnTheSecond();
     void PlaceWindow(int left, int top, int right, int bottom);
     void ShowFromBackground();
-    stillmark::ProfileStore& Profile() { return *m_profile; }
+    stillmark::Settings CurrentSettings() const;
 
     StillmarkDlgServices m_services;
-    std::unique_ptr<stillmark::ProfileStore> m_profile;
-    std::unique_ptr<stillmark::IClock> m_clock;
+    std::unique_ptr<stillmark::SettingsStore> m_settingsStore;
+    stillmark::WindowRect m_windowPosition;
+    stillmark::DaySchedule m_schedule;
+    std::unique_ptr<stillmark::Clock> m_clock;
     std::unique_ptr<stillmark::SoundEngine> m_soundEngine;
     std::unique_ptr<stillmark::MessageBox> m_messageBox;
     stillmark::DesktopLinkOpener m_opener;

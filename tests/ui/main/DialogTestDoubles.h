@@ -2,8 +2,8 @@
 // Doubles for the main window's seams: a settable clock, a recording sound engine and a
 // recording message box.
 #include "app/MessageBox.h"
+#include "schedule/Clock.h"
 #include "sound/SoundEngine.h"
-#include "ui/main/Clock.h"
 
 #include <functional>
 #include <string>
@@ -11,13 +11,13 @@
 
 namespace stillmark::test {
 
-class FakeClock final : public IClock {
+class FakeClock final : public Clock {
 public:
-    explicit FakeClock(LocalClockTime& now) : m_now(now) {}
-    LocalClockTime Now() const override { return m_now; }
+    explicit FakeClock(ClockReading& now) : m_now(now) {}
+    ClockReading Now() const override { return m_now; }
 
 private:
-    LocalClockTime& m_now;
+    ClockReading& m_now;
 };
 
 class RecordingSoundEngine final : public SoundEngine {

@@ -3,7 +3,7 @@
 #include "DialogTestDoubles.h"
 #include "EventPump.h"
 #include "XmlResources.h"
-#include "settings/ProfileStore.h"
+#include "settings/SettingsStore.h"
 #include "ui/main/StillmarkDlg.h"
 #include "ui/main/UpDownCtrl.h"
 
@@ -61,7 +61,7 @@ protected:
 
     CStillmarkDlg& OpenDialog() {
         StillmarkDlgServices services;
-        services.profile = std::make_unique<ProfileStore>(m_ini);
+        services.settings = std::make_unique<SettingsStore>(m_ini);
         services.clock = std::make_unique<FakeClock>(m_now);
         services.soundEngine = std::make_unique<RecordingSoundEngine>(m_sounds);
         services.makeNotifyIcon = [this](wxWindow&, const wxIcon&, std::function<void(TrayClick)>) {
@@ -115,7 +115,7 @@ protected:
     }
 
     std::filesystem::path m_dir, m_ini;
-    LocalClockTime m_now{9, 0, 30};
+    ClockReading m_now{2026, 12, 8, 9, 0, 30};
     std::vector<std::string> m_sounds;
     bool m_trayAvailable = true;
     RecordingTrayIcon* m_icon = nullptr;
@@ -294,7 +294,7 @@ TEST_F(MainDialogTest, AMomentAlertsWithBalloonPauseAndSound) {
     CStillmarkDlg& dlg = OpenDialog();
     Click(1);
     m_icon->calls.clear();
-    m_now = {10, 45, 1};
+    m_now = {2026, 12, 8, 10, 45, 1};
     dlg.OnTimerTick();
     using Kind = RecordingTrayIcon::Kind;
     ASSERT_EQ(m_icon->Kinds(), (std::vector<Kind>{Kind::Show, Kind::Notify}));
@@ -307,7 +307,7 @@ TEST_F(MainDialogTest, AMomentAlertsWithBalloonPauseAndSound) {
     EXPECT_EQ(m_sounds, std::vector<std::string>{"wave:memory"});
     EXPECT_EQ(dlg.m_treeMoments->GetItemText(dlg.m_treeMoments->GetSelection()), "10:45");
 
-    m_now = {10, 45, 2};
+    m_now = {2026, 12, 8, 10, 45, 2};
     dlg.OnTimerTick();
     EXPECT_EQ(m_icon->CallsOf(Kind::Notify).size(), 1u);
 }
@@ -315,7 +315,7 @@ TEST_F(MainDialogTest, AMomentAlertsWithBalloonPauseAndSound) {
 TEST_F(MainDialogTest, SoundOffMeansNoPauseAndAFileNameIsPlayedAsAFile) {
     WriteIni("UseSound=0\n");
     CStillmarkDlg& dlg = OpenDialog();
-    m_now = {7, 0, 0};
+    m_now = {2026, 12, 8, 7, 0, 0};
     dlg.OnTimerTick();
     PumpEvents(1200ms);
     EXPECT_TRUE(m_sounds.empty());
@@ -323,7 +323,7 @@ TEST_F(MainDialogTest, SoundOffMeansNoPauseAndAFileNameIsPlayedAsAFile) {
     CloseDialog();
     WriteIni("SoundToPlay=DEFAULT\n");
     CStillmarkDlg& second = OpenDialog();
-    m_now = {22, 0, 3};
+    m_now = {2026, 12, 8, 22, 0, 3};
     second.OnTimerTick();
     PumpEvents(1200ms);
     for (const std::string& sound : m_sounds)
@@ -372,7 +372,7 @@ TEST_F(MainDialogTest, AMessageBoxDuringAnAlertDoesNotAlertAgain) {
     Edit(1009)->ChangeValue(""); // the alert's exchange will refuse the count
     m_messages.shown.clear();
     m_messages.onShow = [&] { dlg.OnTimerTick(); }; // the box's own loop keeps ticking
-    m_now = {10, 45, 0};
+    m_now = {2026, 12, 8, 10, 45, 0};
     dlg.OnTimerTick();
     EXPECT_EQ(m_icon->CallsOf(RecordingTrayIcon::Kind::Notify).size(), 1u) << "one alert, not one per tick";
     EXPECT_EQ(m_messages.shown.size(), 1u);
