@@ -1,0 +1,78 @@
+#!/usr/bin/env bash
+# Runs a command inside a private headless Wayland desktop: a compositor with no X server
+# beside it, a session bus of its own and a notification daemon. Works on its own and from
+# inside scripts/with-desktop.sh: what that one set for X11 is dropped here.
+#   STILLMARK_WAYLAND_SIZE=WxH  size of the virtual output (default 1280x1024)
+set -u
+if [ -z "${STILLMARK_IN_WAYLAND:-}" ]; then
+  export STILLMARK_IN_WAYLAND=1
+  # A bus of its own: the X11 desktop's daemons must not answer for this one.
+  unset DBUS_SESSION_BUS_ADDRESS
+  exec dbus-run-session -- "$0" "$@"
+fi
+
+for tool in weston Xvfb dunst dbus-send; do
+  command -v "$tool" >/dev/null || { echo "with-wayland: $tool is missing (scripts/install-deps.sh installs it)" >&2; exit 1; }
+done
+
+unset DISPLAY XAUTHORITY STILLMARK_IN_DESKTOP
+export GDK_BACKEND=wayland NO_AT_BRIDGE=1
+# Qt and SDL programs started by the command should not look for X either.
+export QT_QPA_PLATFORM=wayland SDL_VIDEODRIVER=wayland
+runtime=$(mktemp -d) # mode 0700, as the Wayland socket's folder must be
+chmod 0700 "$runtime"
+export XDG_RUNTIME_DIR=$runtime WAYLAND_DISPLAY=wayland-stillmark
+
+size=${STILLMARK_WAYLAND_SIZE:-1280x1024}
+# A shell with a panel so that screenshots look like a desktop; no lock screen after idling.
+# --debug lets weston-screenshooter take screenshots; the pixman renderer gives them pixels.
+printf '[core]\nidle-time=0\n[shell]\nlocking=false\nanimation=none\nstartup-animation=none\n' >"$runtime/weston.ini"
+weston --backend=headless-backend.so --socket="$WAYLAND_DISPLAY" --use-pixman --debug \
+  --width="${size%x*}" --height="${size#*x}" --config="$runtime/weston.ini" --idle-time=0 \
+  --log="$runtime/weston.log" >/dev/null 2>&1 &
+weston_pid=$!
+
+stop() {
+  [ -n "${dunst_pid:-}" ] && kill "$dunst_pid" 2>/dev/null
+  [ -n "${xvfb_pid:-}" ] && kill "$xvfb_pid" 2>/dev/null
+  kill "$weston_pid" 2>/dev/null
+  wait 2>/dev/null
+  rm -rf "$runtime"
+}
+trap stop EXIT
+
+# Wait (up to 5 s) for the compositor's socket.
+for _ in $(seq 50); do
+  [ -S "$runtime/$WAYLAND_DISPLAY" ] && break
+  kill -0 "$weston_pid" 2>/dev/null || break
+  sleep 0.1
+done
+if [ ! -S "$runtime/$WAYLAND_DISPLAY" ]; then
+  echo "with-wayland: weston did not start" >&2
+  cat "$runtime/weston.log" >&2 2>/dev/null
+  exit 1
+fi
+
+# dunst draws only through wlr-layer-shell, which weston lacks, or on X11: it gets a tiny X
+# server that only it knows of. The command's environment has no DISPLAY.
+Xvfb -displayfd 3 -nolisten tcp -screen 0 640x480x24 3>"$runtime/xvfb.display" >"$runtime/xvfb.log" 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 50); do
+  [ -s "$runtime/xvfb.display" ] && break
+  sleep 0.1
+done
+env -u WAYLAND_DISPLAY DISPLAY=:$(cat "$runtime/xvfb.display") dunst >"$runtime/dunst.log" 2>&1 &
+dunst_pid=$!
+# Wait (up to 5 s) until the notification daemon owns its bus name.
+for _ in $(seq 50); do
+  if dbus-send --session --print-reply --dest=org.freedesktop.DBus / \
+      org.freedesktop.DBus.NameHasOwner string:org.freedesktop.Notifications 2>/dev/null | grep -q true; then
+    break
+  fi
+  kill -0 "$dunst_pid" 2>/dev/null || { echo "with-wayland: dunst did not start" >&2; cat "$runtime/dunst.log" >&2; exit 1; }
+  sleep 0.1
+done
+
+"$@"
+rc=$?
+exit $rc
