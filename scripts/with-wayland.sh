@@ -1,45 +1,64 @@
 #!/usr/bin/env bash
-# Runs a command inside a private headless Wayland desktop: a compositor with no X server
-# beside it, a session bus of its own and a notification daemon. Works on its own and from
+# Runs a command inside a private Wayland desktop: weston, a session bus of its own and a
+# notification daemon. The command sees Wayland only (no DISPLAY). Works on its own and from
 # inside scripts/with-desktop.sh: what that one set for X11 is dropped here.
-#   STILLMARK_WAYLAND_SIZE=WxH  size of the virtual output (default 1280x1024)
+#   STILLMARK_WAYLAND_SIZE=WxH  size of the output (default 1280x1024)
+#   STILLMARK_WAYLAND_INPUT=1   give the desktop a keyboard and pointer: weston then shows its
+#                               output in a private X server instead of headless, and exports
+#                               STILLMARK_WAYLAND_INPUT_DISPLAY for `DISPLAY=... xdotool` (keys
+#                               and clicks reach the focused Wayland window through weston).
+#                               Without it there is no seat and GTK reports a missing keyboard.
+# Screenshots: `weston-screenshooter` (writes wayland-screenshot-*.png to the current folder).
 set -u
-if [ -z "${STILLMARK_IN_WAYLAND:-}" ]; then
-  export STILLMARK_IN_WAYLAND=1
+if [ -z "${STILLMARK_WAYLAND_ON_OWN_BUS:-}" ]; then
+  export STILLMARK_WAYLAND_ON_OWN_BUS=1
   # A bus of its own: the X11 desktop's daemons must not answer for this one.
   unset DBUS_SESSION_BUS_ADDRESS
   exec dbus-run-session -- "$0" "$@"
 fi
+unset STILLMARK_WAYLAND_ON_OWN_BUS # a call from the command gets a desktop of its own again
 
 for tool in weston Xvfb dunst dbus-send; do
   command -v "$tool" >/dev/null || { echo "with-wayland: $tool is missing (scripts/install-deps.sh installs it)" >&2; exit 1; }
 done
 
 unset DISPLAY XAUTHORITY STILLMARK_IN_DESKTOP
-export GDK_BACKEND=wayland NO_AT_BRIDGE=1
-# Qt and SDL programs started by the command should not look for X either.
-export QT_QPA_PLATFORM=wayland SDL_VIDEODRIVER=wayland
 runtime=$(mktemp -d) # mode 0700, as the Wayland socket's folder must be
 chmod 0700 "$runtime"
-export XDG_RUNTIME_DIR=$runtime WAYLAND_DISPLAY=wayland-stillmark
-
 size=${STILLMARK_WAYLAND_SIZE:-1280x1024}
-# A shell with a panel so that screenshots look like a desktop; no lock screen after idling.
-# --debug lets weston-screenshooter take screenshots; the pixman renderer gives them pixels.
-printf '[core]\nidle-time=0\n[shell]\nlocking=false\nanimation=none\nstartup-animation=none\n' >"$runtime/weston.ini"
-weston --backend=headless-backend.so --socket="$WAYLAND_DISPLAY" --use-pixman --debug \
-  --width="${size%x*}" --height="${size#*x}" --config="$runtime/weston.ini" --idle-time=0 \
-  --log="$runtime/weston.log" >/dev/null 2>&1 &
-weston_pid=$!
 
 stop() {
   [ -n "${dunst_pid:-}" ] && kill "$dunst_pid" 2>/dev/null
+  [ -n "${weston_pid:-}" ] && kill "$weston_pid" 2>/dev/null
   [ -n "${xvfb_pid:-}" ] && kill "$xvfb_pid" 2>/dev/null
-  kill "$weston_pid" 2>/dev/null
   wait 2>/dev/null
   rm -rf "$runtime"
 }
 trap stop EXIT
+
+# A private X server that the command never sees: dunst draws only through wlr-layer-shell,
+# which weston lacks, or on X11; with input wanted, weston shows its output there too.
+Xvfb -displayfd 3 -nolisten tcp -screen 0 "${size}x24" 3>"$runtime/xvfb.display" >"$runtime/xvfb.log" 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 50); do
+  [ -s "$runtime/xvfb.display" ] && break
+  sleep 0.1
+done
+helper_display=:$(cat "$runtime/xvfb.display")
+
+export XDG_RUNTIME_DIR=$runtime WAYLAND_DISPLAY=wayland-stillmark
+# A shell with a panel so that screenshots look like a desktop; no lock screen after idling.
+# --debug lets weston-screenshooter take screenshots; the pixman renderer gives them pixels.
+printf '[core]\nidle-time=0\n[shell]\nlocking=false\nanimation=none\nstartup-animation=none\n' >"$runtime/weston.ini"
+backend=(--backend=headless-backend.so)
+if [ -n "${STILLMARK_WAYLAND_INPUT:-}" ]; then
+  backend=(--backend=x11-backend.so)
+  export STILLMARK_WAYLAND_INPUT_DISPLAY=$helper_display
+fi
+DISPLAY=$helper_display weston "${backend[@]}" --socket="$WAYLAND_DISPLAY" --use-pixman --debug \
+  --width="${size%x*}" --height="${size#*x}" --config="$runtime/weston.ini" --idle-time=0 \
+  --log="$runtime/weston.log" >/dev/null 2>&1 &
+weston_pid=$!
 
 # Wait (up to 5 s) for the compositor's socket.
 for _ in $(seq 50); do
@@ -53,15 +72,7 @@ if [ ! -S "$runtime/$WAYLAND_DISPLAY" ]; then
   exit 1
 fi
 
-# dunst draws only through wlr-layer-shell, which weston lacks, or on X11: it gets a tiny X
-# server that only it knows of. The command's environment has no DISPLAY.
-Xvfb -displayfd 3 -nolisten tcp -screen 0 640x480x24 3>"$runtime/xvfb.display" >"$runtime/xvfb.log" 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 50); do
-  [ -s "$runtime/xvfb.display" ] && break
-  sleep 0.1
-done
-env -u WAYLAND_DISPLAY DISPLAY=:$(cat "$runtime/xvfb.display") dunst >"$runtime/dunst.log" 2>&1 &
+env -u WAYLAND_DISPLAY DISPLAY="$helper_display" dunst >"$runtime/dunst.log" 2>&1 &
 dunst_pid=$!
 # Wait (up to 5 s) until the notification daemon owns its bus name.
 for _ in $(seq 50); do
@@ -73,6 +84,9 @@ for _ in $(seq 50); do
   sleep 0.1
 done
 
+export GDK_BACKEND=wayland NO_AT_BRIDGE=1
+# Qt and SDL programs started by the command should not look for X either.
+export QT_QPA_PLATFORM=wayland SDL_VIDEODRIVER=wayland
 "$@"
 rc=$?
 exit $rc
