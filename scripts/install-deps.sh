@@ -13,8 +13,8 @@ packages=(
   # display, notification and test tools
   xvfb xauth dbus dbus-x11 dunst libnotify-bin xdotool imagemagick faketime ffmpeg trayer
   xdg-utils fonts-dejavu-core desktop-file-utils appstream clang python3 x11-utils
-  # headless Wayland desktop for tests
-  weston
+  # Wayland desktop for tests; ss (iproute2) shows which display a program talks to
+  weston iproute2
 )
 if [ "${STILLMARK_EXTRA_PACKAGES:-}" ]; then
   read -r -a extra <<<"$STILLMARK_EXTRA_PACKAGES"

@@ -46,9 +46,9 @@ done
 [ $found -eq 1 ] || fail "no break notification arrived"
 sleep 0.5
 
-# Really Wayland: a toplevel of the program's own on the compositor, and no connection to
-# any X server's socket.
-grep -q 'xdg_toplevel@[0-9]*\.set_title("Stillmark")' "$tmp/app.log" || fail "no Wayland window was made"
+# Really Wayland: GTK bound the compositor's globals, the program is connected to the
+# compositor's socket and to no X server's.
+grep -q 'wl_registry@[0-9]*\.bind([0-9]*, "wl_compositor"' "$tmp/app.log" || fail "GTK did not talk Wayland"
 ss -xp >"$tmp/sockets.txt"
 peers=$(awk -v pid="pid=$app_pid," 'index($0, pid) { print $8 }' "$tmp/sockets.txt")
 paths=$(awk -v peers=" $(echo $peers) " 'index(peers, " " $6 " ") { print $5 }' "$tmp/sockets.txt")
