@@ -29,7 +29,13 @@ size=${STILLMARK_WAYLAND_SIZE:-1280x1024}
 
 stop() {
   [ -n "${dunst_pid:-}" ] && kill "$dunst_pid" 2>/dev/null
-  [ -n "${weston_pid:-}" ] && kill "$weston_pid" 2>/dev/null
+  if [ -n "${weston_pid:-}" ]; then
+    # weston's own clients (panel, on-screen keyboard) first, so that weston reaps them:
+    # orphans would linger as zombies where nothing else reaps.
+    children=$(ps -o pid= --ppid "$weston_pid" 2>/dev/null)
+    [ -n "$children" ] && kill $children 2>/dev/null && sleep 0.2
+    kill "$weston_pid" 2>/dev/null
+  fi
   [ -n "${xvfb_pid:-}" ] && kill "$xvfb_pid" 2>/dev/null
   wait 2>/dev/null
   rm -rf "$runtime"
@@ -49,7 +55,7 @@ helper_display=:$(cat "$runtime/xvfb.display")
 export XDG_RUNTIME_DIR=$runtime WAYLAND_DISPLAY=wayland-stillmark
 # A shell with a panel so that screenshots look like a desktop; no lock screen after idling.
 # --debug lets weston-screenshooter take screenshots; the pixman renderer gives them pixels.
-printf '[core]\nidle-time=0\n[shell]\nlocking=false\nanimation=none\nstartup-animation=none\n' >"$runtime/weston.ini"
+printf '[core]\nidle-time=0\n[input-method]\npath=\n[shell]\nlocking=false\nanimation=none\nstartup-animation=none\n' >"$runtime/weston.ini"
 backend=(--backend=headless-backend.so)
 if [ -n "${STILLMARK_WAYLAND_INPUT:-}" ]; then
   backend=(--backend=x11-backend.so)
