@@ -16,7 +16,15 @@ if [ -z "${STILLMARK_WAYLAND_ON_OWN_BUS:-}" ]; then
   unset DBUS_SESSION_BUS_ADDRESS
   exec dbus-run-session -- "$0" "$@"
 fi
-unset STILLMARK_WAYLAND_ON_OWN_BUS # a call from the command gets a desktop of its own again
+if [ -z "${STILLMARK_WAYLAND_REAPER:-}" ]; then
+  # This script adopts what weston's clients leave behind (weston restarts its panel when it
+  # ends and does not wait for it when it ends itself); nothing else here reaps orphans.
+  export STILLMARK_WAYLAND_REAPER=1
+  exec python3 -c 'import ctypes, os, sys
+ctypes.CDLL(None).prctl(36, 1, 0, 0, 0)  # PR_SET_CHILD_SUBREAPER
+os.execv("/bin/bash", ["bash"] + sys.argv[1:])' "$0" "$@"
+fi
+unset STILLMARK_WAYLAND_ON_OWN_BUS STILLMARK_WAYLAND_REAPER # a call from the command gets a desktop of its own
 
 for tool in weston Xvfb dunst dbus-send; do
   command -v "$tool" >/dev/null || { echo "with-wayland: $tool is missing (scripts/install-deps.sh installs it)" >&2; exit 1; }
@@ -29,15 +37,14 @@ size=${STILLMARK_WAYLAND_SIZE:-1280x1024}
 
 stop() {
   [ -n "${dunst_pid:-}" ] && kill "$dunst_pid" 2>/dev/null
-  if [ -n "${weston_pid:-}" ]; then
-    # weston's own clients (panel, on-screen keyboard) first, so that weston reaps them:
-    # orphans would linger as zombies where nothing else reaps.
-    children=$(ps -o pid= --ppid "$weston_pid" 2>/dev/null)
-    [ -n "$children" ] && kill $children 2>/dev/null && sleep 0.2
-    kill "$weston_pid" 2>/dev/null
-  fi
+  [ -n "${weston_pid:-}" ] && kill "$weston_pid" 2>/dev/null
   [ -n "${xvfb_pid:-}" ] && kill "$xvfb_pid" 2>/dev/null
   wait 2>/dev/null
+  # Adopted clients of weston end when their connection does: give them a moment to be reaped.
+  for _ in $(seq 20); do
+    [ -z "$(ps -o pid= --ppid $$)" ] && break
+    sleep 0.05
+  done
   rm -rf "$runtime"
 }
 trap stop EXIT
