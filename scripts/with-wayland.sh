@@ -42,7 +42,7 @@ stop() {
   wait 2>/dev/null
   # Adopted clients of weston end when their connection does: give them a moment to be reaped.
   for _ in $(seq 20); do
-    [ -z "$(ps -o pid= --ppid $$)" ] && break
+    ps -o comm= --ppid $$ | grep -q weston || break
     sleep 0.05
   done
   rm -rf "$runtime"
