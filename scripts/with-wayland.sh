@@ -48,6 +48,7 @@ stop() {
   rm -rf "$runtime"
 }
 trap stop EXIT
+trap 'exit 143' TERM INT
 
 # A private X server that the command never sees: dunst draws only through wlr-layer-shell,
 # which weston lacks, or on X11; with input wanted, weston shows its output there too.
@@ -57,6 +58,7 @@ for _ in $(seq 50); do
   [ -s "$runtime/xvfb.display" ] && break
   sleep 0.1
 done
+[ -s "$runtime/xvfb.display" ] || { echo "with-wayland: Xvfb did not start" >&2; cat "$runtime/xvfb.log" >&2; exit 1; }
 helper_display=:$(cat "$runtime/xvfb.display")
 
 export XDG_RUNTIME_DIR=$runtime WAYLAND_DISPLAY=wayland-stillmark
