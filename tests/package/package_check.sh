@@ -9,7 +9,8 @@ build=$1 src=$2 version=$3
 out=$build/package-test
 fail() { echo "FAIL: $*"; exit 1; }
 
-if ! "$src/scripts/install-deb-tools.sh" >"$build/package-tools.log" 2>&1; then
+# No standard input: sudo may ask for no password inside a test.
+if ! "$src/scripts/install-deb-tools.sh" </dev/null >"$build/package-tools.log" 2>&1; then
   cat "$build/package-tools.log"
   echo "SKIPPED: the Debian packaging tools are missing and cannot be installed here (needs root or sudo)."
   exit 77
