@@ -46,7 +46,7 @@ deb: deb-tools
 	@lintian --info --display-info --fail-on error,warning $(BUILD)/stillmark_*.deb && echo "lintian: no error, no warning"
 
 # Installs the package with apt-get, checks it, removes and purges it again (needs root or sudo).
-deb-check: deb
+deb-check: deps deb
 	@./tests/package/deb_round_trip.sh $(BUILD)
 
 clean:
