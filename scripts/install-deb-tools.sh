@@ -4,6 +4,8 @@
 # when everything is there already.
 #
 #   install-deb-tools.sh [--check]   --check: install nothing, exit 1 when something is missing
+# Exit status: 0 all there; 2 missing, and no root or sudo to install it; 3 the tools are there but the
+# build dependencies could not be installed (is debian/control right?); else apt-get's status.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -38,7 +40,7 @@ elif command -v sudo >/dev/null 2>&1 && [ -t 0 ]; then
 else
   echo "install-deb-tools: missing: ${missing[*]:-} (and perhaps build dependencies of debian/control)" >&2
   echo "install-deb-tools: run as root or with sudo to install them, or install them yourself." >&2
-  exit 1
+  exit 2
 fi
 
 export DEBIAN_FRONTEND=noninteractive
@@ -50,5 +52,5 @@ fi
 if ! builddeps_met; then
   echo "install-deb-tools: installing the build dependencies of debian/control"
   # apt reads the Build-Depends of a source folder itself (alternatives and versions included).
-  "${as_root[@]}" apt-get build-dep -y -q --no-install-recommends "$PWD"
+  "${as_root[@]}" apt-get build-dep -y -q --no-install-recommends "$PWD" || exit 3
 fi

@@ -10,9 +10,14 @@ out=$build/package-test
 fail() { echo "FAIL: $*"; exit 1; }
 
 # No standard input: sudo may ask for no password inside a test.
-if ! "$src/scripts/install-deb-tools.sh" </dev/null >"$build/package-tools.log" 2>&1; then
+"$src/scripts/install-deb-tools.sh" </dev/null >"$build/package-tools.log" 2>&1
+tools=$?
+if [ $tools -ne 0 ]; then
   cat "$build/package-tools.log"
-  echo "SKIPPED: the Debian packaging tools are missing and cannot be installed here (needs root or sudo)."
+  # Build dependencies that apt cannot install point at debian/control: that is a fault, not a skip.
+  [ $tools -eq 3 ] && fail "the build dependencies of debian/control could not be installed"
+  echo "SKIPPED: the Debian packaging tools are missing and cannot be installed here (needs root or sudo," \
+       "and the package lists)."
   exit 77
 fi
 
