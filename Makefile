@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test soak asan bench install clean format
+.PHONY: all deps configure build run test soak asan bench install clean format deb-tools deb deb-check
 
 all: build
 
@@ -35,6 +35,19 @@ bench: build
 
 install: build
 	@cmake --install $(BUILD) $(if $(PREFIX),--prefix $(PREFIX))
+
+# The Debian package, built with Debian's tools from a copy of the tree: $(BUILD)/stillmark_*.deb.
+deb-tools:
+	@./scripts/install-deb-tools.sh
+
+deb: deb-tools
+	@JOBS=$(JOBS) ./scripts/build-deb.sh $(BUILD)
+	@echo "lintian:"
+	@lintian --info --display-info --fail-on error,warning $(BUILD)/stillmark_*.deb && echo "lintian: no error, no warning"
+
+# Installs the package with apt-get, checks it, removes and purges it again (needs root or sudo).
+deb-check: deps deb
+	@./tests/package/deb_round_trip.sh $(BUILD)
 
 clean:
 	@rm -rf $(BUILD) $(BUILD)-asan

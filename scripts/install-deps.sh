@@ -17,6 +17,8 @@ packages=(
   libglib2.0-dev libdbusmenu-glib-dev libnotify-dev
   # the test desktop's StatusNotifierItem watcher
   python3-gi gir1.2-glib-2.0
+  # Wayland desktop for tests; ss (iproute2) shows which display a program talks to
+  weston iproute2
 )
 if [ "${STILLMARK_EXTRA_PACKAGES:-}" ]; then
   read -r -a extra <<<"$STILLMARK_EXTRA_PACKAGES"

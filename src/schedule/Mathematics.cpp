@@ -2,20 +2,20 @@
 
 #include <cmath>
 
-CMathematics::~CMathematics() = default;
+namespace stillmark {
 
-double CMathematics::IntegerPart(double x) const {
+double IntegerPart(double x) {
     double integer = 0.0;
     std::modf(x, &integer);
     return integer;
 }
 
-double CMathematics::FractionalPart(double x) const {
+double FractionalPart(double x) {
     double integer = 0.0;
     return std::modf(x, &integer);
 }
 
-double CMathematics::RoundToMultiple(double x, double step) const {
+double RoundToMultiple(double x, double step) {
     const double quotient = x / step;
     const double whole = IntegerPart(quotient);
     const double fraction = FractionalPart(quotient);
@@ -28,3 +28,5 @@ double CMathematics::RoundToMultiple(double x, double step) const {
     }
     return rounded * step;
 }
+
+} // namespace stillmark

@@ -42,11 +42,10 @@ std::vector<double> ComputeMoments(std::string_view startText, std::string_view 
 
 std::vector<std::string> ComputeMomentTexts(std::string_view startText, std::string_view endText, int count,
                                             bool useAmPm) {
-    const CMathematics math;
     std::vector<std::string> texts;
     for (const double moment : ComputeMoments(startText, endText, count)) {
-        int hour = static_cast<int>(math.IntegerPart(moment));
-        int minute = static_cast<int>(math.RoundToMultiple(math.FractionalPart(moment) * 60.0, 1.0));
+        int hour = static_cast<int>(IntegerPart(moment));
+        int minute = static_cast<int>(RoundToMultiple(FractionalPart(moment) * 60.0, 1.0));
         if (minute >= 60) {
             hour += 1;
             minute = 0;

@@ -71,10 +71,9 @@ double ParseTime(std::string_view text) {
 }
 
 std::string FormatTime(double hours, bool useAmPm) {
-    const CMathematics math;
     const double t = WrapIntoDay(hours);
-    int hour = static_cast<int>(math.IntegerPart(t));
-    int minute = static_cast<int>(math.RoundToMultiple(math.FractionalPart(t) * 60.0, 1.0));
+    int hour = static_cast<int>(IntegerPart(t));
+    int minute = static_cast<int>(RoundToMultiple(FractionalPart(t) * 60.0, 1.0));
     if (minute == 60) {
         minute = 0;
         hour += 1;
@@ -109,9 +108,8 @@ HourMinute SplitHourMinute(double value) {
     if (!std::isfinite(value) || std::fabs(value) > 1.0e6) {
         return {0, 0};
     }
-    const CMathematics math;
-    return {static_cast<int>(math.IntegerPart(value)),
-            static_cast<int>(math.RoundToMultiple(math.FractionalPart(value) * 60.0, 1.0))};
+    return {static_cast<int>(IntegerPart(value)),
+            static_cast<int>(RoundToMultiple(FractionalPart(value) * 60.0, 1.0))};
 }
 
 } // namespace stillmark

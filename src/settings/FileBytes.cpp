@@ -3,7 +3,9 @@
 #include <atomic>
 #include <cerrno>
 #include <csignal>
+#include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -56,15 +58,6 @@ void CreateFolders(const std::filesystem::path& folder) {
     ::mkdir(folder.c_str(), 0700);
 }
 
-std::filesystem::path FollowLink(const std::filesystem::path& file) {
-    std::error_code error;
-    if (!std::filesystem::is_symlink(file, error)) {
-        return file;
-    }
-    std::filesystem::path target = std::filesystem::weakly_canonical(file, error);
-    return error ? file : target;
-}
-
 std::filesystem::path TemporaryName(const std::filesystem::path& file) {
     static std::atomic<unsigned> counter{0};
     return file.parent_path() / ("." + file.filename().string() + ".tmp-" + std::to_string(::getpid()) + "-" +
@@ -94,35 +87,42 @@ void RemoveStaleTemporaries(const std::filesystem::path& file) {
 
 } // namespace
 
-FileContent ReadFileBytes(const std::filesystem::path& file) {
-    FileDescriptor fd(::open(file.c_str(), O_RDONLY | O_CLOEXEC));
+FileContent ReadFileBytes(const std::filesystem::path& file, std::size_t maxBytes) {
+    // Non-blocking, so that a pipe at the path is refused instead of waited on.
+    FileDescriptor fd(::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (fd.Get() < 0) {
-        return {errno == ENOENT ? ReadStatus::Missing : ReadStatus::Failed, {}};
+        const int error = errno;
+        return {error == ENOENT ? ReadStatus::Missing : ReadStatus::Failed, {}, std::strerror(error)};
     }
     struct stat status {};
-    if (::fstat(fd.Get(), &status) != 0 || !S_ISREG(status.st_mode)) {
-        return {ReadStatus::Failed, {}};
-    }
+    if (::fstat(fd.Get(), &status) != 0)
+        return {ReadStatus::Failed, {}, std::strerror(errno)};
+    if (S_ISDIR(status.st_mode))
+        return {ReadStatus::Failed, {}, std::strerror(EISDIR)};
+    if (!S_ISREG(status.st_mode))
+        return {ReadStatus::Failed, {}, "not a regular file"};
+    if (static_cast<std::uintmax_t>(status.st_size) > maxBytes)
+        return {ReadStatus::TooLarge, {}, {}};
     std::string bytes;
     char buffer[16384];
     for (;;) {
         const ssize_t got = ::read(fd.Get(), buffer, sizeof buffer);
         if (got < 0) {
-            if (errno == EINTR) {
+            if (errno == EINTR)
                 continue;
-            }
-            return {ReadStatus::Failed, {}};
+            return {ReadStatus::Failed, {}, std::strerror(errno)};
         }
-        if (got == 0) {
+        if (got == 0)
             break;
-        }
         bytes.append(buffer, static_cast<std::size_t>(got));
+        if (bytes.size() > maxBytes) // it grew after the size was taken
+            return {ReadStatus::TooLarge, {}, {}};
     }
-    return {ReadStatus::Ok, std::move(bytes)};
+    return {ReadStatus::Ok, std::move(bytes), {}};
 }
 
-bool WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
-    const std::filesystem::path file = FollowLink(std::filesystem::absolute(path));
+std::string WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
+    const std::filesystem::path file = std::filesystem::absolute(path);
     const std::filesystem::path folder = file.parent_path();
     CreateFolders(folder);
 
@@ -135,30 +135,28 @@ bool WriteFileAtomically(const std::filesystem::path& path, std::string_view byt
     for (int attempt = 0; attempt < 100 && descriptor < 0; ++attempt) {
         temporary = TemporaryName(file);
         descriptor = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (descriptor < 0 && errno != EEXIST) {
-            return false;
-        }
+        if (descriptor < 0 && errno != EEXIST)
+            return std::strerror(errno);
     }
-    if (descriptor < 0) {
-        return false;
-    }
+    if (descriptor < 0)
+        return std::strerror(EEXIST);
     FileDescriptor fd(descriptor);
 
     const bool ok = (!replacing || ::fchmod(fd.Get(), old.st_mode & 07777) == 0) &&
                     WriteAll(fd.Get(), bytes) && ::fsync(fd.Get()) == 0 && fd.Close() &&
                     ::rename(temporary.c_str(), file.c_str()) == 0;
     if (!ok) {
+        const std::string reason = std::strerror(errno);
         ::unlink(temporary.c_str());
-        return false;
+        return reason;
     }
 
     // Make the rename itself durable; the data is already safe, so a failure here is not reported.
     FileDescriptor dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (dir.Get() >= 0) {
+    if (dir.Get() >= 0)
         ::fsync(dir.Get());
-    }
     RemoveStaleTemporaries(file);
-    return true;
+    return {};
 }
 
 } // namespace stillmark

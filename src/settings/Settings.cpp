@@ -1,67 +1,101 @@
 #include "settings/Settings.h"
 
+#include "schedule/LeadingInteger.h"
+#include "schedule/TextCut.h"
 #include "settings/IniDocument.h"
 
-#include <utility>
-#include <vector>
+#include <array>
+#include <string_view>
+#include <variant>
 
 namespace stillmark {
+namespace {
 
-Settings ReadSettings(const ProfileStore& store) {
-    const Settings defaults;
-    const auto readInt = [&](const char* key, int defaultValue) {
-        return store.GetProfileInt(kSettingsSection, key, defaultValue);
-    };
-    const auto readString = [&](const char* key, const std::string& defaultValue) {
-        return store.GetProfileString(kSettingsSection, key, defaultValue);
-    };
+// Longest text a read returns: the old profile reader's buffer of 4096 including the terminator.
+constexpr std::size_t kMaxValueBytes = 4095;
 
-    Settings s;
-    s.winPosLTX = readInt("WinPosLTX", defaults.winPosLTX);
-    s.winPosLTY = readInt("WinPosLTY", defaults.winPosLTY);
-    s.winPosRBX = readInt("WinPosRBX", defaults.winPosRBX);
-    s.winPosRBY = readInt("WinPosRBY", defaults.winPosRBY);
-    s.startHour = readString("StartHour", defaults.startHour);
-    s.endHour = readString("EndHour", defaults.endHour);
-    s.increment = readString("Increment", defaults.increment);
-    s.stillpoints = readInt("Stillpoints", defaults.stillpoints);
-    s.useSound = readInt("UseSound", defaults.useSound);
-    s.startMinimized = readInt("StartMinimized", defaults.startMinimized);
-    s.useAmPm = readInt("UseAmPm", defaults.useAmPm);
-    s.showTip = readInt("ShowTip", defaults.showTip);
-    s.soundToPlay = readString("SoundToPlay", defaults.soundToPlay);
-    s.soundFilter = readInt("SoundFilter", defaults.soundFilter);
-    return s;
-}
+using Member = std::variant<std::string Settings::*, int Settings::*, bool Settings::*, int WindowRect::*>;
 
-bool WriteExitSettings(ProfileStore& store, const Settings& s) {
-    const std::vector<std::pair<std::string, std::string>> all = {
-        {"StartHour", s.startHour},
-        {"EndHour", s.endHour},
-        {"Increment", s.increment},
-        {"Stillpoints", std::to_string(s.stillpoints)},
-        {"SoundToPlay", s.soundToPlay},
-        {"UseSound", std::to_string(s.useSound)},
-        {"StartMinimized", std::to_string(s.startMinimized)},
-        {"UseAmPm", std::to_string(s.useAmPm)},
-        {"ShowTip", std::to_string(s.showTip)},
-        {"SoundFilter", std::to_string(s.soundFilter)},
-    };
-    std::vector<std::pair<std::string, std::string>> storable;
-    for (const auto& entry : all) {
-        if (IsStorableValue(entry.second)) {
-            storable.push_back(entry);
-        }
+struct Key {
+    std::string_view name;
+    Member member;
+};
+
+// Every key of the file, in the order new keys are written; the window position comes last.
+const std::array<Key, 14> kKeys = {{
+    {"StartHour", &Settings::startHour},
+    {"EndHour", &Settings::endHour},
+    {"Increment", &Settings::increment},
+    {"Stillpoints", &Settings::stillpoints},
+    {"SoundToPlay", &Settings::soundToPlay},
+    {"UseSound", &Settings::useSound},
+    {"StartMinimized", &Settings::startMinimized},
+    {"UseAmPm", &Settings::useAmPm},
+    {"ShowTip", &Settings::showTip},
+    {"SoundFilter", &Settings::soundFilter},
+    {"WinPosLTX", &WindowRect::left},
+    {"WinPosLTY", &WindowRect::top},
+    {"WinPosRBX", &WindowRect::right},
+    {"WinPosRBY", &WindowRect::bottom},
+}};
+
+struct Reader {
+    Settings& settings;
+    const std::string& text;
+    void operator()(std::string Settings::*m) const { settings.*m = CutUtf8(text, kMaxValueBytes); }
+    void operator()(int Settings::*m) const {
+        if (!text.empty())
+            settings.*m = LeadingInteger(text);
     }
-    const bool written = store.WriteProfileValues(kSettingsSection, storable);
-    return written && storable.size() == all.size();
+    void operator()(bool Settings::*m) const {
+        if (!text.empty())
+            settings.*m = LeadingInteger(text) != 0;
+    }
+    void operator()(int WindowRect::*m) const {
+        if (!text.empty())
+            settings.windowPosition.*m = LeadingInteger(text);
+    }
+};
+
+struct Writer {
+    const Settings& settings;
+    std::string operator()(std::string Settings::*m) const { return settings.*m; }
+    std::string operator()(int Settings::*m) const { return std::to_string(settings.*m); }
+    std::string operator()(bool Settings::*m) const { return settings.*m ? "1" : "0"; }
+    std::string operator()(int WindowRect::*m) const { return std::to_string(settings.windowPosition.*m); }
+};
+
+bool IsWindowKey(const Key& key) {
+    return std::holds_alternative<int WindowRect::*>(key.member);
 }
 
-bool WriteWindowPosition(ProfileStore& store, int left, int top, int right, int bottom) {
-    return store.WriteProfileValues(kSettingsSection, {{"WinPosLTX", std::to_string(left)},
-                                                       {"WinPosLTY", std::to_string(top)},
-                                                       {"WinPosRBX", std::to_string(right)},
-                                                       {"WinPosRBY", std::to_string(bottom)}});
+} // namespace
+
+Settings ReadSettings(const IniDocument& document) {
+    Settings settings;
+    for (const Key& key : kKeys) {
+        if (const auto text = document.Find(kSettingsSection, key.name))
+            std::visit(Reader{settings, *text}, key.member);
+    }
+    return settings;
+}
+
+std::vector<std::string> WriteSettings(IniDocument& document, const Settings& settings) {
+    bool windowStored = settings.windowPosition != WindowRect{};
+    for (const Key& key : kKeys)
+        windowStored = windowStored || (IsWindowKey(key) && document.Find(kSettingsSection, key.name));
+
+    std::vector<std::string> refused;
+    for (const Key& key : kKeys) {
+        if (IsWindowKey(key) && !windowStored)
+            continue;
+        const std::string value = std::visit(Writer{settings}, key.member);
+        if (IsStorableValue(value))
+            document.Set(kSettingsSection, key.name, value);
+        else
+            refused.emplace_back(key.name);
+    }
+    return refused;
 }
 
 } // namespace stillmark

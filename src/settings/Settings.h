@@ -1,31 +1,39 @@
 #pragma once
-
-#include "settings/ProfileStore.h"
-
+// Every value that outlives a run, with its default. The keys of the file are named once, in the table
+// of Settings.cpp.
 #include <string>
+#include <vector>
 
 namespace stillmark {
 
+class IniDocument;
+
 inline constexpr const char* kSettingsSection = "Settings";
 
-// Every value that outlives a run, with its default; the members hold 0/1 for the switches.
-struct Settings {
-    int winPosLTX = -1, winPosLTY = -1, winPosRBX = -1, winPosRBY = -1;
-    std::string startHour = "07:00", endHour = "22:00", increment = "30 min";
-    int stillpoints = 5, useSound = 1, startMinimized = 0, useAmPm = 0, showTip = 1;
-    std::string soundToPlay = "Default";
-    int soundFilter = 1;
+struct WindowRect {
+    int left = -1, top = -1, right = -1, bottom = -1;
+    bool operator==(const WindowRect&) const = default;
 };
 
-// All fourteen keys, in start-up order: window position, times, counts and switches, sound.
-Settings ReadSettings(const ProfileStore& store);
+struct Settings {
+    WindowRect windowPosition; // WinPosLTX, WinPosLTY, WinPosRBX, WinPosRBY
+    std::string startHour = "07:00", endHour = "22:00", increment = "30 min";
+    int stillpoints = 5;
+    bool useSound = true;
+    int startMinimized = 0; // 0, 1 or 2 (2: start in the background, window shown on the way back)
+    bool useAmPm = false, showTip = true;
+    std::string soundToPlay = "Default";
+    int soundFilter = 1;
+    bool operator==(const Settings&) const = default;
+};
 
-// The ten keys written when the dialog ends (not the window position), in one atomic write. A text that
-// cannot be stored (a line break in it) keeps its old stored value; the others are still written, and the
-// result is false.
-bool WriteExitSettings(ProfileStore& store, const Settings& settings);
+// The settings a document holds; every key missing from it keeps its default. A number is the leading
+// decimal integer of its text (an empty text counts as missing); a text is cut to 4095 bytes.
+Settings ReadSettings(const IniDocument& document);
 
-// The window rectangle, written when the dialog goes to the background, in one atomic write.
-bool WriteWindowPosition(ProfileStore& store, int left, int top, int right, int bottom);
+// Writes the ten keys of the program's settings into the document, new keys in the table's order, then
+// the window position when it is not the default or the document already holds it. A text holding a line
+// break cannot be stored: its key keeps its stored value and is named in the result.
+std::vector<std::string> WriteSettings(IniDocument& document, const Settings& settings);
 
 } // namespace stillmark

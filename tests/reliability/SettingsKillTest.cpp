@@ -6,8 +6,7 @@
 // generation until it is killed.
 #include "settings/FileBytes.h"
 #include "settings/IniDocument.h"
-#include "settings/ProfileStore.h"
-#include "settings/Settings.h"
+#include "settings/SettingsStore.h"
 
 #include <gtest/gtest.h>
 
@@ -49,28 +48,20 @@ Settings SettingsOfGeneration(long generation) {
     // A long value of changing length: a torn or truncated write shows as a wrong length.
     s.soundToPlay = "/music/gen-" + std::to_string(generation) + "/" +
                     std::string(1500 + static_cast<std::size_t>(generation % 2500), 'x') + ".wav";
-    s.useSound = static_cast<int>(generation % 2);
-    s.startMinimized = static_cast<int>((generation / 2) % 2);
-    s.useAmPm = static_cast<int>((generation / 4) % 2);
-    s.showTip = static_cast<int>((generation / 8) % 2);
+    s.useSound = generation % 2 == 1;
+    s.startMinimized = static_cast<int>((generation / 2) % 3);
+    s.useAmPm = (generation / 4) % 2 == 1;
+    s.showTip = (generation / 8) % 2 == 1;
     s.soundFilter = static_cast<int>(generation % 4 + 1);
+    const int g = static_cast<int>(generation);
+    s.windowPosition = {g, g + 1, g + 2, g + 3};
     return s;
 }
 
-bool SameExitSettings(const Settings& a, const Settings& b) {
-    return a.startHour == b.startHour && a.endHour == b.endHour && a.increment == b.increment &&
-           a.stillpoints == b.stillpoints && a.soundToPlay == b.soundToPlay && a.useSound == b.useSound &&
-           a.startMinimized == b.startMinimized && a.useAmPm == b.useAmPm && a.showTip == b.showTip &&
-           a.soundFilter == b.soundFilter;
-}
-
 [[noreturn]] void WriteLoop(const fs::path& file, long generation) {
-    ProfileStore store(file);
-    for (;; ++generation) {
-        WriteExitSettings(store, SettingsOfGeneration(generation));
-        const int g = static_cast<int>(generation);
-        WriteWindowPosition(store, g, g + 1, g + 2, g + 3);
-    }
+    SettingsStore store(file);
+    for (;; ++generation)
+        store.Save(SettingsOfGeneration(generation));
 }
 
 // What a check of the file found: the generation it holds, or why it is not a complete file.
@@ -80,7 +71,7 @@ struct FileVerdict {
 };
 
 FileVerdict Inspect(const fs::path& file) {
-    const FileContent content = ReadFileBytes(file);
+    const FileContent content = ReadFileBytes(file, kMaxSettingsFileBytes);
     if (content.status != ReadStatus::Ok)
         return {std::nullopt, "file cannot be read"};
     if (content.bytes.rfind(kForeignLines, 0) != 0)
@@ -92,13 +83,12 @@ FileVerdict Inspect(const fs::path& file) {
         if (!document.Find(kSettingsSection, key))
             return {std::nullopt, std::string("key missing: ") + key};
     }
-    const Settings stored = ReadSettings(ProfileStore(file));
-    const long generation = stored.stillpoints;
-    if (!SameExitSettings(stored, SettingsOfGeneration(generation)))
+    const LoadResult stored = SettingsStore(file).Load();
+    const long generation = stored.settings.stillpoints;
+    if (!stored.problem.empty())
+        return {std::nullopt, stored.problem};
+    if (stored.settings != SettingsOfGeneration(generation))
         return {std::nullopt, "keys of different writes mixed, generation " + std::to_string(generation)};
-    if (stored.winPosLTY != stored.winPosLTX + 1 || stored.winPosRBX != stored.winPosLTX + 2 ||
-        stored.winPosRBY != stored.winPosLTX + 3)
-        return {std::nullopt, "window position keys of different writes mixed"};
     return {generation, {}};
 }
 
@@ -165,10 +155,9 @@ long MicrosToFirstWrite(const fs::path& file) {
 }
 
 void WriteGenerationZero(const fs::path& file) {
-    ASSERT_TRUE(WriteFileAtomically(file, kForeignLines));
-    ProfileStore store(file);
-    ASSERT_TRUE(WriteExitSettings(store, SettingsOfGeneration(0)));
-    ASSERT_TRUE(WriteWindowPosition(store, 0, 1, 2, 3));
+    ASSERT_EQ(WriteFileAtomically(file, kForeignLines), "");
+    const SaveResult result = SettingsStore(file).Save(SettingsOfGeneration(0));
+    ASSERT_TRUE(result.ok) << result.problem;
 }
 
 TEST(SettingsUnderKill, EveryKillLeavesTheOldOrANewCompleteFile) {
@@ -210,8 +199,8 @@ TEST(SettingsUnderKill, EveryKillLeavesTheOldOrANewCompleteFile) {
               << " temporary files left behind by killed writers\n";
 }
 
-// A write the process is not allowed to finish: it fails, reports false, keeps the stored file byte for
-// byte and leaves no temporary file.
+// A write the process is not allowed to finish: it fails, says so with the path, keeps the stored file byte
+// for byte and leaves no temporary file.
 struct RefusedWriteCase {
     const char* name;
     void (*restrict)(const fs::path& folder); // runs in the child, before the write
@@ -240,17 +229,17 @@ TEST_P(RefusedWriteTest, FailsCleanlyAndLosesNothing) {
     WriteGenerationZero(file);
     ::chmod(dir.Path().c_str(), 0755);
     ::chmod(file.c_str(), 0644);
-    const std::string before = ReadFileBytes(file).bytes;
+    const std::string before = ReadFileBytes(file, kMaxSettingsFileBytes).bytes;
 
     const pid_t child = ::fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
         GetParam().restrict(dir.Path());
-        ProfileStore store(file);
-        const bool exitWritten = WriteExitSettings(store, SettingsOfGeneration(4321));
-        const bool positionWritten = WriteWindowPosition(store, 7, 8, 9, 10);
-        const bool stillReadable = ReadSettings(store).stillpoints == 0;
-        ::_exit(exitWritten || positionWritten ? 1 : stillReadable ? 0 : 2);
+        SettingsStore store(file);
+        const SaveResult result = store.Save(SettingsOfGeneration(4321));
+        const bool reported = result.problem.find(file.string()) != std::string::npos;
+        const bool stillReadable = store.Load().settings == SettingsOfGeneration(0);
+        ::_exit(result.ok ? 1 : !stillReadable ? 2 : !reported ? 3 : 0);
     }
     int status = 0;
     ::waitpid(child, &status, 0);
@@ -258,8 +247,9 @@ TEST_P(RefusedWriteTest, FailsCleanlyAndLosesNothing) {
     ASSERT_TRUE(WIFEXITED(status)) << "the writer died by signal " << WTERMSIG(status);
     EXPECT_NE(WEXITSTATUS(status), 1) << "a refused write reported success";
     EXPECT_NE(WEXITSTATUS(status), 2) << "the stored settings did not read back";
+    EXPECT_NE(WEXITSTATUS(status), 3) << "the failure named no path";
     EXPECT_LT(WEXITSTATUS(status), 90) << "could not set up the restriction";
-    EXPECT_EQ(ReadFileBytes(file).bytes, before);
+    EXPECT_EQ(ReadFileBytes(file, kMaxSettingsFileBytes).bytes, before);
     EXPECT_EQ(CountTemporaryFiles(dir.Path()), 0);
 }
 

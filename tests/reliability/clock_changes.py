@@ -69,7 +69,7 @@ def main():
         if got != count:
             failures.append(f"{what}: {text} alerted {got} times, expected {count}")
 
-    # Set back after a tick at second 5 or later: the moment is not alerted again.
+    # Set back after a tick at second 5 or later: a moment alerts once per occurrence, never again.
     clock.set("12:00:57")
     clock.wait_until("12:01:07")
     clock.set("12:00:58")
@@ -84,7 +84,7 @@ def main():
     time.sleep(0.5)
     expect("set back inside the window, no tick at second 5+ between", "12:03", 1)
 
-    # Set back from inside the window to before the minute: still one alert.
+    # Set back from inside the window to before the minute: the given alert is not repeated.
     clock.set("12:04:58")
     monitor.wait_for(lambda c: c.body.startswith("It is 12:05\n"), 5)
     clock.wait_until("12:05:03")

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+namespace stillmark {
 namespace {
 
 struct RoundCase {
@@ -13,9 +14,8 @@ struct RoundCase {
 class RoundToMultipleTest : public testing::TestWithParam<RoundCase> {};
 
 TEST_P(RoundToMultipleTest, RoundsHalvesAwayFromZero) {
-    const CMathematics math;
     const RoundCase c = GetParam();
-    EXPECT_DOUBLE_EQ(math.RoundToMultiple(c.x, c.step), c.expected) << c.x << " by " << c.step;
+    EXPECT_DOUBLE_EQ(RoundToMultiple(c.x, c.step), c.expected) << c.x << " by " << c.step;
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, RoundToMultipleTest,
@@ -27,11 +27,11 @@ INSTANTIATE_TEST_SUITE_P(Table, RoundToMultipleTest,
                                          RoundCase{-0.5, 1.0, -1.0}));
 
 TEST(MathematicsTest, SplitsLikeModf) {
-    const CMathematics math;
-    EXPECT_EQ(math.IntegerPart(23.999), 23.0);
-    EXPECT_EQ(math.IntegerPart(-1.25), -1.0);
-    EXPECT_EQ(math.FractionalPart(-1.25), -0.25);
-    EXPECT_EQ(math.FractionalPart(7.5), 0.5);
+    EXPECT_EQ(IntegerPart(23.999), 23.0);
+    EXPECT_EQ(IntegerPart(-1.25), -1.0);
+    EXPECT_EQ(FractionalPart(-1.25), -0.25);
+    EXPECT_EQ(FractionalPart(7.5), 0.5);
 }
 
 } // namespace
+} // namespace stillmark

@@ -91,6 +91,24 @@ TEST(MomentScheduleTest, FortyMomentsAreFifteenThirtyNinthsOfAnHourApart) {
     }
 }
 
+TEST(MomentScheduleTest, EachMomentIsThePreviousPlusTheStep) {
+    // 11 hours in 24 steps: the sixth and eighth moments land on a half minute, where the running sum
+    // lies just above it (09:18, 10:13) and start + i x step just below (09:17, 10:12).
+    struct Case {
+        const char* start;
+        const char* end;
+        int count;
+        std::size_t index;
+        const char* expected;
+    };
+    for (const Case c : {Case{"07:00", "18:00", 25, 5, "09:18"}, Case{"07:00", "18:00", 25, 7, "10:13"}}) {
+        const Texts texts = ComputeMomentTexts(c.start, c.end, c.count, false);
+        ASSERT_GT(texts.size(), c.index);
+        EXPECT_EQ(texts[c.index], c.expected)
+            << c.start << "-" << c.end << " x" << c.count << " #" << c.index;
+    }
+}
+
 TEST(MomentScheduleTest, WindowAcrossMidnightKeepsValuesPastTwentyFour) {
     const std::vector<double> moments = ComputeMoments("22:00", "02:00", 5);
     const std::vector<double> expected = {22.0, 23.0, 24.0, 25.0, 26.0};

@@ -1,4 +1,5 @@
 // libFuzzer harness: any bytes as time texts must neither crash nor produce text outside the two forms.
+#include "schedule/DaySchedule.h"
 #include "schedule/MomentSchedule.h"
 #include "schedule/TimeText.h"
 
@@ -23,5 +24,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         (void)stillmark::ComputeMomentTexts(start, end, count, amPm);
     }
     (void)stillmark::SplitHourMinute(stillmark::ParseTime(end));
+
+    // Every moment of the schedule alerts at a minute of the day.
+    stillmark::DaySchedule schedule;
+    schedule.Rebuild(start, end, count, size % 2 == 1);
+    int day = 0;
+    for (const stillmark::Moment& moment : schedule.Moments()) {
+        ++day; // a new occurrence for each moment
+        if (moment.hour < 0 || moment.hour > 23 || moment.minute < 0 || moment.minute > 59 ||
+            schedule.Due({2026, 12, day, moment.hour, moment.minute, 0}).empty())
+            std::abort();
+        (void)schedule.Due({2026, 12, day, moment.hour, moment.minute, 30}); // the minute's alert ends
+    }
     return 0;
 }

@@ -1,12 +1,12 @@
 #include "ui/main/MainWindow.h"
 
 #include "schedule/TimeText.h"
+#include "settings/SettingsStore.h"
 #include "sound/SoundPlayback.h"
 #include "sound/SoundSelection.h"
 #include "ui/common/CompactTheme.h"
 #include "ui/common/ModalDialogs.h"
 #include "ui/main/CountValidator.h"
-#include "ui/main/InterimSettingsStore.h"
 #include "ui/main/SwitchValidator.h"
 #include "ui/main/TextValidator.h"
 #include "ui/main/UpDownControl.h"
@@ -18,6 +18,7 @@
 #include <wx/display.h>
 #include <wx/textctrl.h>
 #include <wx/treectrl.h>
+#include <wx/valgen.h>
 #include <wx/xrc/xmlres.h>
 
 namespace stillmark {
@@ -107,14 +108,14 @@ void MainWindow::FindControls() {
 }
 
 void MainWindow::SetValidators() {
-    XRCCTRL(*this, "use_sound", wxCheckBox)->SetValidator(SwitchValidator(m_settings.useSound));
+    XRCCTRL(*this, "use_sound", wxCheckBox)->SetValidator(wxGenericValidator(&m_settings.useSound));
     m_count->SetValidator(CountValidator(m_settings.stillpoints, m_services.messages));
-    XRCCTRL(*this, "use_ampm", wxCheckBox)->SetValidator(SwitchValidator(m_settings.useAmPm));
+    XRCCTRL(*this, "use_ampm", wxCheckBox)->SetValidator(wxGenericValidator(&m_settings.useAmPm));
     XRCCTRL(*this, "start_minimized", wxCheckBox)->SetValidator(SwitchValidator(m_settings.startMinimized));
     XRCCTRL(*this, "increment", wxComboBox)->SetValidator(TextValidator(m_settings.increment));
     m_startTime->SetValidator(TextValidator(m_settings.startHour));
     m_endTime->SetValidator(TextValidator(m_settings.endHour));
-    XRCCTRL(*this, "show_tip", wxCheckBox)->SetValidator(SwitchValidator(m_settings.showTip));
+    XRCCTRL(*this, "show_tip", wxCheckBox)->SetValidator(wxGenericValidator(&m_settings.showTip));
 }
 
 void MainWindow::BindEvents() {
@@ -166,8 +167,8 @@ void MainWindow::Start() {
 }
 
 void MainWindow::PlaceWindow() {
-    const StoredWindowPosition stored{m_settings.winPosLTX, m_settings.winPosLTY, m_settings.winPosRBX,
-                                      m_settings.winPosRBY};
+    const WindowRect& r = m_settings.windowPosition;
+    const StoredWindowPosition stored{r.left, r.top, r.right, r.bottom};
     const wxSize size = GetSize();
     if (const auto corner = ChooseWindowCorner(stored, size.x, size.y, ConnectedScreens()))
         Move(corner->x, corner->y);
@@ -222,7 +223,7 @@ void MainWindow::RebuildList() {
     if (inputs == m_builtFrom)
         return;
     m_builtFrom = inputs;
-    m_schedule.Rebuild(s.startHour, s.endHour, s.stillpoints, s.useAmPm != 0);
+    m_schedule.Rebuild(s.startHour, s.endHour, s.stillpoints, s.useAmPm);
     const wxTreeItemId root = m_moments->GetRootItem();
     m_moments->DeleteChildren(root);
     for (const Moment& moment : m_schedule.Moments())
@@ -243,7 +244,7 @@ void MainWindow::OnCountChar(wxKeyEvent& event) {
 
 void MainWindow::StepTime(int delta, std::string& time, wxTextCtrl* field) {
     TransferDataFromWindow();
-    time = StepTimeText(time, m_settings.increment, delta, m_settings.useAmPm != 0);
+    time = StepTimeText(time, m_settings.increment, delta, m_settings.useAmPm);
     field->SetValue(wxString::FromUTF8(time)); // its change rebuilds the list
 }
 
@@ -257,7 +258,7 @@ void MainWindow::OnEndSpin(UpDownEvent& event) {
 
 void MainWindow::OnUseAmPm(wxCommandEvent&) {
     TransferDataFromWindow();
-    const bool amPm = m_settings.useAmPm != 0;
+    const bool amPm = m_settings.useAmPm;
     // Both times in the new form; the list is rebuilt once, when the second one changes.
     const std::string start = FormatTime(ParseTime(m_settings.startHour), amPm);
     const std::string end = FormatTime(ParseTime(m_settings.endHour), amPm);
@@ -315,10 +316,7 @@ void MainWindow::Alert(std::size_t index) {
 void MainWindow::GoToBackground(bool withBalloon) {
     TransferDataFromWindow();
     const wxRect r = GetScreenRect();
-    m_settings.winPosLTX = r.GetLeft();
-    m_settings.winPosLTY = r.GetTop();
-    m_settings.winPosRBX = r.GetRight() + 1;
-    m_settings.winPosRBY = r.GetBottom() + 1;
+    m_settings.windowPosition = {r.GetLeft(), r.GetTop(), r.GetRight() + 1, r.GetBottom() + 1};
     m_autosave.SaveNow();
     m_presence->GoToBackground(withBalloon);
 }

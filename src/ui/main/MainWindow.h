@@ -2,9 +2,9 @@
 // The program's one window: the daily window, the number of moments, the increment, the sound and
 // the options, the list of the day's moments, and the way to the background. Closing it ends the
 // program; the settings it shows are on disk within about a second of each change.
+#include "schedule/DaySchedule.h"
 #include "settings/Settings.h"
 #include "ui/main/ControlTips.h"
-#include "ui/main/InterimDaySchedule.h"
 #include "ui/main/MainWindowServices.h"
 #include "ui/main/Reminder.h"
 #include "ui/main/SettingsAutosave.h"

@@ -1,7 +1,7 @@
 #include "ui/main/Reminder.h"
 
-#include "ui/main/Clock.h"
-#include "ui/main/ReminderRules.h"
+#include "schedule/Clock.h"
+#include "schedule/ReminderText.h"
 
 #include <chrono>
 

@@ -1,7 +1,7 @@
 #pragma once
 // The reminder: a tick each second, kept to the start of the wall-clock second, that asks the day's
 // schedule which moments are due and alerts each.
-#include "ui/main/InterimDaySchedule.h"
+#include "schedule/DaySchedule.h"
 
 #include <cstddef>
 #include <functional>

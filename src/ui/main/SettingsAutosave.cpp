@@ -25,7 +25,7 @@ void SettingsAutosave::OnSettled(wxTimerEvent&) {
 }
 
 bool SettingsAutosave::SaveNow() {
-    if (SameSettings(m_current, m_saved)) {
+    if (m_current == m_saved) {
         m_timer.Stop();
         return true;
     }

@@ -2,7 +2,7 @@
 // Keeps the settings file in step with the window: each change restarts a short one-shot timer; when
 // it fires the settings are written if they differ from what was last written. A failure is told to
 // the user once per run, after the current event; the next change tries again.
-#include "ui/main/InterimSettingsStore.h"
+#include "settings/SettingsStore.h"
 
 #include <chrono>
 #include <string>

@@ -1,6 +1,6 @@
 #include "ui/main/TrayPresence.h"
 
-#include "ui/main/ReminderRules.h"
+#include "schedule/ReminderText.h"
 
 #include <wx/toplevel.h>
 

@@ -1,9 +1,9 @@
 #pragma once
 // Doubles for the main window's services: a settable clock, a recording sound engine, a recording
 // message box and a recording notification-area icon.
+#include "schedule/Clock.h"
 #include "sound/SoundEngine.h"
 #include "ui/common/MessageBox.h"
-#include "ui/main/Clock.h"
 #include "ui/tray/TrayIcon.h"
 
 #include <functional>

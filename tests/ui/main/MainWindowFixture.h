@@ -4,9 +4,9 @@
 #include "EventPump.h"
 #include "MainWindowDoubles.h"
 #include "XmlResources.h"
+#include "settings/SettingsStore.h"
 #include "sound/SoundPlayback.h"
 #include "ui/common/ModalDialogs.h"
-#include "ui/main/InterimSettingsStore.h"
 #include "ui/main/MainWindow.h"
 #include "ui/main/UpDownControl.h"
 

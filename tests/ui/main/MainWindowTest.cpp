@@ -102,7 +102,7 @@ TEST_F(MainWindowTest, ARefusedCountStopsTheReadingAndKeepsTheLastValues) {
     Field("count")->SetValue("");
     EXPECT_EQ(m_messages.shown, std::vector<std::string>{"Please enter an integer."});
     EXPECT_EQ(window.CurrentSettings().stillpoints, 5);
-    EXPECT_EQ(window.CurrentSettings().useSound, 0);
+    EXPECT_FALSE(window.CurrentSettings().useSound);
     EXPECT_EQ(window.CurrentSettings().increment, "30 min");
     EXPECT_EQ(window.CurrentSettings().endHour, "22:00");
     EXPECT_EQ(Moments().size(), 5u);

@@ -1,15 +1,16 @@
 #pragma once
-// The texts of an alert and the timing of the tick (until the schedule layer holds them).
+// What an alert says and how the reminder's one-second tick keeps its pace.
 #include <optional>
 #include <string>
 
 namespace stillmark {
 
+inline constexpr int kReminderPeriodMs = 1000;
 inline constexpr const char* kAlertTitle = "Stillmark";
 inline constexpr const char* kAlertTip = "Stillmark, your daily break !";
 inline constexpr int kAlertTimeoutSeconds = 3;
 
-std::string AlertBalloonText(const std::string& itemText);
+std::string AlertBalloonText(const std::string& momentText);
 
 // The tick keeps to the start of each wall-clock second, so a moment alerts just after its
 // minute begins rather than up to a second later. Given how far into its second a tick came,

@@ -1,9 +1,9 @@
-#include "ui/main/ReminderRules.h"
+#include "schedule/ReminderText.h"
 
 namespace stillmark {
 
-std::string AlertBalloonText(const std::string& itemText) {
-    return "It is " + itemText + "\n" + "Stillmark time !";
+std::string AlertBalloonText(const std::string& momentText) {
+    return "It is " + momentText + "\n" + "Stillmark time !";
 }
 
 std::optional<int> RealignDelayMs(int millisecondsIntoSecond) {

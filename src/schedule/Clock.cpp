@@ -1,4 +1,4 @@
-#include "ui/main/Clock.h"
+#include "schedule/Clock.h"
 
 #include <ctime>
 

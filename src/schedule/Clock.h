@@ -2,9 +2,10 @@
 // The local wall clock, behind a seam so tests can tick at chosen times without waiting.
 namespace stillmark {
 
+// A reading of the local wall clock; -1 in hour, minute and second when the time could not be read.
 struct ClockReading {
     int year = 0, month = 0, day = 0;
-    int hour = -1, minute = -1, second = -1; // -1 when the time could not be read
+    int hour = -1, minute = -1, second = -1;
 };
 
 class Clock {

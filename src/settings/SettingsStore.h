@@ -1,0 +1,47 @@
+#pragma once
+// The settings file: one read and one parse per load, one atomic write per save. Lines the program does
+// not own (other sections, unknown keys, comments, junk, NUL bytes, line ends, a leading byte order mark)
+// are written back byte for byte.
+#include "settings/Settings.h"
+
+#include <cstddef>
+#include <filesystem>
+#include <string>
+
+namespace stillmark {
+
+// $XDG_CONFIG_HOME/stillmark.INI, else ~/.config/stillmark.INI.
+std::filesystem::path DefaultSettingsPath();
+
+// Files above this size are neither read nor ever rewritten.
+inline constexpr std::size_t kMaxSettingsFileBytes = 1024 * 1024;
+
+struct LoadResult {
+    Settings settings;
+    std::string problem; // empty, or a sentence for the user naming the path
+};
+
+struct SaveResult {
+    bool ok = true;
+    std::string problem; // what failed, the path and the reason
+};
+
+class SettingsStore {
+public:
+    explicit SettingsStore(std::filesystem::path file);
+    const std::filesystem::path& Path() const;
+
+    // A missing file gives the defaults without a problem; a file that cannot be read or is too large
+    // gives the defaults and a problem.
+    LoadResult Load();
+
+    // Nothing is written when the bytes would not change. A file that cannot be read, is too large, or is
+    // a link the user may not write through is left as it is (ok false). A text that cannot be stored
+    // keeps its stored value while the other keys are written (ok false).
+    SaveResult Save(const Settings& settings);
+
+private:
+    std::filesystem::path m_file;
+};
+
+} // namespace stillmark

@@ -1,0 +1,18 @@
+#pragma once
+// Where a write of the settings file may go when the path is a symbolic link.
+#include <filesystem>
+#include <string>
+
+namespace stillmark {
+
+struct WriteTarget {
+    std::filesystem::path file; // the file to replace; empty when the write is refused
+    std::string refusal;        // why it is refused, for the user
+};
+
+// A path that is no link is written as it is. A link is written through only when the link and its
+// target belong to the running user and the target is a regular file; a dangling link whose target's
+// folder is the user's gets its target created there (the link stays). Anything else is refused.
+WriteTarget ResolveWriteTarget(const std::filesystem::path& path);
+
+} // namespace stillmark
