@@ -78,6 +78,17 @@ TEST_F(WindowEndTest, AFailedSaveIsToldOnceAndTheNextChangeTriesAgain) {
     EXPECT_TRUE(PumpUntil([this] { return FileHas("StartHour=09:15"); }, 2s)) << "the next change writes";
 }
 
+TEST_F(WindowEndTest, ALoadProblemIsToldOnceAfterTheWindowOpens) {
+    WriteIni(std::string(2 * 1024 * 1024, ';')); // too large to be read
+    MainWindow& window = OpenWindow();
+    EXPECT_TRUE(PumpUntil([this] { return !m_messages.shown.empty(); }, 2s));
+    EXPECT_NE(m_messages.shown[0].find(m_ini.string()), std::string::npos) << "with the path";
+    EXPECT_EQ(window.CurrentSettings(), Settings{}) << "the defaults";
+    Field("start_time")->SetValue("08:30");
+    PumpEvents(1300ms);
+    EXPECT_EQ(m_messages.shown.size(), 1u) << "once per run";
+}
+
 // A request to end (a signal) while a modal dialog is open: the dialog's loop returns, the window
 // closes and the settings are on disk.
 struct OpenDialogCase {
