@@ -47,7 +47,6 @@ public:
     const Settings& CurrentSettings() const { return m_settings; }
     const DaySchedule& Schedule() const { return m_schedule; }
     Reminder& GetReminder() { return m_reminder; }
-    TrayPresence& Presence() { return *m_presence; }
 
 private:
     void FindControls();
