@@ -44,10 +44,10 @@ def read_lines(path):
         return f.read().splitlines()
 
 
-def walk(root, top):
-    """Relative paths ('/'-separated) of the files below root/top, build trees and .git left out."""
+def walk(root):
+    """Relative paths ('/'-separated) of the files below root, build trees and .git left out."""
     found = []
-    for folder, dirs, files in os.walk(os.path.join(root, top)):
+    for folder, dirs, files in os.walk(root):
         dirs[:] = sorted(d for d in dirs
                          if d != ".git" and not os.path.exists(os.path.join(folder, d, "CMakeCache.txt")))
         for name in sorted(files):
@@ -214,7 +214,7 @@ def check_cmake(root, files):
 
 
 def check(root):
-    files = [p for p in walk(root, ".") if not p.startswith("build/")]
+    files = [p for p in walk(root) if not p.startswith("build/")]
     sources = [p for p in files if p.startswith("src/") and p.endswith(CXX_ENDINGS)]
     found = check_includes(root, sources)
     found += check_sizes(root, [p for p in files if p.startswith(("src/", "tests/"))])

@@ -91,10 +91,12 @@ class CheckStructureTest(unittest.TestCase):
             self.assertEqual(check_structure.check(root), [])
 
     def test_the_command_lists_file_line_and_rule_and_fails(self):
-        for changes, status, lines in [({}, 0, ["structure: 0 violations"]),
-                                       ({"src/ui/common/Box.h": '#include "ui/tray/Tray.h"\n'}, 1,
-                                        ["src/ui/common/Box.h:1: [layer] ui/common includes ui/tray (src/ui/tray/Tray.h)",
-                                         "structure: 1 violation (layer 1)"])]:
+        upward = {"src/ui/common/Box.h": '#include "ui/tray/Tray.h"\n'}
+        for changes, status, lines in [
+            ({}, 0, ["structure: 0 violations"]),
+            (upward, 1, ["src/ui/common/Box.h:1: [layer] ui/common includes ui/tray (src/ui/tray/Tray.h)",
+                         "structure: 1 violation (layer 1)"]),
+        ]:
             with self.subTest(status=status), tempfile.TemporaryDirectory() as root:
                 build(root, {**ALLOWED_TREE, **changes})
                 out = io.StringIO()
