@@ -191,6 +191,10 @@ TEST_F(MainWindowTest, WithoutANotificationAreaTheWindowIsMinimisedNotHidden) {
     Click("run_background");
     EXPECT_TRUE(window.IsShown());
     EXPECT_TRUE(m_trayIcon->shown) << "balloons still come as notifications";
+    wxIconizeEvent restored(window.GetId(), false); // restoring the window is the way back
+    restored.SetEventObject(&window);
+    window.GetEventHandler()->ProcessEvent(restored);
+    EXPECT_FALSE(m_trayIcon->shown);
 }
 
 TEST_F(MainWindowTest, AMomentAlertsWithBalloonAndTheSoundASecondLater) {
