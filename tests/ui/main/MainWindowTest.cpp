@@ -1,6 +1,8 @@
 // Drives the real main window under a virtual display, with its services replaced.
 #include "MainWindowFixture.h"
 
+#include <wx/uiaction.h>
+
 using namespace stillmark;
 using namespace stillmark::test;
 
@@ -73,6 +75,21 @@ TEST_F(MainWindowTest, CountSpinWrapsFromFortyToOne) {
     EXPECT_EQ(Moments(), std::vector<std::string>{"07:00"});
     spin->Step(-1);
     EXPECT_EQ(Field("count")->GetValue(), "40");
+}
+
+TEST_F(MainWindowTest, TheCountFieldTakesDigitsOnlyFromTheKeyboard) {
+    MainWindow& window = OpenWindow();
+    window.Raise();
+    Field("count")->SetFocus();
+    PumpEvents(100ms);
+    if (wxWindow::FindFocus() != Field("count"))
+        GTEST_SKIP() << "the virtual display gave no keyboard focus";
+    Field("count")->SelectAll();
+    wxUIActionSimulator keyboard;
+    keyboard.Text("1x2-");
+    PumpEvents(200ms);
+    EXPECT_EQ(Field("count")->GetValue(), "12");
+    EXPECT_EQ(Moments().size(), 12u);
 }
 
 TEST_F(MainWindowTest, AmPmRelabelsBothTimesAndTheListOnce) {
