@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """The real program while the user edits: what was typed is on disk after a kill -9 that comes about
-1.5 s later, and SIGTERM, SIGINT and SIGHUP end the program with it written, also while a message box
-or the About box is open. Losing the display writes it too.
+1.5 s later, and SIGTERM, SIGINT and SIGHUP end the program with it written, also while a message box,
+the About box or the file chooser is open. Losing the display writes it too.
 
     settings_while_editing.py <stillmark>
 
@@ -166,6 +166,7 @@ def main():
 
     signal_with_dialog_open(program, checks, "message box open", empty_the_count)
     signal_with_dialog_open(program, checks, "About box open", lambda wid: click_at(wid, 214, 152))
+    signal_with_dialog_open(program, checks, "file chooser open", lambda wid: click_at(wid, 156, 121))
     if shutil.which("Xvfb"):
         display_lost(program, checks)
     for f in checks.failures:
