@@ -52,6 +52,7 @@ expected=(
   usr/lib/stillmark/stillmark
   usr/lib/stillmark/Welcome.wma
   usr/lib/stillmark/ThankYou.html
+  usr/lib/stillmark/README.md
   usr/lib/stillmark/libstillmark_webview.so
   usr/share/applications/$app_id.desktop
   usr/share/metainfo/$app_id.metainfo.xml
@@ -68,7 +69,7 @@ done
 grep -qx -- '-rwxr-xr-x usr/lib/stillmark/stillmark' <<<"$modes" || fail "usr/lib/stillmark/stillmark is not executable"
 
 # Nothing else: no test programs, headers or build files, nothing in /etc or a home folder.
-allowed='^(usr/bin/stillmark -> |usr/lib/stillmark/(stillmark|Welcome\.wma|ThankYou\.html|libstillmark_webview\.so)$'
+allowed='^(usr/bin/stillmark -> |usr/lib/stillmark/(stillmark|Welcome\.wma|ThankYou\.html|README\.md|libstillmark_webview\.so)$'
 allowed+='|usr/share/(applications|metainfo|man/man1|doc/stillmark|icons/hicolor|lintian/overrides)/)'
 unexpected=$(grep -Ev "$allowed" <<<"$entries")
 [ -z "$unexpected" ] || fail "files the package should not hold: $unexpected"
@@ -77,11 +78,15 @@ unexpected=$(grep -Ev "$allowed" <<<"$entries")
 root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT
 dpkg-deb -x "$deb" "$root" || fail "dpkg-deb -x"
-for pair in "res/Welcome.wma usr/lib/stillmark/Welcome.wma" "res/ThankYou.html usr/lib/stillmark/ThankYou.html" \
-            "data/$app_id.desktop usr/share/applications/$app_id.desktop" \
-            "data/$app_id.metainfo.xml usr/share/metainfo/$app_id.metainfo.xml"; do
+for pair in "res/Welcome.wma usr/lib/stillmark/Welcome.wma" "README.md usr/lib/stillmark/README.md" \
+            "data/$app_id.desktop usr/share/applications/$app_id.desktop"; do
   set -- $pair
   cmp -s "$src/$1" "$root/$2" || fail "$2 differs from $1"
+done
+# The page and the metadata are filled in at build time (contact address, home page): nothing left open.
+for f in usr/lib/stillmark/ThankYou.html usr/share/metainfo/$app_id.metainfo.xml; do
+  [ -s "$root/$f" ] || fail "$f is empty"
+  if grep -q '@STILLMARK_' "$root/$f"; then fail "$f holds a placeholder that the build did not fill in"; fi
 done
 # The menu entry starts the command the package puts on the PATH.
 exec_cmd=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$root/usr/share/applications/$app_id.desktop")
