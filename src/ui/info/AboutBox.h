@@ -5,6 +5,7 @@
 #include <string>
 #include <wx/dialog.h>
 
+#include "ui/common/DialogUnits.h"
 #include "ui/info/DonationWindow.h"
 #include "ui/info/InfoServices.h"
 
@@ -24,6 +25,7 @@ public:
     DonationWindow* Donation() const { return m_donation; }
 
 private:
+    void CentreLogoInFrame();
     void MakeContactLink();
     void OnLinkClicked(wxHyperlinkEvent& event);
     void OnDonate(wxCommandEvent& event);
@@ -35,6 +37,7 @@ private:
     DonationWindow::ViewFactory m_makeView;
     wxGenericHyperlinkCtrl* m_link = nullptr; // child window
     DonationWindow* m_donation = nullptr;
+    DialogUnitScale m_units; // the template's dialog units in this box
 };
 
 } // namespace stillmark
