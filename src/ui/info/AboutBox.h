@@ -21,6 +21,8 @@ public:
     AboutBox(wxWindow* parent, InfoServices& services, DonationWindow::ViewFactory makeView = {});
 
     wxGenericHyperlinkCtrl* ContactLink() const { return m_link; }
+    // The template's dialog units in this box (pixels per unit).
+    DialogUnitScale Units() const { return m_units; }
     // The donation window while it is open, else null.
     DonationWindow* Donation() const { return m_donation; }
 
