@@ -6,6 +6,8 @@
 #include <string>
 
 class wxWindow;
+class wxRect;
+class wxImage;
 
 namespace stillmark::test {
 
@@ -19,5 +21,10 @@ int DesktopFontSize();
 // too) as STILLMARK_SCREENSHOT_DIR/<name>-<size>pt.png and returns the path; empty when no folder
 // is set or the capture failed.
 std::string SaveScreenshot(const wxWindow& window, const std::string& name);
+// The same for any part of the screen (for a window with a pop-up beside it).
+std::string SaveScreenshot(const wxRect& screenArea, const std::string& name);
+
+// What the screen shows in `screenArea` now; an invalid image when the capture failed.
+wxImage CaptureScreen(const wxRect& screenArea);
 
 } // namespace stillmark::test
