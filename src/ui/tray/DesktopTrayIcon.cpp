@@ -17,9 +17,10 @@ void DesktopTrayIcon::ShowIcon(const std::string& tooltip) {
     const std::string tip = CutUtf8(tooltip, 127);
     if (!m_shown) {
         const bool sni = m_desktop.hasStatusNotifierHost && m_desktop.hasStatusNotifierHost();
-        // The X11 tray is only asked where no StatusNotifierItem host answers.
-        const bool xembed = !sni && m_desktop.hasXEmbedTray && m_desktop.hasXEmbedTray();
-        m_kind = ChooseTrayKind(sni, xembed);
+        // The X11 tray is only asked on an X11 display where no StatusNotifierItem host answers.
+        const bool x11 = !sni && m_desktop.isX11Display && m_desktop.isX11Display();
+        const bool xembed = x11 && m_desktop.hasXEmbedTray && m_desktop.hasXEmbedTray();
+        m_kind = ChooseTrayKind(sni, x11, xembed);
         if (m_kind != m_backendKind) {
             m_backend.reset();
             m_backendKind = TrayKind::None;

@@ -15,6 +15,8 @@ namespace stillmark {
 // What the desktop offers, asked afresh each time the icon is shown.
 struct TrayDesktop {
     std::function<bool()> hasStatusNotifierHost;
+    // Elsewhere (Wayland) wx's tray icon cannot show, and GTK complains as soon as one is made.
+    std::function<bool()> isX11Display;
     std::function<bool()> hasXEmbedTray;
     // Makes the icon of a kind (never called with TrayKind::None).
     std::function<std::unique_ptr<TrayBackend>(TrayKind)> makeBackend;

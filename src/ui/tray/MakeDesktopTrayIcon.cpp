@@ -14,6 +14,7 @@ std::unique_ptr<TrayIcon> MakeDesktopTrayIcon(wxWindow& owner, const wxIcon& ico
                                               std::function<void(TrayClick)> onClick) {
     TrayDesktop desktop;
     desktop.hasStatusNotifierHost = [] { return IsStatusNotifierHostRegistered(); };
+    desktop.isX11Display = [] { return XEmbedTrayIcon::IsX11Display(); };
     desktop.hasXEmbedTray = [] { return XEmbedTrayIcon::IsAvailable(); };
     wxWindow* const window = &owner;
     desktop.makeBackend = [window, icon, onClick](TrayKind kind) -> std::unique_ptr<TrayBackend> {

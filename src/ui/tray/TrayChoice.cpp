@@ -2,10 +2,10 @@
 
 namespace stillmark {
 
-TrayKind ChooseTrayKind(bool statusNotifierHostRegistered, bool xembedTrayAvailable) {
+TrayKind ChooseTrayKind(bool statusNotifierHostRegistered, bool x11Display, bool xembedTrayAvailable) {
     if (statusNotifierHostRegistered)
         return TrayKind::StatusNotifier;
-    return xembedTrayAvailable ? TrayKind::XEmbed : TrayKind::None;
+    return x11Display && xembedTrayAvailable ? TrayKind::XEmbed : TrayKind::None;
 }
 
 } // namespace stillmark

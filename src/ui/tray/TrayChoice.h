@@ -5,7 +5,7 @@ namespace stillmark {
 enum class TrayKind { StatusNotifier, XEmbed, None };
 
 // A StatusNotifierItem where a watcher has a host registered (the panels of today), else an XEmbed
-// icon where an X11 tray exists, else none (the window then minimises itself).
-TrayKind ChooseTrayKind(bool statusNotifierHostRegistered, bool xembedTrayAvailable);
+// icon where the display is X11 and an X11 tray exists, else none (the window then minimises itself).
+TrayKind ChooseTrayKind(bool statusNotifierHostRegistered, bool x11Display, bool xembedTrayAvailable);
 
 } // namespace stillmark

@@ -6,6 +6,7 @@
 #include <utility>
 #include <wx/menu.h>
 #include <wx/taskbar.h>
+#include <wx/utils.h>
 #include <wx/window.h>
 
 namespace stillmark {
@@ -71,6 +72,10 @@ void XEmbedTrayIcon::ShowMenu() {
 
 bool XEmbedTrayIcon::IsAvailable() {
     return wxTaskBarIcon::IsAvailable();
+}
+
+bool XEmbedTrayIcon::IsX11Display() {
+    return wxGetDisplayInfo().type == wxDisplayX11;
 }
 
 } // namespace stillmark

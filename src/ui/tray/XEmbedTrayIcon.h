@@ -24,6 +24,8 @@ public:
 
     // An X11 tray owns the tray selection of the screen.
     static bool IsAvailable();
+    // The program runs on an X11 display (not Wayland), the only place the icon can show.
+    static bool IsX11Display();
 
 private:
     class Icon;

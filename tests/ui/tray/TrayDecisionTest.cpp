@@ -13,18 +13,20 @@
 namespace stillmark {
 namespace {
 
-TEST(TrayChoiceTest, StatusNotifierFirstThenXEmbedThenNone) {
+TEST(TrayChoiceTest, StatusNotifierFirstThenXEmbedOnX11ThenNone) {
     const struct {
-        bool host, xembed;
+        bool host, x11, xembed;
         TrayKind expected;
     } cases[] = {
-        {true, true, TrayKind::StatusNotifier},
-        {true, false, TrayKind::StatusNotifier},
-        {false, true, TrayKind::XEmbed},
-        {false, false, TrayKind::None},
+        {true, true, true, TrayKind::StatusNotifier},
+        {true, false, false, TrayKind::StatusNotifier}, // Wayland with a panel
+        {false, true, true, TrayKind::XEmbed},
+        {false, true, false, TrayKind::None},
+        {false, false, true, TrayKind::None}, // Wayland: wx's tray icon cannot show there
+        {false, false, false, TrayKind::None},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(ChooseTrayKind(c.host, c.xembed), c.expected) << c.host << c.xembed;
+        EXPECT_EQ(ChooseTrayKind(c.host, c.x11, c.xembed), c.expected) << c.host << c.x11 << c.xembed;
 }
 
 TEST(TrayNotificationTest, TextsAreCutWithoutSplittingACharacter) {
@@ -75,7 +77,7 @@ TEST(TrayIconPixelsTest, Argb32InNetworkByteOrder) {
 // What the icon asked of the desktop, in order.
 struct Journal {
     std::vector<std::string> entries;
-    int hostQuestions = 0, trayQuestions = 0;
+    int hostQuestions = 0, displayQuestions = 0, trayQuestions = 0;
 };
 
 class FakeBackend final : public TrayBackend {
@@ -110,6 +112,10 @@ protected:
             ++journal.hostQuestions;
             return host;
         };
+        desktop.isX11Display = [this] {
+            ++journal.displayQuestions;
+            return x11;
+        };
         desktop.hasXEmbedTray = [this] {
             ++journal.trayQuestions;
             return xembed;
@@ -121,7 +127,7 @@ protected:
         return std::make_unique<DesktopTrayIcon>(std::move(desktop), std::make_unique<FakeNotifier>(shown));
     }
 
-    bool host = true, xembed = true;
+    bool host = true, x11 = true, xembed = true;
     Journal journal;
     std::vector<Notification> shown;
 };
@@ -144,7 +150,8 @@ TEST_F(DesktopTrayIconTest, TheKindIsChosenEachTimeTheIconIsShown) {
     icon->ShowIcon("tip");
     EXPECT_EQ(icon->Kind(), TrayKind::StatusNotifier);
     EXPECT_TRUE(icon->HasTray());
-    EXPECT_EQ(journal.trayQuestions, 0) << "the X11 tray is asked only without a host";
+    EXPECT_EQ(journal.displayQuestions + journal.trayQuestions, 0)
+        << "the X11 tray is asked only without a host";
     icon->ShowIcon("daily"); // shown: only the tip changes, nothing is asked again
     EXPECT_EQ(journal.hostQuestions, 1);
     icon->HideIcon();
@@ -169,6 +176,26 @@ TEST_F(DesktopTrayIconTest, TheKindIsChosenEachTimeTheIconIsShown) {
               (std::vector<std::string>{"make sni", "sni show tip", "sni show daily", "sni hide", "drop sni",
                                         "make xembed", "xembed show tip", "xembed hide", "xembed show again",
                                         "xembed hide", "drop xembed"}));
+}
+
+TEST_F(DesktopTrayIconTest, OffX11TheX11TrayIsNeitherAskedNorMade) {
+    host = false;
+    x11 = false; // Wayland: making wx's tray icon alone makes GTK complain
+    auto icon = MakeIcon();
+    icon->ShowIcon("tip");
+    EXPECT_EQ(icon->Kind(), TrayKind::None);
+    EXPECT_FALSE(icon->HasTray());
+    icon->HideIcon();
+    icon->ShowIcon("back from the background");
+    icon->HideIcon();
+    EXPECT_EQ(journal.displayQuestions, 2);
+    EXPECT_EQ(journal.trayQuestions, 0);
+    EXPECT_TRUE(journal.entries.empty());
+
+    x11 = true; // the same program on an X11 display
+    icon->ShowIcon("tip");
+    EXPECT_EQ(icon->Kind(), TrayKind::XEmbed);
+    EXPECT_EQ(journal.entries, (std::vector<std::string>{"make xembed", "xembed show tip"}));
 }
 
 TEST_F(DesktopTrayIconTest, MenuOnlyWhileShownAndTheTipIsCut) {

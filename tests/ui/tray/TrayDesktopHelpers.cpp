@@ -63,6 +63,23 @@ std::string RunCommand(const std::string& command) {
     return output;
 }
 
+namespace {
+const char* const kChildVariable = "STILLMARK_TRAY_TEST_CHILD";
+}
+
+bool InChildRun() {
+    return std::getenv(kChildVariable) != nullptr;
+}
+
+::testing::AssertionResult ChildTestPasses(const std::string& wrap, const std::string& testName) {
+    const std::string self = std::filesystem::read_symlink("/proc/self/exe").string();
+    const std::string output = RunCommand(std::string(kChildVariable) + "=1 " + wrap + " '" + self +
+                                          "' --gtest_filter=" + testName + " 2>&1; echo \"exit=$?\"");
+    if (output.find("[  PASSED  ] 1 test") != std::string::npos && output.find("exit=0") != std::string::npos)
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << output;
+}
+
 wxIcon MakeTestIcon(int size) {
     wxBitmap bitmap(size, size);
     {

@@ -2,6 +2,7 @@
 // Helpers of the tray's tests on the private desktop: commands, the notifications seen on the
 // bus, D-Bus calls answered by this very process, and a watcher of the tests' own.
 #include <chrono>
+#include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,11 @@ class wxIcon;
 namespace stillmark::test {
 
 std::string RunCommand(const std::string& command);
+// Some tests run only in a child of their own test (a bus of its own, the program's main loop).
+bool InChildRun();
+// Runs the test testName of this very program in a child process whose command starts with wrap
+// (variables and wrappers, e.g. "timeout 20"); succeeds when that test passed and the child ended well.
+::testing::AssertionResult ChildTestPasses(const std::string& wrap, const std::string& testName);
 // A small square icon of one colour.
 wxIcon MakeTestIcon(int size = 16);
 // Makes wx assertions test failures (an assertion box would block the test).

@@ -6,8 +6,6 @@
 #include "ui/tray/DesktopNotifier.h"
 #include "ui/tray/TrayIcon.h"
 
-#include <cstdlib>
-#include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
 #include <gtk/gtk.h>
@@ -21,7 +19,6 @@ using namespace std::chrono_literals;
 namespace stillmark {
 namespace {
 
-const char* const kChildVariable = "STILLMARK_TRAY_TEST_CHILD";
 const std::string kAlert = "It is 12:00\nStillmark time !";
 
 // A shown top-level window holding a static text with exactly this label.
@@ -104,7 +101,7 @@ TEST_F(TrayNotificationTest, TheInstalledIconIsFoundInTheIconTheme) {
 
 // Run in a child process whose session bus leads nowhere (see the next test).
 TEST_F(TrayNotificationTest, OwnPopupInChildWithoutNotificationService) {
-    if (std::getenv(kChildVariable) == nullptr)
+    if (!test::InChildRun())
         GTEST_SKIP() << "runs only as the child of ShowsTheNotificationInItsOwnPopup";
     DesktopNotifier notifier(*owner, test::MakeTestIcon(), false);
     notifier.Show(MakeNotification("Stillmark", "Stillmark now runs in the notification area", 1));
@@ -120,13 +117,8 @@ TEST_F(TrayNotificationTest, OwnPopupInChildWithoutNotificationService) {
 }
 
 TEST(TrayNotificationWithoutService, ShowsTheNotificationInItsOwnPopup) {
-    const std::string self = std::filesystem::read_symlink("/proc/self/exe").string();
-    const std::string output = test::RunCommand(
-        std::string(kChildVariable) + "=1 DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent/bus '" + self +
-        "' --gtest_filter=TrayNotificationTest.OwnPopupInChildWithoutNotificationService 2>&1; echo "
-        "\"exit=$?\"");
-    EXPECT_NE(output.find("[  PASSED  ] 1 test"), std::string::npos) << output;
-    EXPECT_NE(output.find("exit=0"), std::string::npos) << output;
+    EXPECT_TRUE(test::ChildTestPasses("DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent/bus",
+                                      "TrayNotificationTest.OwnPopupInChildWithoutNotificationService"));
 }
 
 } // namespace

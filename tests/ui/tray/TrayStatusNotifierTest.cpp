@@ -8,8 +8,6 @@
 #include "ui/tray/TrayIcon.h"
 
 #include <algorithm>
-#include <cstdlib>
-#include <filesystem>
 #include <gio/gio.h>
 #include <gtest/gtest.h>
 #include <memory>
@@ -24,7 +22,6 @@ namespace stillmark {
 namespace {
 
 constexpr const char* kItemInterface = "org.kde.StatusNotifierItem";
-const char* const kChildVariable = "STILLMARK_TRAY_TEST_CHILD";
 
 bool IsRegistered(const std::string& busName) {
     const auto items = test::RegisteredItems();
@@ -229,7 +226,7 @@ TEST_F(TrayStatusNotifierTest, RegistersAgainWhenTheWatcherComesBack) {
 
 // Runs on a session bus of its own without a watcher (see the next test).
 TEST_F(TrayStatusNotifierTest, WatcherGoneAndBackInChild) {
-    if (std::getenv(kChildVariable) == nullptr)
+    if (!test::InChildRun())
         GTEST_SKIP() << "runs only as the child of RegistersAgainWhenTheWatcherIsGoneAndBack";
     std::string name;
     {
@@ -246,12 +243,8 @@ TEST_F(TrayStatusNotifierTest, WatcherGoneAndBackInChild) {
 }
 
 TEST(TrayStatusNotifierWatcher, RegistersAgainWhenTheWatcherIsGoneAndBack) {
-    const std::string self = std::filesystem::read_symlink("/proc/self/exe").string();
-    const std::string output = test::RunCommand(
-        std::string(kChildVariable) + "=1 timeout 60 dbus-run-session -- '" + self +
-        "' --gtest_filter=TrayStatusNotifierTest.WatcherGoneAndBackInChild 2>&1; echo \"exit=$?\"");
-    EXPECT_NE(output.find("[  PASSED  ] 1 test"), std::string::npos) << output;
-    EXPECT_NE(output.find("exit=0"), std::string::npos) << output;
+    EXPECT_TRUE(test::ChildTestPasses("timeout 60 dbus-run-session --",
+                                      "TrayStatusNotifierTest.WatcherGoneAndBackInChild"));
 }
 
 TEST(TrayChoiceOnTheDesktop, StatusNotifierWithAHostElseTheX11Tray) {

@@ -4,8 +4,6 @@
 #include "TrayDesktopHelpers.h"
 #include "ui/tray/XEmbedTrayIcon.h"
 
-#include <cstdlib>
-#include <filesystem>
 #include <gtest/gtest.h>
 #include <memory>
 #include <sstream>
@@ -20,8 +18,6 @@ using namespace std::chrono_literals;
 
 namespace stillmark {
 namespace {
-
-const char* const kChildVariable = "STILLMARK_TRAY_TEST_CHILD";
 
 // The visible X windows of this process: the icon embedded in the tray and any popup.
 std::vector<std::string> VisibleWindows() {
@@ -135,7 +131,7 @@ TEST_F(TrayXEmbedTest, LeftPressThatHidesTheIconIsSafe) {
 // Runs the program's own main loop in a child process (see the next test): closing the main
 // window, which destroys the icon, must end the loop, menu helper window and all.
 TEST(TrayXEmbedLifetime, MainLoopEndsInChild) {
-    if (std::getenv(kChildVariable) == nullptr)
+    if (!test::InChildRun())
         GTEST_SKIP() << "runs only as the child of MainLoopEndsWhenTheWindowCloses";
     test::FailOnWxAssert();
     auto* frame = new wxFrame(nullptr, wxID_ANY, "main");
@@ -160,12 +156,7 @@ TEST(TrayXEmbedLifetime, MainLoopEndsInChild) {
 }
 
 TEST(TrayXEmbedLifetime, MainLoopEndsWhenTheWindowCloses) {
-    const std::string self = std::filesystem::read_symlink("/proc/self/exe").string();
-    const std::string output =
-        test::RunCommand(std::string(kChildVariable) + "=1 timeout 20 '" + self +
-                         "' --gtest_filter=TrayXEmbedLifetime.MainLoopEndsInChild 2>&1; echo \"exit=$?\"");
-    EXPECT_NE(output.find("[  PASSED  ] 1 test"), std::string::npos) << output;
-    EXPECT_NE(output.find("exit=0"), std::string::npos) << output;
+    EXPECT_TRUE(test::ChildTestPasses("timeout 20", "TrayXEmbedLifetime.MainLoopEndsInChild"));
 }
 
 } // namespace
