@@ -1,11 +1,33 @@
 #pragma once
+// The program: builds every service once, opens the main window and runs the main loop until the
+// window closes. Signals that ask the program to end, and the display going away, end it with the
+// settings written.
+#include <memory>
 #include <wx/app.h>
 
-// Starts the program: the main window is its only window, and the program ends with it.
-class CStillmarkApp : public wxApp {
+namespace stillmark {
+
+struct ProgramServices;
+class MainWindow;
+
+class StillmarkApp final : public wxApp {
 public:
+    StillmarkApp();
+    ~StillmarkApp() override;
+
     bool OnInit() override;
-    int OnRun() override;
+    int OnExit() override;
+
+    // A signal asked the program to end.
+    void EndOnRequest();
+    // The display connection is lost: the process ends right after this.
+    void SaveSettingsNow();
+
+private:
+    std::unique_ptr<ProgramServices> m_services;
+    MainWindow* m_window = nullptr; // owned by wx; null once destroyed
 };
 
-wxDECLARE_APP(CStillmarkApp);
+} // namespace stillmark
+
+wxDECLARE_APP(stillmark::StillmarkApp);

@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
-"""The real program while its wall clock is moved: set back across an alerted moment it alerts again
-only when a tick at second 5 or later came between; moved forward it never catches up on the moments it
-jumped over, so there is no burst.
+"""The real program while its wall clock is moved: set back across an alerted moment it never alerts it
+again (time synchronisation steps the clock back by seconds); moved forward it never catches up on the
+moments it jumped over, so there is no burst.
 
     clock_changes.py <stillmark>
 

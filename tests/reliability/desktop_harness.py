@@ -102,11 +102,11 @@ def write_settings(folder, **keys):
 class Program:
     """The real program with its own settings folder, optionally under libfaketime."""
 
-    def __init__(self, program, settings, fake_env=None, name="stillmark"):
+    def __init__(self, program, settings, fake_env=None, name="stillmark", env=None):
         self.name = name
         self.folder = tempfile.mkdtemp(prefix="stillmark-rel-")
         write_settings(self.folder, **settings)
-        env = dict(os.environ, XDG_CONFIG_HOME=self.folder, TZ="UTC")
+        env = dict(os.environ, **(env or {}), XDG_CONFIG_HOME=self.folder, TZ="UTC")
         if fake_env:
             env.update(fake_env)
             env["LD_PRELOAD"] = faketime_library()

@@ -8,33 +8,37 @@
 
 namespace stillmark {
 
-const std::vector<std::pair<int, std::string_view>>& ControlTipTable() {
-    static const std::vector<std::pair<int, std::string_view>> table = {
-        {1015,
+const std::vector<std::pair<std::string_view, std::string_view>>& ControlTipTable() {
+    static const std::vector<std::pair<std::string_view, std::string_view>> table = {
+        {"start_time",
          "The start time or when the first stillmark will occure.\nUse the up/down button or enter the start "
          "time."},
-        {1016, "The end time or when the last stillmark will occure.\nUse the up/down button or enter the "
-               "end time."},
-        {2001, "The time step when clicking on the up/down buttons"},
-        {1009,
+        {"end_time",
+         "The end time or when the last stillmark will occure.\nUse the up/down button or enter the "
+         "end time."},
+        {"increment", "The time step when clicking on the up/down buttons"},
+        {"count",
          "The number of stillmark moments you like to have.\nUse the up/down button or enter the number."},
-        {1005, "Sound to play when the stillmark moment occurs.\nLeave empty or use the name Default for the "
-               "build-in sound"},
-        {1013, "Switch on/off the playing of the sound"},
-        {1017, "Shows Am-Pm (American display mode)\nor 24 hours (European display mode)"},
-        {1018, "When checked, this will start Stillmark\nby default in the notification area."},
-        {1006, "Browse for a sound (wav,mp3,wma file)"},
-        {1007, "Push this button to play\nthe selected sound"},
-        {1012, "Push this button to stop\nplaying the selected sound"},
-        {1014, "Shows the list of all stillmark moments"},
-        {1019, "Check this to get tips on all items in this dialog.\nHover over the items to see the tip."},
-        {1, "Pushing this button will make Stillmark run in the background.\nUpon stillmark time you will be "
-            "notified with a pop-up balloon"},
-        {2, "Quits Stillmark"},
-        {1008, "Click to increase or decrease the number of stillmark moments."},
-        {1010, "Click to increase or decrease the stillmark starting time"},
-        {1011, "Click to increase or decrease the stillmark ending time"},
-        {4, "See more info about Stillmark."},
+        {"sound_path",
+         "Sound to play when the stillmark moment occurs.\nLeave empty or use the name Default for the "
+         "build-in sound"},
+        {"use_sound", "Switch on/off the playing of the sound"},
+        {"use_ampm", "Shows Am-Pm (American display mode)\nor 24 hours (European display mode)"},
+        {"start_minimized", "When checked, this will start Stillmark\nby default in the notification area."},
+        {"browse_sound", "Browse for a sound (wav,mp3,wma file)"},
+        {"play_sound", "Push this button to play\nthe selected sound"},
+        {"stop_sound", "Push this button to stop\nplaying the selected sound"},
+        {"moments", "Shows the list of all stillmark moments"},
+        {"show_tip",
+         "Check this to get tips on all items in this dialog.\nHover over the items to see the tip."},
+        {"run_background",
+         "Pushing this button will make Stillmark run in the background.\nUpon stillmark time you will be "
+         "notified with a pop-up balloon"},
+        {"close", "Quits Stillmark"},
+        {"count_spin", "Click to increase or decrease the number of stillmark moments."},
+        {"start_spin", "Click to increase or decrease the stillmark starting time"},
+        {"end_spin", "Click to increase or decrease the stillmark ending time"},
+        {"about", "See more info about Stillmark."},
     };
     return table;
 }

@@ -19,8 +19,9 @@ namespace stillmark {
 
 class TipWindow;
 
-// The controls of the main dialog that have a tip, by id, with their texts, in the order they are added.
-const std::vector<std::pair<int, std::string_view>>& ControlTipTable();
+// The controls of the main window that have a tip, by resource name, with their texts, in the order
+// they are added.
+const std::vector<std::pair<std::string_view, std::string_view>>& ControlTipTable();
 
 // The icon numbers that SetTitle takes.
 enum TipIcon { TipIconNone = 0, TipIconInfo = 1, TipIconWarning = 2, TipIconError = 3 };

@@ -2,56 +2,11 @@
 
 #include <algorithm>
 #include <gtk/gtk.h>
-#include <string_view>
-#include <vector>
+#include <wx/control.h>
+#include <wx/dcclient.h>
 #include <wx/textctrl.h>
 
 namespace stillmark {
-
-namespace {
-
-constexpr std::string_view kEllipsis = "...";
-
-bool IsUtf8Continuation(char c) {
-    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
-}
-
-// Byte offsets at which a tail of the text may start, from the longest tail to the shortest.
-std::vector<std::size_t> TailStarts(const std::string& text) {
-    std::vector<std::size_t> starts;
-    for (std::size_t i = 1; i < text.size(); ++i) {
-        if (!IsUtf8Continuation(text[i])) {
-            starts.push_back(i);
-        }
-    }
-    return starts;
-}
-
-} // namespace
-
-FittedPath FitPathToWidth(const std::string& text, int availableWidth,
-                          const std::function<int(const std::string&)>& measure) {
-    if (text.empty() || measure(text) <= availableWidth) {
-        return {text, false};
-    }
-    const std::vector<std::size_t> starts = TailStarts(text);
-    const auto shortenedFrom = [&](std::size_t start) { return std::string(kEllipsis) + text.substr(start); };
-    // Longer tails are wider: find the first (longest) one that fits by halving.
-    std::size_t low = 0;
-    std::size_t high = starts.size(); // starts[high] would be the empty tail
-    while (low < high) {
-        const std::size_t mid = low + (high - low) / 2;
-        if (measure(shortenedFrom(starts[mid])) <= availableWidth) {
-            high = mid;
-        } else {
-            low = mid + 1;
-        }
-    }
-    if (low == starts.size()) {
-        return {std::string(kEllipsis), true};
-    }
-    return {shortenedFrom(starts[low]), true};
-}
 
 int TextAreaWidth(wxTextCtrl& field) {
     auto* widget = static_cast<GtkWidget*>(field.GetHandle());
@@ -59,11 +14,10 @@ int TextAreaWidth(wxTextCtrl& field) {
         gtk_widget_get_allocated_width(widget) > 1) {
         GdkRectangle area{};
         gtk_entry_get_text_area(GTK_ENTRY(widget), &area);
-        if (area.width > 0) {
+        if (area.width > 0)
             return area.width;
-        }
     }
-    // Not laid out yet (a dialog before it is first shown): the field's width less the entry's
+    // Not laid out yet (a window before it is first shown): the field's width less the entry's
     // border and padding, as its theme gives them.
     int inner = field.GetSize().x;
     if (widget != nullptr) {
@@ -78,14 +32,43 @@ int TextAreaWidth(wxTextCtrl& field) {
     return std::max(inner, 0);
 }
 
-bool ShowFittedSoundPath(wxTextCtrl& field, const std::string& text) {
-    const FittedPath fitted = FitPathToWidth(text, TextAreaWidth(field), [&field](const std::string& s) {
-        return field.GetTextExtent(wxString::FromUTF8(s)).x;
-    });
-    field.ChangeValue(wxString::FromUTF8(fitted.shown));
-    field.SetInsertionPointEnd();
-    field.ShowPosition(field.GetLastPosition());
-    return fitted.shortened;
+bool IsShortenedPath(const std::string& text) {
+    return text.rfind("...", 0) == 0;
+}
+
+SoundPathField::SoundPathField(wxTextCtrl& field, std::function<void(const std::string&)> onLeave)
+    : m_field(field), m_onLeave(std::move(onLeave)) {
+    m_field.Bind(wxEVT_KILL_FOCUS, &SoundPathField::OnKillFocus, this);
+}
+
+SoundPathField::~SoundPathField() {
+    m_field.Unbind(wxEVT_KILL_FOCUS, &SoundPathField::OnKillFocus, this);
+}
+
+bool SoundPathField::Show(const std::string& path) {
+    const wxString full = wxString::FromUTF8(path);
+    wxClientDC dc(&m_field);
+    dc.SetFont(m_field.GetFont());
+    // No mnemonics or tabs in a path: every character is shown as it is.
+    const wxString shown =
+        wxControl::Ellipsize(full, dc, wxELLIPSIZE_START, TextAreaWidth(m_field), wxELLIPSIZE_FLAGS_NONE);
+    m_field.ChangeValue(shown);
+    m_field.SetInsertionPointEnd();
+    m_field.ShowPosition(m_field.GetLastPosition());
+    return shown != full;
+}
+
+std::string SoundPathField::Text() const {
+    return m_field.GetValue().utf8_string();
+}
+
+bool SoundPathField::HasFocus() const {
+    return wxWindow::FindFocus() == &m_field;
+}
+
+void SoundPathField::OnKillFocus(wxFocusEvent& event) {
+    event.Skip(); // the focus change itself goes on as usual
+    m_onLeave(Text());
 }
 
 } // namespace stillmark

@@ -1,29 +1,39 @@
 #pragma once
-// Fitting a sound path into the sound field: a path wider than the field shows as "..." and the
-// longest end of the path that fits.
+// The sound path field: shows a path shortened at its start ("..." and the end that fits) while
+// the full path stays in the settings, and hands a typed path over when the field loses the focus.
 #include <functional>
 #include <string>
 
+class wxFocusEvent;
 class wxTextCtrl;
 
 namespace stillmark {
 
-struct FittedPath {
-    std::string shown; // what the field shows
-    bool shortened;    // whether that is "..." and an end of the text
-};
-
-// The whole text when measure(text) <= availableWidth; otherwise "..." followed by the longest end
-// of the text (cut between UTF-8 characters) whose shortened form still measures within the width;
-// "..." alone when no end fits.
-FittedPath FitPathToWidth(const std::string& text, int availableWidth,
-                          const std::function<int(const std::string&)>& measure);
-
 // The width in pixels of the area in which the field lays out its text.
 int TextAreaWidth(wxTextCtrl& field);
 
-// Shows the text fitted into the field (without a change event), with the caret at its end.
-// Returns whether the field shows a shortened form.
-bool ShowFittedSoundPath(wxTextCtrl& field, const std::string& text);
+// Whether a text is a shortened display form rather than a path of the user's.
+bool IsShortenedPath(const std::string& text);
+
+class SoundPathField {
+public:
+    // onLeave receives the field's text when the field loses the focus.
+    SoundPathField(wxTextCtrl& field, std::function<void(const std::string&)> onLeave);
+    ~SoundPathField();
+    SoundPathField(const SoundPathField&) = delete;
+    SoundPathField& operator=(const SoundPathField&) = delete;
+
+    // Shows the path fitted into the field (no change event), the caret at its end. Returns whether
+    // the field shows a shortened form.
+    bool Show(const std::string& path);
+    std::string Text() const;
+    bool HasFocus() const;
+
+private:
+    void OnKillFocus(wxFocusEvent& event);
+
+    wxTextCtrl& m_field;
+    std::function<void(const std::string&)> m_onLeave;
+};
 
 } // namespace stillmark

@@ -10,7 +10,7 @@
 #include "EventPump.h"
 #include "InfoTestSupport.h"
 #include "LayoutCheck.h"
-#include "app/CompactTheme.h"
+#include "ui/common/CompactTheme.h"
 #include "ui/common/DialogTemplate.h"
 #include "ui/info/AboutBox.h"
 

@@ -1,4 +1,4 @@
-#include "app/CompactTheme.h"
+#include "ui/common/CompactTheme.h"
 
 #include <gtk/gtk.h>
 #include <wx/window.h>

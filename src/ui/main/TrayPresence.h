@@ -1,0 +1,46 @@
+#pragma once
+// The main window's way to and from the background: the notification-area icon while the window is
+// hidden, its balloons, and a minimised window instead where the desktop has no notification area.
+#include "ui/tray/TrayIcon.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+
+class wxIcon;
+class wxIconizeEvent;
+class wxTopLevelWindow;
+
+namespace stillmark {
+
+using TrayFactory = std::function<std::unique_ptr<TrayIcon>(wxWindow& owner, const wxIcon& icon,
+                                                            std::function<void(TrayClick)> onClick)>;
+
+class TrayPresence {
+public:
+    TrayPresence(wxTopLevelWindow& window, const wxIcon& icon, const TrayFactory& makeTray);
+    ~TrayPresence();
+    TrayPresence(const TrayPresence&) = delete;
+    TrayPresence& operator=(const TrayPresence&) = delete;
+
+    // Shows the icon (with a short balloon when asked) and hides the window; with no notification
+    // area the window is minimised instead and the icon's balloons still come as notifications.
+    void GoToBackground(bool withBalloon);
+    // The window back on screen, the icon gone.
+    void ComeBack();
+    // The end of the program: the icon goes.
+    void Leave();
+    // The break balloon on the icon (only while it is shown).
+    void Alert(const std::string& momentText);
+    bool InBackground() const { return m_inBackground; }
+
+private:
+    void OnClick(TrayClick click);
+    void OnIconize(wxIconizeEvent& event);
+
+    wxTopLevelWindow& m_window;
+    std::unique_ptr<TrayIcon> m_tray;
+    bool m_inBackground = false;
+};
+
+} // namespace stillmark

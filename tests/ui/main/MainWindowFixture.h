@@ -1,0 +1,164 @@
+#pragma once
+// Opens the real main window under the virtual display with its services replaced by doubles and
+// its settings file in a folder of its own.
+#include "EventPump.h"
+#include "MainWindowDoubles.h"
+#include "XmlResources.h"
+#include "settings/SettingsStore.h"
+#include "sound/SoundPlayback.h"
+#include "ui/common/ModalDialogs.h"
+#include "ui/main/MainWindow.h"
+#include "ui/main/UpDownControl.h"
+
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sstream>
+#include <unistd.h>
+#include <wx/checkbox.h>
+#include <wx/combobox.h>
+#include <wx/image.h>
+#include <wx/textctrl.h>
+#include <wx/treectrl.h>
+#include <wx/xrc/xmlres.h>
+
+namespace stillmark::test {
+
+using namespace std::chrono_literals;
+
+inline void LoadResourcesOnce() {
+    static bool loaded = false;
+    if (loaded)
+        return;
+    wxInitAllImageHandlers();
+    wxXmlResource::Get()->InitAllHandlers();
+    wxXmlResource::Get()->AddHandler(new UpDownControlXmlHandler);
+    InitXmlResource();
+    loaded = true;
+}
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        LoadResourcesOnce();
+        m_dir = std::filesystem::temp_directory_path() /
+                ("stillmark-window-" + std::to_string(::getpid()) + "-" +
+                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::remove_all(m_dir);
+        std::filesystem::create_directories(m_dir);
+        m_ini = m_dir / "stillmark.INI";
+    }
+    void TearDown() override {
+        CloseWindow();
+        std::filesystem::remove_all(m_dir);
+    }
+
+    void WriteIni(const std::string& body) { std::ofstream(m_ini) << "[Settings]\n" << body; }
+    std::string ReadIni() const {
+        std::ifstream in(m_ini);
+        std::stringstream s;
+        s << in.rdbuf();
+        return s.str();
+    }
+
+    MainWindow& OpenWindow() {
+        m_sound.reset(); // it holds on to the engine
+        m_engine = std::make_unique<RecordingSoundEngine>(m_sounds);
+        m_sound = std::make_unique<SoundPlayback>(*m_engine, m_messages);
+        m_store = std::make_unique<SettingsStore>(m_ini);
+        MainWindowServices services{m_clock,
+                                    *m_sound,
+                                    *m_store,
+                                    m_messages,
+                                    m_modals,
+                                    [this](wxWindow&, const wxIcon&, std::function<void(TrayClick)> onClick) {
+                                        m_trayClick = std::move(onClick);
+                                        auto tray = std::make_unique<RecordingTray>(m_tray, m_hasTray);
+                                        m_trayIcon = tray.get();
+                                        return tray;
+                                    },
+                                    [this](wxWindow* owner) {
+                                        ++m_aboutOpened;
+                                        if (m_aboutShows)
+                                            m_aboutShows(owner);
+                                    }};
+        m_window = new MainWindow(services);
+        m_window->Bind(wxEVT_DESTROY, [this](wxWindowDestroyEvent& event) {
+            event.Skip();
+            if (event.GetEventObject() == m_window)
+                m_window = nullptr;
+        });
+        m_window->Start();
+        PumpEvents(50ms);
+        return *m_window;
+    }
+    void CloseWindow() {
+        if (m_window)
+            m_window->Close(true);
+        PumpUntil([this] { return m_window == nullptr; }, 2s);
+    }
+
+    template <typename T> T* Control(const char* name) {
+        return dynamic_cast<T*>(m_window->FindWindow(XRCID(name)));
+    }
+    wxTextCtrl* Field(const char* name) { return Control<wxTextCtrl>(name); }
+
+    std::vector<std::string> Moments() {
+        std::vector<std::string> texts;
+        auto* tree = Control<wxTreeCtrl>("moments");
+        wxTreeItemIdValue cookie;
+        for (auto item = tree->GetFirstChild(tree->GetRootItem(), cookie); item.IsOk();
+             item = tree->GetNextSibling(item))
+            texts.emplace_back(tree->GetItemText(item).utf8_str());
+        return texts;
+    }
+
+    void Click(const char* name) {
+        wxWindow* control = m_window->FindWindow(XRCID(name));
+        wxEventType type = wxEVT_BUTTON;
+        if (auto* check = dynamic_cast<wxCheckBox*>(control)) {
+            check->SetValue(!check->GetValue());
+            type = wxEVT_CHECKBOX;
+        }
+        wxCommandEvent event(type, control->GetId());
+        event.SetEventObject(control);
+        event.SetInt(type == wxEVT_CHECKBOX && static_cast<wxCheckBox*>(control)->GetValue());
+        control->GetEventHandler()->ProcessEvent(event);
+    }
+    void Menu(int id) {
+        wxCommandEvent command(wxEVT_MENU, id);
+        m_window->GetEventHandler()->ProcessEvent(command);
+    }
+    void PressEscape() {
+        wxKeyEvent escape(wxEVT_CHAR_HOOK);
+        escape.m_keyCode = WXK_ESCAPE;
+        escape.SetEventObject(m_window);
+        m_window->GetEventHandler()->ProcessEvent(escape);
+    }
+    std::vector<std::string> TrayCalls(const std::string& prefix) const {
+        std::vector<std::string> calls;
+        for (const std::string& call : m_tray)
+            if (call.rfind(prefix, 0) == 0)
+                calls.push_back(call);
+        return calls;
+    }
+
+    std::filesystem::path m_dir, m_ini;
+    ClockReading m_now{2026, 12, 8, 9, 0, 30};
+    FakeClock m_clock{m_now};
+    std::vector<std::string> m_sounds;
+    RecordingMessageBox m_messages;
+    std::unique_ptr<RecordingSoundEngine> m_engine;
+    std::unique_ptr<SoundPlayback> m_sound;
+    std::unique_ptr<SettingsStore> m_store;
+    ModalDialogs m_modals;
+    bool m_hasTray = true;
+    std::vector<std::string> m_tray;
+    RecordingTray* m_trayIcon = nullptr;
+    std::function<void(TrayClick)> m_trayClick;
+    int m_aboutOpened = 0;
+    std::function<void(wxWindow*)> m_aboutShows;
+    MainWindow* m_window = nullptr;
+};
+
+} // namespace stillmark::test
