@@ -1,5 +1,5 @@
 # wxWidgets (MODULE mode: Debian ships no CMake config) and GStreamer, as imported targets.
-find_package(wxWidgets 3.2 REQUIRED COMPONENTS webview xrc html adv core base)
+find_package(wxWidgets 3.2 REQUIRED COMPONENTS webview xrc html adv core xml base)
 add_library(stillmark_wx INTERFACE)
 # SYSTEM: warnings inside the library headers are not ours to fix.
 target_include_directories(stillmark_wx SYSTEM INTERFACE ${wxWidgets_INCLUDE_DIRS})

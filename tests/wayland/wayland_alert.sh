@@ -83,9 +83,15 @@ status=$?
 app_pid=
 [ "$status" -eq 0 ] || fail "the program ended with status $status on SIGTERM"
 for line in 'StartHour=12:00' 'EndHour=13:00' 'Increment=30 min' 'Stillpoints=2' 'UseSound=0' 'StartMinimized=1' \
-  $position; do
+  'WinPosLTX=200' 'WinPosLTY=150'; do
   grep -qx "$line" "$ini" || { cat "$ini"; fail "settings file lacks $line after SIGTERM"; }
 done
+# The stored corner survives; the far corner follows the window's size, which follows the
+# desktop's font.
+right=$(sed -n 's/^WinPosRBX=//p' "$ini")
+bottom=$(sed -n 's/^WinPosRBY=//p' "$ini")
+[ "${right:-0}" -gt 200 ] && [ "${bottom:-0}" -gt 150 ] ||
+  { cat "$ini"; fail "the stored far corner $right,$bottom does not lie beyond 200,150"; }
 # GTK's complaints, for the log: without a seat (headless compositor) it reports a missing keyboard.
 echo "GTK criticals and warnings:"
 grep -E -- '-(CRITICAL|WARNING) \*\*' "$tmp/app.log" | sed 's/^.*\*\*: [0-9:.]*: /  /' | sort | uniq -c

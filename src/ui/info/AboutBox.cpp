@@ -3,10 +3,12 @@
 #include <wx/button.h>
 #include <wx/dcclient.h>
 #include <wx/hyperlink.h>
+#include <wx/statbmp.h>
 #include <wx/textctrl.h>
 #include <wx/xrc/xmlres.h>
 
 #include "sound/SoundPlayback.h"
+#include "ui/common/DialogTemplate.h"
 #include "ui/info/ContactTarget.h"
 #include "ui/info/InfoResources.h"
 #include "ui/info/OpenAndExplain.h"
@@ -38,9 +40,10 @@ AboutBox::AboutBox(wxWindow* parent, InfoServices& services, DonationWindow::Vie
     EnsureXmlResources();
     if (!wxXmlResource::Get()->LoadDialog(this, parent, "about_box"))
         Create(parent, wxID_ANY, "About...");
-    // The template's size is in units of the dialog's own 8-point font, which the resource
-    // loader applies only after sizing the window.
-    SetClientSize(ConvertDialogToPixels(wxSize(235, 140)));
+    m_units = ApplyDialogTemplate(*this, "about_box");
+    if (m_units.x <= 0)
+        m_units = FontScale(*this); // no template: the link and the frame still find their places
+    CentreLogoInFrame();
     if (auto* text = XRCCTRL(*this, "about_text", wxTextCtrl))
         text->ChangeValue(kAboutText);
     MakeContactLink();
@@ -57,10 +60,20 @@ AboutBox::AboutBox(wxWindow* parent, InfoServices& services, DonationWindow::Vie
         ok->SetFocus();
 }
 
+void AboutBox::CentreLogoInFrame() {
+    // The logo keeps its pixels while the frame grows with the font.
+    const wxRect frame = UnitsToPixels(kLogoFrame, m_units);
+    for (wxWindow* child : GetChildren())
+        if (auto* logo = dynamic_cast<wxStaticBitmap*>(child)) {
+            const wxSize size = logo->GetSize();
+            logo->Move(frame.x + (frame.width - size.x) / 2, frame.y + (frame.height - size.y) / 2);
+        }
+}
+
 void AboutBox::MakeContactLink() {
     const std::string target = ContactTarget(BuildContact(), m_services.programDir);
     m_link = new wxGenericHyperlinkCtrl(this, wxID_ANY, "Contact me", wxString::FromUTF8(target),
-                                        ConvertDialogToPixels(kLinkPosition), wxDefaultSize,
+                                        UnitsToPixels(kLinkPosition, m_units), wxDefaultSize,
                                         wxHL_ALIGN_LEFT | wxBORDER_NONE);
     m_link->SetNormalColour(kLinkNormal);
     m_link->SetVisitedColour(kLinkVisited);
@@ -118,8 +131,7 @@ void AboutBox::OnPaint(wxPaintEvent&) {
     wxPaintDC dc(this);
     dc.SetPen(*wxBLACK_PEN);
     dc.SetBrush(*wxTRANSPARENT_BRUSH);
-    dc.DrawRectangle(
-        wxRect(ConvertDialogToPixels(kLogoFrame.GetTopLeft()), ConvertDialogToPixels(kLogoFrame.GetSize())));
+    dc.DrawRectangle(UnitsToPixels(kLogoFrame, m_units));
 }
 
 void ShowAboutBox(wxWindow* owner, InfoServices& services) {

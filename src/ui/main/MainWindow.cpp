@@ -5,6 +5,7 @@
 #include "sound/SoundPlayback.h"
 #include "sound/SoundSelection.h"
 #include "ui/common/CompactTheme.h"
+#include "ui/common/DialogTemplate.h"
 #include "ui/common/ModalDialogs.h"
 #include "ui/main/CountValidator.h"
 #include "ui/main/SwitchValidator.h"
@@ -52,11 +53,11 @@ MainWindow::MainWindow(MainWindowServices services)
       m_reminder(m_services.clock, m_schedule, [this](std::size_t index) { Alert(index); }),
       m_endTimer(this) {
     wxXmlResource::Get()->LoadDialog(this, nullptr, "main_window");
-    FindControls();
-    // The template's size in the window's own font (the loader measured it in the default one).
-    SetClientSize(ConvertDialogToPixels(wxSize(300, 166)));
+    // The wrapping label first: the template's units must leave room for it as it is shown.
     if (auto* showTip = XRCCTRL(*this, "show_tip", wxCheckBox))
         EnableMultilineLabel(*showTip);
+    ApplyDialogTemplate(*this, "main_window");
+    FindControls();
     const wxBitmap bitmap = wxXmlResource::Get()->LoadBitmap("window_icon");
     if (bitmap.IsOk()) {
         m_icon.CopyFromBitmap(bitmap);
@@ -97,6 +98,8 @@ void MainWindow::FindControls() {
     m_count = XRCCTRL(*this, "count", wxTextCtrl);
     m_moments = XRCCTRL(*this, "moments", wxTreeCtrl);
     m_countSpin = XRCCTRL(*this, "count_spin", UpDownControl);
+    // The list draws in its own font unless told: the window's, as every other control.
+    m_moments->SetFont(GetFont());
     m_moments->AddRoot(wxString());
     m_soundField = std::make_unique<SoundPathField>(*XRCCTRL(*this, "sound_path", wxTextCtrl),
                                                     [this](const std::string& text) {

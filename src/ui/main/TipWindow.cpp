@@ -17,10 +17,24 @@ constexpr int kCornerRadius = 6;
 // The pointer's own picture covers about this much below its hot spot.
 constexpr int kBelowPointer = 20;
 constexpr int kRightOfPointer = 4;
-// A pale balloon with dark text whatever the theme (GTK's tool tip colours may be dark).
-const wxColour kBalloonBackground(255, 255, 225);
-const wxColour kBalloonText(0, 0, 0);
-const wxColour kBalloonBorder(118, 118, 118);
+// The border: the text's colour, faint over the background.
+constexpr unsigned char kBorderAlpha = 77;
+
+// GTK's tool tip background may be translucent; a desktop without a compositor shows it over
+// black, and so does this tip.
+wxColour Opaque(const wxColour& colour) {
+    const auto over = [&](unsigned char channel) {
+        return static_cast<unsigned char>(channel * colour.Alpha() / 255);
+    };
+    return {over(colour.Red()), over(colour.Green()), over(colour.Blue())};
+}
+
+wxColour Mix(const wxColour& top, unsigned char alpha, const wxColour& bottom) {
+    const auto mix = [&](unsigned char upper, unsigned char lower) {
+        return static_cast<unsigned char>((upper * alpha + lower * (255 - alpha)) / 255);
+    };
+    return {mix(top.Red(), bottom.Red()), mix(top.Green(), bottom.Green()), mix(top.Blue(), bottom.Blue())};
+}
 
 wxArrayString Lines(const std::string& text) {
     return wxSplit(wxString::FromUTF8(text), '\n', '\0');
@@ -34,6 +48,9 @@ wxFont TitleFont(const wxWindow& window) {
 TipWindow::TipWindow(wxWindow* owner) : wxPopupWindow(owner, wxBORDER_NONE | wxFRAME_SHAPED) {
     SetBackgroundStyle(wxBG_STYLE_PAINT);
     SetFont(wxSystemSettings::GetFont(wxSYS_DEFAULT_GUI_FONT));
+    // The desktop's tool tip colours, as the desktop's own tips have them.
+    SetBackgroundColour(Opaque(wxSystemSettings::GetColour(wxSYS_COLOUR_INFOBK)));
+    SetForegroundColour(Opaque(wxSystemSettings::GetColour(wxSYS_COLOUR_INFOTEXT)));
     Bind(wxEVT_PAINT, &TipWindow::OnPaint, this);
     // A click on the tip itself dismisses it.
     Bind(wxEVT_LEFT_DOWN, [this](wxMouseEvent&) { Hide(); });
@@ -104,16 +121,16 @@ void TipWindow::ShowAt(const wxPoint& pointerOnScreen) {
 void TipWindow::OnPaint(wxPaintEvent&) {
     wxAutoBufferedPaintDC dc(this);
     const wxSize size = GetClientSize();
-    dc.SetBackground(wxBrush(kBalloonBackground));
+    dc.SetBackground(wxBrush(GetBackgroundColour()));
     dc.Clear();
-    dc.SetPen(wxPen(kBalloonBorder));
+    dc.SetPen(wxPen(Mix(GetForegroundColour(), kBorderAlpha, GetBackgroundColour())));
     dc.SetBrush(*wxTRANSPARENT_BRUSH);
     dc.DrawRoundedRectangle(0, 0, size.x, size.y, kCornerRadius);
 
     if (m_icon.IsOk()) {
         dc.DrawBitmap(m_icon, kPadding, kPadding, true);
     }
-    dc.SetTextForeground(kBalloonText);
+    dc.SetTextForeground(GetForegroundColour());
     dc.SetFont(TitleFont(*this));
     dc.DrawText(wxString::FromUTF8(m_title), m_titleOrigin);
     dc.SetFont(GetFont());

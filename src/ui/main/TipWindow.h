@@ -1,6 +1,7 @@
 #pragma once
 // A balloon-like hover tip with an icon, a bold title and a text of several lines. It never takes
-// the focus and never grabs the pointer (the library's rich tool tip does).
+// the focus and never grabs the pointer (the library's rich tool tip does). It wears the desktop's
+// tool tip colours and font.
 #include <string>
 #include <wx/bitmap.h>
 #include <wx/popupwin.h>

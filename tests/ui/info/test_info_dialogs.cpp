@@ -224,7 +224,8 @@ TEST_F(ContactLinkTest, ShowsContactMeWithTheBuildsTargetInTheLinkColours) {
     link->GetEventHandler()->ProcessEvent(leave);
     EXPECT_FALSE(link->GetFont().GetUnderlined());
     EXPECT_EQ(link->GetForegroundColour(), wxColour(0, 0, 238));
-    EXPECT_EQ(link->GetPosition(), about->ConvertDialogToPixels(wxPoint(53, 43)));
+    // The template's place, in the dialog units the box's font gives.
+    EXPECT_EQ(link->GetPosition(), UnitsToPixels(wxPoint(53, 43), about->Units()));
 }
 
 TEST_F(ContactLinkTest, ClickOpensTheTargetThroughTheOpenerAndTurnsVisited) {
