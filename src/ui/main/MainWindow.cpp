@@ -19,6 +19,7 @@
 #include <wx/display.h>
 #include <wx/textctrl.h>
 #include <wx/treectrl.h>
+#include <wx/utils.h>
 #include <wx/valgen.h>
 #include <wx/xrc/xmlres.h>
 
@@ -318,8 +319,12 @@ void MainWindow::Alert(std::size_t index) {
 
 void MainWindow::GoToBackground(bool withBalloon) {
     TransferDataFromWindow();
-    const wxRect r = GetScreenRect();
-    m_settings.windowPosition = {r.GetLeft(), r.GetTop(), r.GetRight() + 1, r.GetBottom() + 1};
+    // Wayland neither places a program's window nor tells it where the window is: the stored
+    // position stays as it was.
+    if (wxGetDisplayInfo().type != wxDisplayWayland) {
+        const wxRect r = GetScreenRect();
+        m_settings.windowPosition = {r.GetLeft(), r.GetTop(), r.GetRight() + 1, r.GetBottom() + 1};
+    }
     m_autosave.SaveNow();
     m_presence->GoToBackground(withBalloon);
 }
