@@ -26,13 +26,13 @@ bool ParseWholeNumber(std::string_view text, int& value) {
 }
 
 bool CountValidator::TransferToWindow() {
-    if (auto* field = wxDynamicCast(GetWindow(), wxTextCtrl))
+    if (auto* field = dynamic_cast<wxTextCtrl*>(GetWindow()))
         field->ChangeValue(wxString::Format("%d", m_value));
     return true;
 }
 
 bool CountValidator::TransferFromWindow() {
-    auto* field = wxDynamicCast(GetWindow(), wxTextCtrl);
+    auto* field = dynamic_cast<wxTextCtrl*>(GetWindow());
     if (!field)
         return true;
     if (ParseWholeNumber(field->GetValue().utf8_string(), m_value))

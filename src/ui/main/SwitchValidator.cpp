@@ -5,13 +5,13 @@
 namespace stillmark {
 
 bool SwitchValidator::TransferToWindow() {
-    if (auto* box = wxDynamicCast(GetWindow(), wxCheckBox))
+    if (auto* box = dynamic_cast<wxCheckBox*>(GetWindow()))
         box->SetValue(m_value != 0);
     return true;
 }
 
 bool SwitchValidator::TransferFromWindow() {
-    if (auto* box = wxDynamicCast(GetWindow(), wxCheckBox))
+    if (auto* box = dynamic_cast<wxCheckBox*>(GetWindow()))
         m_value = box->GetValue() ? 1 : 0;
     return true;
 }

@@ -7,7 +7,7 @@ namespace stillmark {
 
 bool TextValidator::TransferToWindow() {
     const wxString text = wxString::FromUTF8(m_value);
-    if (auto* combo = wxDynamicCast(GetWindow(), wxComboBox)) {
+    if (auto* combo = dynamic_cast<wxComboBox*>(GetWindow())) {
         const wxString wanted = text.Lower();
         for (unsigned i = 0; i < combo->GetCount(); ++i) {
             if (combo->GetString(i).Lower().StartsWith(wanted)) {
@@ -16,16 +16,16 @@ bool TextValidator::TransferToWindow() {
             }
         }
         combo->ChangeValue(text);
-    } else if (auto* field = wxDynamicCast(GetWindow(), wxTextCtrl)) {
+    } else if (auto* field = dynamic_cast<wxTextCtrl*>(GetWindow())) {
         field->ChangeValue(text);
     }
     return true;
 }
 
 bool TextValidator::TransferFromWindow() {
-    if (auto* combo = wxDynamicCast(GetWindow(), wxComboBox))
+    if (auto* combo = dynamic_cast<wxComboBox*>(GetWindow()))
         m_value = combo->GetValue().utf8_string();
-    else if (auto* field = wxDynamicCast(GetWindow(), wxTextCtrl))
+    else if (auto* field = dynamic_cast<wxTextCtrl*>(GetWindow()))
         m_value = field->GetValue().utf8_string();
     return true;
 }
