@@ -91,6 +91,8 @@ MainWindow::~MainWindow() {
     // The controls outlive this part of the window: nothing may reach back into it from them.
     m_soundField.reset();
     m_countSpin->SetBuddy(nullptr);
+    // The list reports each item it deletes to this window: empty it while the window is whole.
+    m_moments->DeleteAllItems();
 }
 
 void MainWindow::FindControls() {
