@@ -12,7 +12,7 @@ namespace stillmark {
 
 namespace {
 
-// The image as the "image-data" hint of the notification specification (1.2). Set by hand:
+// The image as the "image-data" hint that notification services of today read. Set by hand:
 // libnotify names the hint after the service's version, which it knows only after a first send.
 GVariant* ImageData(GdkPixbuf* pixbuf) {
     const int height = gdk_pixbuf_get_height(pixbuf);
