@@ -7,7 +7,11 @@
 #include "ui/main/UpDownControl.h"
 
 #include <X11/Xlib.h>
+#include <chrono>
 #include <csignal>
+#include <cstdio>
+#include <glib-unix.h>
+#include <thread>
 #include <unistd.h>
 #include <wx/image.h>
 #include <wx/xrc/xmlres.h>
@@ -18,19 +22,52 @@ namespace stillmark {
 
 namespace {
 
-void EndOnSignal(int) {
+// Once the program is asked to end, nothing may keep it: not a loop that will not return, not a
+// service that does not answer. The settings are already written when this starts counting.
+constexpr std::chrono::milliseconds kEndDeadline{900};
+
+void EndByDeadline() {
+    static bool armed = false;
+    if (armed)
+        return;
+    armed = true;
+    std::thread([] {
+        std::this_thread::sleep_for(kEndDeadline);
+        static const char message[] = "stillmark: the program did not end in time; it ends now\n";
+        [[maybe_unused]] const ssize_t written = ::write(STDERR_FILENO, message, sizeof message - 1);
+        _exit(0);
+    }).detach();
+}
+
+gboolean OnEndSignal(gpointer) {
     wxGetApp().EndOnRequest();
+    return G_SOURCE_CONTINUE; // a burst of signals ends the program once
 }
 
 // Xlib ends the process after this handler; the settings are written first.
 int OnDisplayLost(Display*) {
     wxGetApp().SaveSettingsNow();
-    _exit(1);
+    _exit(0);
 }
+
+#ifndef NDEBUG
+// Asserts of a debug build go to standard error: a box could hold up an ending program.
+void AssertToStandardError(const wxString& file, int line, const wxString& function, const wxString& condition,
+                           const wxString& message) {
+    std::fprintf(stderr, "stillmark: assertion failed in %s (%s:%d): %s %s\n", function.utf8_str().data(),
+                 file.utf8_str().data(), line, condition.utf8_str().data(), message.utf8_str().data());
+}
+#endif
 
 } // namespace
 
-StillmarkApp::StillmarkApp() = default;
+StillmarkApp::StillmarkApp() {
+    wxDISABLE_ASSERTS_IN_RELEASE_BUILD();
+#ifndef NDEBUG
+    wxSetAssertHandler(AssertToStandardError);
+#endif
+}
+
 StillmarkApp::~StillmarkApp() = default;
 
 bool StillmarkApp::OnInit() {
@@ -52,15 +89,22 @@ bool StillmarkApp::OnInit() {
         event.Skip();
         if (event.GetEventObject() == m_window) {
             m_window = nullptr;
+            EndByDeadline();
             ExitMainLoop();
         }
     });
     SetTopWindow(m_window);
-    for (int signal : {SIGTERM, SIGINT, SIGHUP})
-        SetSignalHandler(signal, EndOnSignal);
+    WatchSignals();
     XSetIOErrorHandler(OnDisplayLost);
     m_window->Start();
     return true;
+}
+
+void StillmarkApp::WatchSignals() {
+    // In the main loop rather than in a handler: the handler may then do anything, and a burst of
+    // signals only sets GLib's flag again.
+    for (int signal : {SIGTERM, SIGINT, SIGHUP})
+        g_unix_signal_add(signal, OnEndSignal, nullptr);
 }
 
 int StillmarkApp::OnExit() {
@@ -69,13 +113,23 @@ int StillmarkApp::OnExit() {
 }
 
 void StillmarkApp::EndOnRequest() {
-    if (m_window)
+    EndByDeadline();
+    if (m_window) {
         m_window->EndOnRequest();
+        return;
+    }
+    // The window is gone already; whatever still runs a loop of its own ends with it.
+    ExitMainLoop();
 }
 
 void StillmarkApp::SaveSettingsNow() {
     if (m_window)
         m_window->SaveSettingsNow();
+}
+
+void StillmarkApp::ShowMainWindow() {
+    if (m_window)
+        m_window->ComeBack();
 }
 
 } // namespace stillmark

@@ -1,7 +1,7 @@
 #pragma once
 // The program: builds every service once, opens the main window and runs the main loop until the
 // window closes. Signals that ask the program to end, and the display going away, end it with the
-// settings written.
+// settings written; whatever is open then, the process is gone within a second.
 #include <memory>
 #include <wx/app.h>
 
@@ -22,8 +22,11 @@ public:
     void EndOnRequest();
     // The display connection is lost: the process ends right after this.
     void SaveSettingsNow();
+    // Another start of the program asked for the window.
+    void ShowMainWindow();
 
 private:
+    void WatchSignals();
     std::unique_ptr<ProgramServices> m_services;
     MainWindow* m_window = nullptr; // owned by wx; null once destroyed
 };

@@ -1,3 +1,4 @@
+#include "app/SingleInstance.h"
 #include "app/StillmarkApp.h"
 
 #include <cstdlib>
@@ -5,5 +6,14 @@
 int main(int argc, char** argv) {
     // GTK would load the GL driver only to pick visuals: tens of megabytes for nothing.
     setenv("GDK_GL", "disable", 0);
+    // Before any window: a second start only brings the first copy's window forward.
+    stillmark::SingleInstance instance([] {
+        if (wxTheApp)
+            wxGetApp().ShowMainWindow();
+    });
+    if (!instance.IsFirst()) {
+        instance.AskFirstToShow();
+        return 0;
+    }
     return wxEntry(argc, argv);
 }

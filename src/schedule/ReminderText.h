@@ -8,7 +8,6 @@ namespace stillmark {
 inline constexpr int kReminderPeriodMs = 1000;
 inline constexpr const char* kAlertTitle = "Stillmark";
 inline constexpr const char* kAlertTip = "Stillmark, your daily break !";
-inline constexpr int kAlertTimeoutSeconds = 3;
 
 std::string AlertBalloonText(const std::string& momentText);
 

@@ -126,9 +126,10 @@ std::string WriteFileAtomically(const std::filesystem::path& path, std::string_v
     const std::filesystem::path folder = file.parent_path();
     CreateFolders(folder);
 
-    // The new file keeps the permissions of the one it replaces.
+    // The new file keeps the permissions of the user's own file it replaces; one of another user's
+    // gets the user's own mode (through the umask), never theirs.
     struct stat old {};
-    const bool replacing = ::stat(file.c_str(), &old) == 0;
+    const bool replacing = ::stat(file.c_str(), &old) == 0 && old.st_uid == ::geteuid();
 
     std::filesystem::path temporary;
     int descriptor = -1;

@@ -32,8 +32,11 @@ struct Settings {
 Settings ReadSettings(const IniDocument& document);
 
 // Writes the ten keys of the program's settings into the document, new keys in the table's order, then
-// the window position when it is not the default or the document already holds it. A text holding a line
-// break cannot be stored: its key keeps its stored value and is named in the result.
-std::vector<std::string> WriteSettings(IniDocument& document, const Settings& settings);
+// the window position when it is not the default or the document already holds it. Given `since` (the
+// settings last written), a key the document holds is written only when its value changed since then,
+// so that a hand edit of it survives. A text holding a line break cannot be stored: its key keeps its
+// stored value and is named in the result.
+std::vector<std::string> WriteSettings(IniDocument& document, const Settings& settings,
+                                       const Settings* since = nullptr);
 
 } // namespace stillmark

@@ -81,6 +81,14 @@ LoadResult SettingsStore::Load() {
 }
 
 SaveResult SettingsStore::Save(const Settings& settings) {
+    return Write(settings, nullptr);
+}
+
+SaveResult SettingsStore::Save(const Settings& settings, const Settings& since) {
+    return Write(settings, &since);
+}
+
+SaveResult SettingsStore::Write(const Settings& settings, const Settings* since) {
     const WriteTarget target = ResolveWriteTarget(m_file);
     if (target.file.empty())
         return {false, CannotSave(m_file, target.refusal)};
@@ -93,7 +101,7 @@ SaveResult SettingsStore::Save(const Settings& settings) {
         return {false, CannotSave(m_file, "the file there cannot be read (" + old.reason + ")")};
 
     ParsedFile file = Parse(old.bytes);
-    const std::vector<std::string> refused = WriteSettings(file.document, settings);
+    const std::vector<std::string> refused = WriteSettings(file.document, settings, since);
     SaveResult result;
     if (!refused.empty())
         result = {false, CannotSave(m_file, "the value of " + refused.front() + " holds a line break")};

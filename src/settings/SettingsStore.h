@@ -39,8 +39,12 @@ public:
     // a link the user may not write through is left as it is (ok false). A text that cannot be stored
     // keeps its stored value while the other keys are written (ok false).
     SaveResult Save(const Settings& settings);
+    // The same, writing only the keys whose values differ from `since` (the settings last written) and
+    // the keys the file lacks: whatever else the file holds, hand edits included, stays.
+    SaveResult Save(const Settings& settings, const Settings& since);
 
 private:
+    SaveResult Write(const Settings& settings, const Settings* since);
     std::filesystem::path m_file;
 };
 

@@ -2,58 +2,99 @@
 
 #include <cerrno>
 #include <cstring>
+#include <grp.h>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace stillmark {
 namespace {
 
-WriteTarget Refuse(const std::filesystem::path& target, const char* why) {
+// As many links as the system itself follows before it gives up.
+constexpr int kMaxLinks = 40;
+
+WriteTarget Refuse(const std::filesystem::path& target, const std::string& why) {
     return {{}, "it is a link to " + target.string() + ", " + why};
+}
+
+bool IsOwnOrRoot(uid_t owner) {
+    return owner == ::geteuid() || owner == 0;
+}
+
+// Whether a user other than the running one (or root) may add, remove or replace names in the folder.
+// A group-writable folder is safe only when its group is the user's own private group.
+bool OthersCanWrite(const struct stat& folder) {
+    if (!IsOwnOrRoot(folder.st_uid) || (folder.st_mode & S_IWOTH) != 0)
+        return true;
+    if ((folder.st_mode & S_IWGRP) == 0)
+        return false;
+    const passwd* user = ::getpwuid(::geteuid());
+    const group* group = ::getgrgid(folder.st_gid);
+    return !user || !group || group->gr_gid != user->pw_gid || group->gr_mem[0] != nullptr ||
+           std::strcmp(group->gr_name, user->pw_name) != 0;
+}
+
+// Why a link may not be followed: it is not the user's or root's, or others could replace it.
+std::string LinkProblem(const std::filesystem::path& link, const struct stat& status, const std::string& which) {
+    if (!IsOwnOrRoot(status.st_uid))
+        return "and " + which + " is not yours";
+    struct stat folder {};
+    if (::stat(link.parent_path().c_str(), &folder) != 0 || OthersCanWrite(folder))
+        return "and " + which + " sits in a folder others can write";
+    return {};
 }
 
 } // namespace
 
 WriteTarget ResolveWriteTarget(const std::filesystem::path& path) {
-    struct stat link {};
-    if (::lstat(path.c_str(), &link) != 0 || !S_ISLNK(link.st_mode))
-        return {path, {}};
-    const uid_t user = ::geteuid();
-    std::error_code error;
-    std::filesystem::path target = std::filesystem::read_symlink(path, error);
-    if (error)
-        return {{}, "its link cannot be read (" + error.message() + ")"};
-    if (target.is_relative())
-        target = path.parent_path() / target;
-    if (link.st_uid != user)
-        return Refuse(target, "and the link is not yours");
-
     struct stat status {};
-    if (::stat(path.c_str(), &status) == 0) {
-        if (!S_ISREG(status.st_mode))
-            return Refuse(target, "which is not a regular file");
-        if (status.st_uid != user)
-            return Refuse(target, "which is not your file");
-        // The end of the chain: a rename onto it keeps every link on the way.
-        const std::filesystem::path end = std::filesystem::canonical(path, error);
-        if (error)
-            return Refuse(target, error.message().c_str());
-        return {end, {}};
-    }
-    if (errno != ENOENT)
-        return Refuse(target, std::strerror(errno));
+    if (::lstat(path.c_str(), &status) != 0 || !S_ISLNK(status.st_mode))
+        return {path, {}};
 
-    // Dangling: the target is created, in a folder of the user's, unless it is a link itself.
-    struct stat targetStatus {};
-    if (::lstat(target.c_str(), &targetStatus) == 0)
-        return Refuse(target, "which is a link that leads nowhere");
-    struct stat folder {};
-    const std::filesystem::path targetFolder = target.parent_path();
-    if (::stat(targetFolder.c_str(), &folder) != 0 || !S_ISDIR(folder.st_mode))
-        return Refuse(target, "whose folder does not exist");
-    if (folder.st_uid != user)
-        return Refuse(target, "whose folder is not yours");
-    return {target, {}};
+    // Every link of the chain is checked before the next one is followed: a link further on,
+    // replaced by someone else, must not lead the write to a file of their choosing. Refusals name
+    // the first link's target, as the user made it, and the part of the chain at fault.
+    std::filesystem::path current = path;
+    std::filesystem::path firstTarget;
+    for (int links = 0; links < kMaxLinks; ++links) {
+        std::error_code error;
+        std::filesystem::path next = std::filesystem::read_symlink(current, error);
+        if (error)
+            return {{}, "its link cannot be read (" + error.message() + ")"};
+        if (next.is_relative())
+            next = current.parent_path() / next;
+        next = next.lexically_normal();
+        const bool firstLink = links == 0;
+        if (firstLink)
+            firstTarget = next;
+        const std::string which = firstLink ? "the link" : "the link " + current.string() + " on the way";
+        if (const std::string problem = LinkProblem(current, status, which); !problem.empty())
+            return Refuse(firstTarget, problem);
+        current = next;
+
+        if (::lstat(current.c_str(), &status) != 0) {
+            if (errno != ENOENT)
+                return Refuse(firstTarget, std::strerror(errno));
+            // Dangling: the target is created, in a folder of the user's, at the end of a single link.
+            if (!firstLink)
+                return Refuse(firstTarget, "which is a link that leads nowhere");
+            struct stat folder {};
+            if (::stat(current.parent_path().c_str(), &folder) != 0 || !S_ISDIR(folder.st_mode))
+                return Refuse(firstTarget, "whose folder does not exist");
+            if (folder.st_uid != ::geteuid())
+                return Refuse(firstTarget, "whose folder is not yours");
+            return {current, {}};
+        }
+        if (S_ISLNK(status.st_mode))
+            continue;
+        if (!S_ISREG(status.st_mode))
+            return Refuse(firstTarget, "which is not a regular file");
+        if (status.st_uid != ::geteuid())
+            return Refuse(firstTarget, "which is not your file");
+        // The end of the chain: a rename onto it keeps every link on the way.
+        return {current, {}};
+    }
+    return Refuse(firstTarget, std::strerror(ELOOP));
 }
 
 } // namespace stillmark

@@ -10,9 +10,10 @@ struct WriteTarget {
     std::string refusal;        // why it is refused, for the user
 };
 
-// A path that is no link is written as it is. A link is written through only when the link and its
-// target belong to the running user and the target is a regular file; a dangling link whose target's
-// folder is the user's gets its target created there (the link stays). Anything else is refused.
+// A path that is no link is written as it is. A chain of links is written through only when every
+// link on it belongs to the running user or root and sits in a folder no other user can write, and
+// the chain ends in a regular file of the user's; a single dangling link whose target's folder is the
+// user's gets its target created there (the link stays). Anything else is refused.
 WriteTarget ResolveWriteTarget(const std::filesystem::path& path);
 
 } // namespace stillmark

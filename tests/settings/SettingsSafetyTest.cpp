@@ -140,7 +140,8 @@ TEST(SettingsSafetyTest, AFileOverOneMebibyteIsNeitherReadNorRewritten) {
     }
 }
 
-// Links: written through only when the link and its target are the user's and the target is a file.
+// Links: written through only when every link on the way is the user's (or root's) in a folder no one
+// else can write, and the chain ends in a file of the user's.
 TEST(SettingsSafetyTest, LinksAreFollowedOnlyToTheUsersOwnFiles) {
     struct Case {
         const char* name;
@@ -172,6 +173,28 @@ TEST(SettingsSafetyTest, LinksAreFollowedOnlyToTheUsersOwnFiles) {
              ::lchown((f / "stillmark.INI").c_str(), kOtherUser, kOtherUser);
          },
          false, true},
+        {"dangling, to a link", [&](const fs::path& f) { fs::create_symlink("elsewhere.INI", target(f)); }, false,
+         false},
+        {"through the user's link to the user's file",
+         [&](const fs::path& f) {
+             test::WriteBytes(f / "target" / "own.INI", "; mine\n");
+             fs::create_symlink("own.INI", target(f));
+         },
+         true, false},
+        {"through a link in a folder others can write",
+         [&](const fs::path& f) {
+             test::WriteBytes(f / "target" / "own.INI", "; mine\n");
+             fs::create_symlink("own.INI", target(f));
+             fs::permissions(f / "target", fs::perms::all);
+         },
+         false, false},
+        {"through another user's link to the user's file",
+         [&](const fs::path& f) {
+             test::WriteBytes(f / "target" / "profile", "; mine\n");
+             fs::create_symlink("profile", target(f));
+             ::lchown(target(f).c_str(), kOtherUser, kOtherUser);
+         },
+         false, true},
     };
     for (const Case& c : cases) {
         if (c.needsRoot && ::geteuid() != 0)
@@ -201,6 +224,25 @@ TEST(SettingsSafetyTest, LinksAreFollowedOnlyToTheUsersOwnFiles) {
         EXPECT_EQ(test::FileNames(folder.Path()), (std::vector<std::string>{"stillmark.INI", "target"}))
             << c.name;
     }
+}
+
+// A file of another user's in the user's folder is replaced by one of the user's, in the user's own mode.
+TEST(SettingsSafetyTest, AForeignFileIsReplacedInTheUsersOwnMode) {
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "needs root to hand a file to another user";
+    test::TempFolder folder;
+    const fs::path file = folder.Path() / "stillmark.INI";
+    test::WriteBytes(file, "[Settings]\n");
+    ::chown(file.c_str(), kOtherUser, kOtherUser);
+    ::chmod(file.c_str(), 0666);
+    const mode_t mask = ::umask(022);
+    ::umask(mask);
+
+    ASSERT_TRUE(SettingsStore(file).Save(Changed()).ok);
+    struct stat status {};
+    ASSERT_EQ(::stat(file.c_str(), &status), 0);
+    EXPECT_EQ(status.st_uid, ::geteuid());
+    EXPECT_EQ(status.st_mode & 07777, 0666 & ~mask);
 }
 
 } // namespace

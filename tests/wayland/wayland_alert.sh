@@ -56,7 +56,7 @@ echo "the program's sockets lead to: $(echo $paths)"
 echo "$paths" | grep -q "/$WAYLAND_DISPLAY\$" || fail "no connection to the Wayland compositor"
 if echo "$paths" | grep -q 'X11-unix'; then fail "the program talks to an X server"; fi
 
-# The exact call: app name, summary, two-line body, and a 3 s time-out.
+# The exact call: app name, summary, two-line body, and the service's own time-out.
 call=$(python3 - "$tmp/monitor.log" <<'PY'
 import re, sys
 log = open(sys.argv[1]).read()
@@ -69,7 +69,7 @@ PY
 )
 echo "notification: $call"
 case "$call" in
-  "['Stillmark', "*", 'Stillmark', 'It is 12:00\\nStillmark time !'] 3000") ;;
+  "['Stillmark', "*", 'Stillmark', 'It is 12:00\\nStillmark time !'] -1") ;;
   *) fail "unexpected notification: $call" ;;
 esac
 count=$(grep -c 'It is 12:00' "$tmp/monitor.log")

@@ -25,17 +25,17 @@ void ModalDialogs::Exit(wxDialog* dialog) {
         m_open.erase(std::next(found).base());
 }
 
-void ModalDialogs::EndAll() {
-    for (auto it = m_open.rbegin(); it != m_open.rend(); ++it) {
-        wxDialog* dialog = *it;
-        // The desktop's own dialogs (message box, file chooser) run GTK's dialog loop: a response
-        // ends it, and wx maps it to a cancel.
-        auto* widget = static_cast<GtkWidget*>(dialog->GetHandle());
-        if (widget && GTK_IS_DIALOG(widget))
-            gtk_dialog_response(GTK_DIALOG(widget), GTK_RESPONSE_DELETE_EVENT);
-        else if (dialog->IsModal())
-            dialog->EndModal(wxID_CANCEL);
-    }
+void ModalDialogs::EndInnermost() {
+    if (m_open.empty())
+        return;
+    wxDialog* dialog = m_open.back();
+    // The desktop's own dialogs (message box, file chooser) run GTK's dialog loop: a response
+    // ends it, and wx maps it to a cancel.
+    auto* widget = static_cast<GtkWidget*>(dialog->GetHandle());
+    if (widget && GTK_IS_DIALOG(widget))
+        gtk_dialog_response(GTK_DIALOG(widget), GTK_RESPONSE_DELETE_EVENT);
+    else if (dialog->IsModal())
+        dialog->EndModal(wxID_CANCEL);
 }
 
 } // namespace stillmark

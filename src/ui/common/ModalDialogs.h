@@ -17,9 +17,10 @@ public:
     ModalDialogs& operator=(const ModalDialogs&) = delete;
 
     bool AnyOpen() const { return !m_open.empty(); }
-    // Ends every open modal dialog, the innermost first, as if the user cancelled it. Its loop
-    // returns once control goes back to it.
-    void EndAll();
+    // Ends the innermost open modal dialog as if the user cancelled it. Only the innermost: on GTK
+    // ending an outer dialog while an inner loop runs marks it ended but never returns from its loop.
+    // Call again once it has returned (it is then no longer open) to end the next one.
+    void EndInnermost();
 
 protected:
     int Enter(wxDialog* dialog) override;

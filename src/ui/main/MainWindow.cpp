@@ -153,8 +153,9 @@ void MainWindow::BindEvents() {
     Bind(wxEVT_MENU, about, wxID_ABOUT);
     Bind(
         wxEVT_MENU, [this](wxCommandEvent&) { m_presence->ComeBack(); }, kIdShow);
+    // The menu's Exit may come while a dialog of the program is open: it ends like a signal.
     Bind(
-        wxEVT_MENU, [this](wxCommandEvent&) { Close(); }, wxID_EXIT);
+        wxEVT_MENU, [this](wxCommandEvent&) { EndOnRequest(); }, wxID_EXIT);
     Bind(
         wxEVT_TIMER, [this](wxTimerEvent&) { CloseWhenDialogsEnded(); }, m_endTimer.GetId());
 }
@@ -337,33 +338,51 @@ void MainWindow::SaveSettingsNow() {
     m_autosave.SaveNow();
 }
 
+void MainWindow::ComeBack() {
+    if (!m_ending)
+        m_presence->ComeBack();
+}
+
 void MainWindow::EndOnRequest() {
+    // Each change reached the settings as it was made: nothing is read from the controls now, so
+    // no refusal can open a box.
     m_ending = true;
+    m_autosave.EndOfProgram();
     m_autosave.SaveNow();
     CloseWhenDialogsEnded();
 }
 
 void MainWindow::CloseWhenDialogsEnded() {
-    // A dialog's loop must return before the window that owns it goes: end them, look again soon.
+    // A dialog's loop must return before the window that owns it goes: end the innermost, look
+    // again soon for the next.
     if (m_services.modalDialogs.AnyOpen()) {
-        m_services.modalDialogs.EndAll();
+        m_services.modalDialogs.EndInnermost();
         m_endTimer.StartOnce(20);
         return;
     }
     Close(true);
 }
 
+void MainWindow::TakeOverTypedSoundPath() {
+    // Escape and the close box leave a typed sound path in the field: take it over as leaving
+    // the field would.
+    if (m_soundField->HasFocus())
+        ShowSoundPath(m_soundField->Text());
+    TransferDataFromWindow();
+}
+
 void MainWindow::OnClose(wxCloseEvent&) {
-    if (!m_ending) {
-        // Escape and the close box leave a typed sound path in the field: take it over as leaving
-        // the field would.
-        if (m_soundField->HasFocus())
-            ShowSoundPath(m_soundField->Text());
-        TransferDataFromWindow();
+    // A close request from the desktop while a dialog of the program is open: its loop ends first.
+    if (!m_ending && m_services.modalDialogs.AnyOpen()) {
+        EndOnRequest();
+        return;
     }
+    if (!m_ending)
+        TakeOverTypedSoundPath();
     m_ending = true;
     m_reminder.Stop();
     m_endTimer.Stop();
+    m_autosave.EndOfProgram();
     m_autosave.SaveAtEnd();
     m_mouseRelay.reset();
     m_presence->Leave();

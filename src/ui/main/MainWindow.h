@@ -34,9 +34,11 @@ public:
     // Places the window at its stored position (or centred) and shows it, or goes straight to the
     // background when the settings ask for it.
     void Start();
-    // The program is asked to end (a signal): the settings are written at once, open dialogs and
-    // message boxes are ended, then the window closes.
+    // The program is asked to end (a signal, the menu's Exit): the settings are written at once, open
+    // dialogs and message boxes are ended innermost first, then the window closes.
     void EndOnRequest();
+    // Brings the window back from the background or forward (another start of the program asked).
+    void ComeBack();
     // Writes the settings now if they changed (the display connection is going away).
     void SaveSettingsNow();
 
@@ -61,6 +63,7 @@ private:
     void Alert(std::size_t index);
     void GoToBackground(bool withBalloon);
     void CloseWhenDialogsEnded();
+    void TakeOverTypedSoundPath();
 
     void OnEdited(wxCommandEvent& event);
     void OnCountChar(wxKeyEvent& event);

@@ -2,6 +2,7 @@
 
 #include "ui/common/MessageBox.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace stillmark {
@@ -17,7 +18,13 @@ SettingsAutosave::~SettingsAutosave() {
 }
 
 void SettingsAutosave::Changed() {
-    m_timer.StartOnce(static_cast<int>(kSettleDelay.count()));
+    using namespace std::chrono;
+    const auto now = steady_clock::now();
+    if (!m_timer.IsRunning())
+        m_firstUnsaved = now;
+    const auto untilLatest = duration_cast<milliseconds>(m_firstUnsaved + kLongestWait - now);
+    const auto delay = std::clamp(untilLatest, milliseconds(0), kSettleDelay);
+    m_timer.StartOnce(static_cast<int>(delay.count()));
 }
 
 void SettingsAutosave::OnSettled(wxTimerEvent&) {
@@ -34,7 +41,7 @@ bool SettingsAutosave::SaveNow() {
 
 bool SettingsAutosave::SaveAtEnd() {
     m_timer.Stop();
-    const SaveResult result = m_store.Save(m_current);
+    const SaveResult result = m_store.Save(m_current, m_saved);
     if (!result.ok) {
         ReportOnce(result.problem);
         return false;
@@ -49,8 +56,13 @@ void SettingsAutosave::ReportOnce(const std::string& problem) {
     m_told = true;
     // Also on the terminal: at the very end no event follows to show the box.
     std::fprintf(stderr, "stillmark: %s\n", problem.c_str());
+    if (m_ending)
+        return;
     // Shown after the current event, so a tick or a close in progress is never held up by it.
-    CallAfter([this, problem] { m_messages.Show(problem, MessageIcon::Exclamation); });
+    CallAfter([this, problem] {
+        if (!m_ending)
+            m_messages.Show(problem, MessageIcon::Exclamation);
+    });
 }
 
 } // namespace stillmark

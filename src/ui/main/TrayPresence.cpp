@@ -11,7 +11,8 @@ constexpr const char* kBackgroundTitle = "Stillmark";
 constexpr const char* kBackgroundBalloon =
     "Stillmark now runs in the notification area\nClick on the icon to show the dialog again";
 constexpr const char* kBackgroundTip = "Stillmark, your loyal break";
-constexpr int kBackgroundBalloonSeconds = 2;
+// The notification service keeps a notification up for as long as the desktop's user chose.
+constexpr int kServiceTimeout = 0;
 } // namespace
 
 TrayPresence::TrayPresence(wxTopLevelWindow& window, const wxIcon& icon, const TrayFactory& makeTray)
@@ -26,7 +27,7 @@ TrayPresence::~TrayPresence() {
 void TrayPresence::GoToBackground(bool withBalloon) {
     m_tray->ShowIcon(kBackgroundTip);
     if (withBalloon)
-        m_tray->Notify(kBackgroundTitle, kBackgroundBalloon, kBackgroundBalloonSeconds);
+        m_tray->Notify(kBackgroundTitle, kBackgroundBalloon, kServiceTimeout);
     m_inBackground = true;
     if (m_tray->HasTray()) {
         m_window.Hide();
@@ -56,7 +57,7 @@ void TrayPresence::Alert(const std::string& momentText) {
     // The tip changes with the first alert, while the icon is shown.
     if (m_inBackground)
         m_tray->ShowIcon(kAlertTip);
-    m_tray->Notify(kAlertTitle, AlertBalloonText(momentText), kAlertTimeoutSeconds);
+    m_tray->Notify(kAlertTitle, AlertBalloonText(momentText), kServiceTimeout);
 }
 
 void TrayPresence::OnClick(TrayClick click) {

@@ -1,7 +1,8 @@
 #include "ui/tray/DesktopNotifier.h"
 
+#include <gio/gio.h>
 #include <gtk/gtk.h>
-#include <libnotify/notify.h>
+#include <unistd.h>
 #include <wx/bitmap.h>
 #include <wx/notifmsg.h>
 // After wx/notifmsg.h, which declares the base class.
@@ -12,8 +13,9 @@ namespace stillmark {
 
 namespace {
 
-// The image as the "image-data" hint that notification services of today read. Set by hand:
-// libnotify names the hint after the service's version, which it knows only after a first send.
+constexpr guchar kUrgencyNormal = 1;
+
+// The image as the "image-data" hint that notification services of today read.
 GVariant* ImageData(GdkPixbuf* pixbuf) {
     const int height = gdk_pixbuf_get_height(pixbuf);
     const int rowstride = gdk_pixbuf_get_rowstride(pixbuf);
@@ -29,7 +31,18 @@ GVariant* ImageData(GdkPixbuf* pixbuf) {
                          gdk_pixbuf_get_has_alpha(pixbuf), bitsPerSample, channels, data);
 }
 
+bool WasCancelled(const GError* error) {
+    return g_error_matches(error, G_IO_ERROR, G_IO_ERROR_CANCELLED);
+}
+
 } // namespace
+
+// One notification on its way: what to show if the service does not take it.
+struct DesktopNotifier::Pending {
+    DesktopNotifier* notifier;
+    Notification notification;
+    GVariant* arguments; // floating until sent
+};
 
 bool InstalledIconExists() {
     GtkIconTheme* theme = gtk_icon_theme_get_default();
@@ -37,55 +50,83 @@ bool InstalledIconExists() {
 }
 
 DesktopNotifier::DesktopNotifier(wxWindow& owner, const wxIcon& icon, bool useInstalledIcon)
-    : m_owner(owner), m_icon(icon), m_useInstalledIcon(useInstalledIcon) {}
+    : m_owner(owner), m_icon(icon), m_useInstalledIcon(useInstalledIcon), m_cancellable(g_cancellable_new()) {}
 
 DesktopNotifier::~DesktopNotifier() {
-    if (m_notification != nullptr)
-        g_object_unref(m_notification);
+    // Answers still to come find the call cancelled and leave this object alone.
+    g_cancellable_cancel(m_cancellable);
+    g_object_unref(m_cancellable);
+}
+
+GVariant* DesktopNotifier::NotifyArguments(const Notification& notification) const {
+    GVariantBuilder hints;
+    g_variant_builder_init(&hints, G_VARIANT_TYPE("a{sv}"));
+    if (!m_useInstalledIcon && m_icon.IsOk()) {
+        wxBitmap bitmap;
+        bitmap.CopyFromIcon(m_icon);
+        if (GdkPixbuf* pixbuf = bitmap.GetPixbuf())
+            g_variant_builder_add(&hints, "{sv}", "image-data", ImageData(pixbuf));
+    }
+    g_variant_builder_add(&hints, "{sv}", "desktop-entry", g_variant_new_string(kDesktopEntry));
+    g_variant_builder_add(&hints, "{sv}", "urgency", g_variant_new_byte(kUrgencyNormal));
+    g_variant_builder_add(&hints, "{sv}", "sender-pid", g_variant_new_int64(::getpid()));
+    return g_variant_new("(susss@as@a{sv}i)", kNotificationAppName, 0u,
+                         m_useInstalledIcon ? kInstalledIconName : "", notification.title.c_str(),
+                         notification.text.c_str(), g_variant_new_array(G_VARIANT_TYPE_STRING, nullptr, 0),
+                         g_variant_builder_end(&hints), TimeoutMilliseconds(notification));
 }
 
 void DesktopNotifier::Show(const Notification& notification) {
     // The own popup shows one notification at a time: the next one takes its place at once.
     if (m_popup && m_lastShown == Shown::OwnPopup)
         m_popup->Close();
-    if (ShowByService(notification)) {
-        m_lastShown = Shown::ByService;
+    auto* pending = new Pending{this, notification, g_variant_ref_sink(NotifyArguments(notification))};
+    g_bus_get(G_BUS_TYPE_SESSION, m_cancellable, &DesktopNotifier::OnBus, pending);
+}
+
+void DesktopNotifier::OnBus(GObject*, GAsyncResult* result, void* data) {
+    auto* pending = static_cast<Pending*>(data);
+    GError* error = nullptr;
+    GDBusConnection* bus = g_bus_get_finish(result, &error);
+    if (!bus) {
+        if (!WasCancelled(error))
+            pending->notifier->ShowOwnPopup(pending->notification); // no session bus at all
+        g_error_free(error);
+        g_variant_unref(pending->arguments);
+        delete pending;
         return;
     }
+    g_dbus_connection_call(bus, "org.freedesktop.Notifications", "/org/freedesktop/Notifications",
+                           "org.freedesktop.Notifications", "Notify", pending->arguments, G_VARIANT_TYPE("(u)"),
+                           G_DBUS_CALL_FLAGS_NONE, static_cast<int>(kServiceAnswerTime.count()),
+                           pending->notifier->m_cancellable, &DesktopNotifier::OnAnswer, pending);
+    g_variant_unref(pending->arguments);
+    g_object_unref(bus);
+}
+
+void DesktopNotifier::OnAnswer(GObject* bus, GAsyncResult* result, void* data) {
+    std::unique_ptr<Pending> pending(static_cast<Pending*>(data));
+    GError* error = nullptr;
+    GVariant* reply = g_dbus_connection_call_finish(G_DBUS_CONNECTION(bus), result, &error);
+    if (reply) {
+        g_variant_unref(reply);
+        pending->notifier->m_lastShown = Shown::ByService;
+        return;
+    }
+    // No service, or one that did not answer in time: the program's own popup.
+    if (!WasCancelled(error))
+        pending->notifier->ShowOwnPopup(pending->notification);
+    g_error_free(error);
+}
+
+void DesktopNotifier::ShowOwnPopup(const Notification& notification) {
+    if (m_popup && m_lastShown == Shown::OwnPopup)
+        m_popup->Close();
     m_popup = std::make_unique<wxGenericNotificationMessage>(wxString::FromUTF8(notification.title),
                                                              wxString::FromUTF8(notification.text), &m_owner,
                                                              wxICON_INFORMATION);
     m_popup->Show(notification.seconds > 0 ? notification.seconds : wxNotificationMessage::Timeout_Auto);
     m_lastShown = Shown::OwnPopup;
-}
-
-bool DesktopNotifier::ShowByService(const Notification& notification) {
-    if (!notify_is_initted() && !notify_init(kNotificationAppName))
-        return false;
-    NotifyNotification* sent = notify_notification_new(notification.title.c_str(), notification.text.c_str(),
-                                                       m_useInstalledIcon ? kInstalledIconName : nullptr);
-    notify_notification_set_app_name(sent, kNotificationAppName);
-    if (!m_useInstalledIcon && m_icon.IsOk()) {
-        wxBitmap bitmap;
-        bitmap.CopyFromIcon(m_icon);
-        if (GdkPixbuf* pixbuf = bitmap.GetPixbuf())
-            notify_notification_set_hint(sent, "image-data", ImageData(pixbuf));
-    }
-    notify_notification_set_hint(sent, "desktop-entry", g_variant_new_string(kDesktopEntry));
-    notify_notification_set_urgency(sent, NOTIFY_URGENCY_NORMAL);
-    notify_notification_set_timeout(sent, TimeoutMilliseconds(notification));
-    GError* error = nullptr;
-    if (!notify_notification_show(sent, &error)) {
-        // No notification service on the session bus (or no bus): the caller shows its own.
-        g_clear_error(&error);
-        g_object_unref(sent);
-        return false;
-    }
-    // Kept until the next one: the service may still report on it.
-    if (m_notification != nullptr)
-        g_object_unref(m_notification);
-    m_notification = sent;
-    return true;
 }
 
 } // namespace stillmark

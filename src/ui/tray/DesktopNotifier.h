@@ -1,14 +1,19 @@
 #pragma once
-// Notifications through the desktop's notification service (libnotify) with the program's name,
-// icon and desktop entry; the program's own popup where no service answers.
+// Notifications through the desktop's notification service with the program's name, icon and desktop
+// entry, sent without waiting: the main loop runs on while the service answers. The program's own
+// popup shows instead when no service answers within a few seconds.
 #include "ui/tray/Notifier.h"
 
+#include <chrono>
 #include <memory>
 #include <wx/icon.h>
 
 class wxWindow;
 class wxGenericNotificationMessage;
-typedef struct _NotifyNotification NotifyNotification;
+typedef struct _GCancellable GCancellable;
+typedef struct _GObject GObject;
+typedef struct _GAsyncResult GAsyncResult;
+typedef struct _GVariant GVariant;
 
 namespace stillmark {
 
@@ -18,6 +23,8 @@ bool InstalledIconExists();
 class DesktopNotifier final : public Notifier {
 public:
     enum class Shown { Nothing, ByService, OwnPopup };
+    // How long the service has to answer before the program's own popup shows instead.
+    static constexpr std::chrono::milliseconds kServiceAnswerTime{3000};
 
     // useInstalledIcon: name the installed icon; otherwise send the icon's image.
     DesktopNotifier(wxWindow& owner, const wxIcon& icon, bool useInstalledIcon);
@@ -25,17 +32,22 @@ public:
     DesktopNotifier(const DesktopNotifier&) = delete;
     DesktopNotifier& operator=(const DesktopNotifier&) = delete;
 
+    // Returns at once; the notification is shown by the service or, failing it, by the own popup.
     void Show(const Notification& notification) override;
-    // How the last notification was shown.
+    // How the last answered notification was shown.
     Shown LastShown() const { return m_lastShown; }
 
 private:
-    bool ShowByService(const Notification& notification);
+    struct Pending;
+    static void OnBus(GObject* source, GAsyncResult* result, void* pending);
+    static void OnAnswer(GObject* source, GAsyncResult* result, void* pending);
+    GVariant* NotifyArguments(const Notification& notification) const;
+    void ShowOwnPopup(const Notification& notification);
 
     wxWindow& m_owner;
     wxIcon m_icon;
     bool m_useInstalledIcon;
-    NotifyNotification* m_notification = nullptr; // the last one sent, for its reference
+    GCancellable* m_cancellable; // cancels every call still out when this goes
     std::unique_ptr<wxGenericNotificationMessage> m_popup;
     Shown m_lastShown = Shown::Nothing;
 };

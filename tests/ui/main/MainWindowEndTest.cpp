@@ -63,6 +63,67 @@ TEST_F(WindowEndTest, AChangeIsOnDiskWithinASecondAndOnlyChangesAreWritten) {
     EXPECT_TRUE(PumpUntil([this] { return FileHas("UseSound=0"); }, 1500ms)) << "check boxes count too";
 }
 
+// The autosave waits for a burst of changes to settle, but a stream of them is still written every 2 s.
+TEST_F(WindowEndTest, ChangesAreWrittenOnceTheySettleOrEveryTwoSeconds) {
+    const struct {
+        const char* name;
+        std::vector<int> changesAtMs;
+        int quietUntilMs; // nothing written before
+        int writtenByMs;
+    } cases[] = {
+        {"a short burst: 1 s after its last change", {0, 300, 600}, 1400, 2300},
+        {"changes every 150 ms", {0, 150, 300, 450, 600, 750, 900, 1050, 1200, 1350, 1500, 1650, 1800, 1950, 2100,
+                                  2250, 2400, 2550, 2700},
+         0, 2400},
+    };
+    for (const auto& c : cases) {
+        WriteIni("StartHour=07:00\n");
+        OpenWindow();
+        const FileStamp atStart = StampOf(m_ini);
+        const auto start = std::chrono::steady_clock::now();
+        int minute = 0;
+        for (int at : c.changesAtMs)
+            Later(std::chrono::milliseconds(at), [this, value = ++minute] {
+                Field("start_time")->SetValue(wxString::Format("08:%02d", value));
+            });
+        PumpUntil([&] { return StampOf(m_ini) != atStart; }, 3s);
+        const auto written = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start);
+        EXPECT_GE(written.count(), c.quietUntilMs) << c.name;
+        EXPECT_LE(written.count(), c.writtenByMs) << c.name;
+        CloseWindow();
+        m_timers.clear();
+    }
+}
+
+// Once 08:30 is on disk, going back to 07:00 is written as well, without waiting for the end.
+TEST_F(WindowEndTest, AValueChangedBackIsWritten) {
+    WriteIni("StartHour=07:00\n");
+    OpenWindow();
+    Field("start_time")->SetValue("08:30");
+    ASSERT_TRUE(PumpUntil([this] { return FileHas("StartHour=08:30"); }, 2s));
+    Field("start_time")->SetValue("07:00");
+    EXPECT_TRUE(PumpUntil([this] { return FileHas("StartHour=07:00"); }, 2s)) << ReadIni();
+}
+
+// The end writes only what changed in the window: keys edited by hand meanwhile keep their values.
+TEST_F(WindowEndTest, TheEndKeepsHandEditsOfWhatTheWindowDidNotChange) {
+    const std::string tenKeys = "StartHour=07:00\nEndHour=22:00\nIncrement=30 min\nStillpoints=5\n"
+                                "SoundToPlay=Default\nUseSound=1\nStartMinimized=0\nUseAmPm=0\nShowTip=1\n"
+                                "SoundFilter=1\n";
+    for (bool changeInWindow : {false, true}) {
+        WriteIni(tenKeys);
+        OpenWindow();
+        if (changeInWindow)
+            Field("end_time")->SetValue("21:00");
+        WriteIni("StartHour=06:15\nEndHour=22:00\nIncrement=30 min\nStillpoints=5\nSoundToPlay=Default\n"
+                 "UseSound=1\nStartMinimized=0\nUseAmPm=0\nShowTip=1\nSoundFilter=1\n"); // by hand
+        m_window->EndOnRequest();
+        ASSERT_TRUE(PumpUntil([this] { return m_window == nullptr; }, 2s));
+        EXPECT_TRUE(FileHas("StartHour=06:15")) << changeInWindow << ReadIni();
+        EXPECT_TRUE(FileHas(changeInWindow ? "EndHour=21:00" : "EndHour=22:00")) << ReadIni();
+    }
+}
+
 TEST_F(WindowEndTest, AFailedSaveIsToldOnceAndTheNextChangeTriesAgain) {
     OpenWindow();
     std::filesystem::create_directory(m_ini); // a folder in the file's place
@@ -78,6 +139,17 @@ TEST_F(WindowEndTest, AFailedSaveIsToldOnceAndTheNextChangeTriesAgain) {
     EXPECT_TRUE(PumpUntil([this] { return FileHas("StartHour=09:15"); }, 2s)) << "the next change writes";
 }
 
+// A save that fails at the end is told on standard error: a box would outlive the window.
+TEST_F(WindowEndTest, AFailedSaveAtTheEndOpensNoBox) {
+    OpenWindow();
+    std::filesystem::create_directory(m_ini); // a folder in the file's place
+    Field("start_time")->SetValue("08:30");
+    m_window->EndOnRequest();
+    EXPECT_TRUE(PumpUntil([this] { return m_window == nullptr; }, 1s));
+    PumpEvents(300ms);
+    EXPECT_TRUE(m_messages.shown.empty());
+}
+
 TEST_F(WindowEndTest, ALoadProblemIsToldOnceAfterTheWindowOpens) {
     WriteIni(std::string(2 * 1024 * 1024, ';')); // too large to be read
     MainWindow& window = OpenWindow();
@@ -89,55 +161,83 @@ TEST_F(WindowEndTest, ALoadProblemIsToldOnceAfterTheWindowOpens) {
     EXPECT_EQ(m_messages.shown.size(), 1u) << "once per run";
 }
 
-// A request to end (a signal) while a modal dialog is open: the dialog's loop returns, the window
-// closes and the settings are on disk.
+// Every way to end while dialogs are open, nested in any order: their loops return innermost first,
+// the window closes within a second and the settings are on disk.
 struct OpenDialogCase {
     const char* name;
     std::function<void(wxWindow*)> open; // runs modally; returns when the dialog ends
 };
+struct EndCase {
+    const char* name;
+    std::function<void(MainWindow&)> end;
+};
 
-class EndWithOpenDialog : public WindowEndTest, public ::testing::WithParamInterface<OpenDialogCase> {};
+class EndWithOpenDialog : public WindowEndTest,
+                          public ::testing::WithParamInterface<std::tuple<EndCase, OpenDialogCase>> {};
 
-TEST_P(EndWithOpenDialog, EndsTheDialogThenTheWindowWithTheSettingsWritten) {
+TEST_P(EndWithOpenDialog, EndsTheDialogsThenTheWindowWithinASecond) {
+    const auto& [way, dialogs] = GetParam();
     OpenWindow();
     Field("start_time")->SetValue("05:30");
     bool dialogReturned = false;
     m_aboutShows = [&](wxWindow* owner) {
-        GetParam().open(owner);
+        dialogs.open(owner);
         dialogReturned = true;
     };
-    Later(100ms, [this] { Click("about"); }); // the dialog runs inside this timer's event
-    Later(600ms, [this] {
+    std::chrono::steady_clock::time_point asked;
+    Later(100ms, [this] { Click("about"); }); // the dialogs run inside this timer's event
+    Later(900ms, [&] {
         EXPECT_TRUE(m_modals.AnyOpen()) << "the dialog is open";
-        m_window->EndOnRequest();
+        asked = std::chrono::steady_clock::now();
+        way.end(*m_window);
     });
-    EXPECT_TRUE(PumpUntil([this] { return m_window == nullptr; }, 5s)) << "the window closed";
+    ASSERT_TRUE(PumpUntil([this] { return m_window == nullptr; }, 5s)) << "the window closed";
+    EXPECT_LT(std::chrono::steady_clock::now() - asked, 1s);
     EXPECT_TRUE(dialogReturned);
     EXPECT_FALSE(m_modals.AnyOpen());
+    EXPECT_TRUE(m_messages.shown.empty()) << "no box on the way out";
     EXPECT_TRUE(FileHas("StartHour=05:30")) << ReadIni();
 }
 
+// A dialog of the program's own that opens `inner` over itself once it shows.
+void OwnDialogOver(wxWindow* owner, const char* title, std::function<void(wxWindow*)> inner) {
+    wxDialog dialog(owner, wxID_ANY, title);
+    if (inner)
+        dialog.CallAfter([&dialog, inner] { inner(&dialog); });
+    dialog.ShowModal();
+}
+void MessageBoxOver(wxWindow* owner) {
+    wxMessageDialog box(owner, "A message", "Stillmark");
+    box.ShowModal();
+}
+
 INSTANTIATE_TEST_SUITE_P(
-    Dialogs, EndWithOpenDialog,
-    ::testing::Values(OpenDialogCase{"MessageBox",
-                                     [](wxWindow* owner) {
-                                         wxMessageDialog box(owner, "A message", "Stillmark");
-                                         box.ShowModal();
-                                     }},
-                      OpenDialogCase{"OwnDialog",
-                                     [](wxWindow* owner) {
-                                         wxDialog about(owner, wxID_ANY, "About Stillmark");
-                                         about.ShowModal();
-                                     }},
-                      OpenDialogCase{"NestedDialogs",
-                                     [](wxWindow* owner) {
-                                         wxDialog about(owner, wxID_ANY, "About Stillmark");
-                                         about.CallAfter([&about] {
-                                             wxMessageDialog box(&about, "Inner", "Stillmark");
-                                             box.ShowModal();
-                                         });
-                                         about.ShowModal();
-                                     }}),
-    [](const auto& info) { return std::string(info.param.name); });
+    WaysAndDialogs, EndWithOpenDialog,
+    ::testing::Combine(
+        ::testing::Values(EndCase{"Signal", [](MainWindow& w) { w.EndOnRequest(); }},
+                          EndCase{"MenuExit",
+                                  [](MainWindow& w) {
+                                      wxCommandEvent exit(wxEVT_MENU, wxID_EXIT);
+                                      w.GetEventHandler()->ProcessEvent(exit);
+                                  }},
+                          EndCase{"CloseRequest", [](MainWindow& w) { w.Close(); }}),
+        ::testing::Values(OpenDialogCase{"MessageBox", MessageBoxOver},
+                          OpenDialogCase{"OwnDialog", [](wxWindow* o) { OwnDialogOver(o, "About", {}); }},
+                          OpenDialogCase{"MessageBoxOverOwnDialog",
+                                         [](wxWindow* o) { OwnDialogOver(o, "About", MessageBoxOver); }},
+                          OpenDialogCase{"OwnDialogOverOwnDialog",
+                                         [](wxWindow* o) {
+                                             OwnDialogOver(o, "About", [](wxWindow* about) {
+                                                 OwnDialogOver(about, "Donate", {});
+                                             });
+                                         }},
+                          OpenDialogCase{"MessageBoxOverTwoOwnDialogs", [](wxWindow* o) {
+                                             OwnDialogOver(o, "About", [](wxWindow* about) {
+                                                 OwnDialogOver(about, "Donate", MessageBoxOver);
+                                             });
+                                         }})),
+    [](const auto& info) {
+        return std::string(std::get<0>(info.param).name) + "_" + std::get<1>(info.param).name;
+    });
 
 } // namespace

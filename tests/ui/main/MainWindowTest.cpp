@@ -164,7 +164,7 @@ TEST_F(MainWindowTest, RunBackgroundStoresThePositionShowsTheIconAndHides) {
     EXPECT_EQ(m_tray,
               (std::vector<std::string>{"show:Stillmark, your loyal break",
                                         "notify:Stillmark|Stillmark now runs in the notification area\n"
-                                        "Click on the icon to show the dialog again|2"}));
+                                        "Click on the icon to show the dialog again|0"}));
     EXPECT_NE(ReadIni().find("WinPosLTX=120\nWinPosLTY=90\n"), std::string::npos) << ReadIni();
 
     m_trayClick(TrayClick::LeftPress);
@@ -221,7 +221,7 @@ TEST_F(MainWindowTest, AMomentAlertsWithBalloonAndTheSoundASecondLater) {
     m_now = {2026, 12, 8, 10, 45, 1};
     window.GetReminder().Tick();
     EXPECT_EQ(m_tray, (std::vector<std::string>{"show:Stillmark, your daily break !",
-                                                "notify:Stillmark|It is 10:45\nStillmark time !|3"}));
+                                                "notify:Stillmark|It is 10:45\nStillmark time !|0"}));
     auto* tree = Control<wxTreeCtrl>("moments");
     EXPECT_EQ(tree->GetItemText(tree->GetSelection()), "10:45");
     EXPECT_TRUE(m_sounds.empty()) << "the sound waits a second, without blocking";

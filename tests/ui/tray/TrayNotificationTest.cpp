@@ -13,6 +13,10 @@
 #include <string>
 #include <wx/frame.h>
 #include <wx/stattext.h>
+#include <wx/timer.h>
+#include <gio/gio.h>
+#include <unistd.h>
+#include <vector>
 
 using namespace std::chrono_literals;
 
@@ -60,7 +64,8 @@ TEST_F(TrayNotificationTest, CarriesTheProgramsNameIconAndHints) {
         test::NotifyMonitor monitor;
         DesktopNotifier notifier(*owner, test::MakeTestIcon(48), c.installedIcon);
         notifier.Show(MakeNotification("Stillmark", kAlert, 3));
-        EXPECT_EQ(notifier.LastShown(), DesktopNotifier::Shown::ByService);
+        EXPECT_TRUE(test::PumpUntil(
+            [&] { return notifier.LastShown() == DesktopNotifier::Shown::ByService; }, 3000ms));
         ASSERT_TRUE(monitor.WaitForCount(1)) << c.installedIcon;
         const auto sent = monitor.Notifications().front();
         EXPECT_EQ(sent.appName, "Stillmark");
@@ -70,6 +75,7 @@ TEST_F(TrayNotificationTest, CarriesTheProgramsNameIconAndHints) {
         EXPECT_EQ(sent.expireTimeout, 3000);
         EXPECT_TRUE(sent.HasHint("desktop-entry", "string \"org.stillmark.Stillmark\"")) << sent.call;
         EXPECT_TRUE(sent.HasHint("urgency", "byte 1")) << sent.call;
+        EXPECT_TRUE(sent.HasHint("sender-pid", "int64 " + std::to_string(::getpid()))) << sent.call;
         EXPECT_EQ(sent.HasHint("image-data", "struct"), c.imageData) << sent.call;
     }
 }
@@ -105,15 +111,87 @@ TEST_F(TrayNotificationTest, OwnPopupInChildWithoutNotificationService) {
         GTEST_SKIP() << "runs only as the child of ShowsTheNotificationInItsOwnPopup";
     DesktopNotifier notifier(*owner, test::MakeTestIcon(), false);
     notifier.Show(MakeNotification("Stillmark", "Stillmark now runs in the notification area", 1));
-    EXPECT_EQ(notifier.LastShown(), DesktopNotifier::Shown::OwnPopup);
+    EXPECT_TRUE(test::PumpUntil([&] { return notifier.LastShown() == DesktopNotifier::Shown::OwnPopup; }, 1000ms));
     EXPECT_NE(FindShownText("Stillmark now runs in the notification area"), nullptr);
 
     // The next one replaces the popup; it hides itself after its time-out.
     notifier.Show(MakeNotification("Stillmark", kAlert, 1));
     EXPECT_EQ(FindShownText("Stillmark now runs in the notification area"), nullptr);
-    EXPECT_NE(FindShownText(kAlert), nullptr);
+    EXPECT_TRUE(test::PumpUntil([] { return FindShownText(kAlert) != nullptr; }, 1000ms));
     EXPECT_NE(FindShownText("Stillmark"), nullptr);
     EXPECT_TRUE(test::PumpUntil([] { return FindShownText(kAlert) == nullptr; }, 4000ms));
+}
+
+// A notification service that takes every call and never answers.
+class HungNotificationService {
+public:
+    HungNotificationService() {
+        gchar* address = g_dbus_address_get_for_bus_sync(G_BUS_TYPE_SESSION, nullptr, nullptr);
+        m_bus = g_dbus_connection_new_for_address_sync(
+            address,
+            GDBusConnectionFlags(G_DBUS_CONNECTION_FLAGS_AUTHENTICATION_CLIENT |
+                                 G_DBUS_CONNECTION_FLAGS_MESSAGE_BUS_CONNECTION),
+            nullptr, nullptr, nullptr);
+        g_free(address);
+        GDBusNodeInfo* node = g_dbus_node_info_new_for_xml(
+            "<node><interface name='org.freedesktop.Notifications'><method name='Notify'>"
+            "<arg type='s' direction='in'/><arg type='u' direction='in'/><arg type='s' direction='in'/>"
+            "<arg type='s' direction='in'/><arg type='s' direction='in'/><arg type='as' direction='in'/>"
+            "<arg type='a{sv}' direction='in'/><arg type='i' direction='in'/><arg type='u' direction='out'/>"
+            "</method></interface></node>",
+            nullptr);
+        static const GDBusInterfaceVTable vtable = {
+            [](GDBusConnection*, const char*, const char*, const char*, const char*, GVariant*,
+               GDBusMethodInvocation* invocation, void* self) {
+                static_cast<HungNotificationService*>(self)->m_calls.push_back(invocation); // no answer
+            },
+            nullptr, nullptr, {}};
+        g_dbus_connection_register_object(m_bus, "/org/freedesktop/Notifications", node->interfaces[0], &vtable,
+                                          this, nullptr, nullptr);
+        g_dbus_node_info_unref(node);
+        GVariant* reply = g_dbus_connection_call_sync(
+            m_bus, "org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus", "RequestName",
+            g_variant_new("(su)", "org.freedesktop.Notifications", 4u), nullptr, G_DBUS_CALL_FLAGS_NONE, -1,
+            nullptr, nullptr);
+        if (reply)
+            g_variant_unref(reply);
+    }
+    ~HungNotificationService() { g_object_unref(m_bus); }
+    std::size_t Calls() const { return m_calls.size(); }
+
+private:
+    GDBusConnection* m_bus;
+    std::vector<GDBusMethodInvocation*> m_calls; // kept unanswered until the bus goes
+};
+
+// Run in a child process with a session bus of its own (see the next test).
+TEST_F(TrayNotificationTest, HungServiceInChild) {
+    if (!test::InChildRun())
+        GTEST_SKIP() << "runs only as the child of AHungServiceNeverHoldsUpTheProgram";
+    HungNotificationService service;
+    DesktopNotifier notifier(*owner, test::MakeTestIcon(), false);
+    const auto before = std::chrono::steady_clock::now();
+    notifier.Show(MakeNotification("Stillmark", kAlert, 0));
+    EXPECT_LT(std::chrono::steady_clock::now() - before, 100ms) << "the call returns at once";
+
+    // A timer of the main loop keeps its pace while the service keeps the call.
+    wxTimer beat;
+    std::vector<std::chrono::steady_clock::time_point> beats;
+    beat.Bind(wxEVT_TIMER, [&](wxTimerEvent&) { beats.push_back(std::chrono::steady_clock::now()); });
+    beat.Start(50);
+    EXPECT_TRUE(test::PumpUntil([] { return FindShownText(kAlert) != nullptr; },
+                                DesktopNotifier::kServiceAnswerTime + 1500ms))
+        << "the own popup shows once the service had its time";
+    beat.Stop();
+    EXPECT_EQ(service.Calls(), 1u);
+    EXPECT_GT(std::chrono::steady_clock::now() - before, DesktopNotifier::kServiceAnswerTime - 200ms);
+    ASSERT_GT(beats.size(), 10u);
+    for (std::size_t i = 1; i < beats.size(); ++i)
+        EXPECT_LT(beats[i] - beats[i - 1], 400ms) << "the main loop kept answering";
+}
+
+TEST(TrayNotificationHungService, AHungServiceNeverHoldsUpTheProgram) {
+    EXPECT_TRUE(test::ChildTestPasses("timeout 60 dbus-run-session --", "TrayNotificationTest.HungServiceInChild"));
 }
 
 TEST(TrayNotificationWithoutService, ShowsTheNotificationInItsOwnPopup) {

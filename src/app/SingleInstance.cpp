@@ -1,0 +1,108 @@
+#include "app/SingleInstance.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
+#include <string>
+#include <sys/file.h>
+#include <unistd.h>
+
+namespace stillmark {
+
+namespace {
+
+constexpr const char* kApplicationInterface = R"(<node>
+  <interface name="org.freedesktop.Application">
+    <method name="Activate"><arg type="a{sv}" name="platform-data" direction="in"/></method>
+    <method name="Open">
+      <arg type="as" name="uris" direction="in"/><arg type="a{sv}" name="platform-data" direction="in"/>
+    </method>
+    <method name="ActivateAction">
+      <arg type="s" name="action-name" direction="in"/><arg type="av" name="parameter" direction="in"/>
+      <arg type="a{sv}" name="platform-data" direction="in"/>
+    </method>
+  </interface>
+</node>)";
+
+// The bus daemon answers at once; the time-outs only bound a bus that hangs at start-up.
+constexpr int kCallTimeoutMs = 5000;
+constexpr unsigned kDoNotQueue = 4;                         // DBUS_NAME_FLAG_DO_NOT_QUEUE
+constexpr unsigned kPrimaryOwner = 1, kAlreadyOwner = 4;    // RequestName's replies
+
+} // namespace
+
+SingleInstance::SingleInstance(std::function<void()> show) : m_show(std::move(show)) {
+    m_bus = g_bus_get_sync(G_BUS_TYPE_SESSION, nullptr, nullptr);
+    m_first = m_bus ? ClaimBusName() : ClaimLock();
+}
+
+SingleInstance::~SingleInstance() {
+    if (m_objectId != 0)
+        g_dbus_connection_unregister_object(m_bus, m_objectId);
+    if (m_bus)
+        g_object_unref(m_bus);
+    if (m_lock >= 0)
+        ::close(m_lock);
+}
+
+bool SingleInstance::ClaimBusName() {
+    // The object first, so that it answers as soon as the name is ours.
+    GDBusNodeInfo* node = g_dbus_node_info_new_for_xml(kApplicationInterface, nullptr);
+    static const GDBusInterfaceVTable vtable = {&SingleInstance::OnMethodCall, nullptr, nullptr, {}};
+    m_objectId = g_dbus_connection_register_object(m_bus, kSessionObjectPath, node->interfaces[0], &vtable, this,
+                                                   nullptr, nullptr);
+    g_dbus_node_info_unref(node);
+
+    GError* error = nullptr;
+    GVariant* reply = g_dbus_connection_call_sync(
+        m_bus, "org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus", "RequestName",
+        g_variant_new("(su)", kSessionBusName, kDoNotQueue), G_VARIANT_TYPE("(u)"), G_DBUS_CALL_FLAGS_NONE,
+        kCallTimeoutMs, nullptr, &error);
+    if (!reply) {
+        // A bus that refuses the name: keep to the lock instead.
+        std::fprintf(stderr, "stillmark: cannot own %s on the session bus: %s\n", kSessionBusName, error->message);
+        g_error_free(error);
+        return ClaimLock();
+    }
+    unsigned result = 0;
+    g_variant_get(reply, "(u)", &result);
+    g_variant_unref(reply);
+    return result == kPrimaryOwner || result == kAlreadyOwner;
+}
+
+bool SingleInstance::ClaimLock() {
+    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+    if (!runtime || *runtime != '/')
+        return true; // nowhere private to keep a lock: no rule
+    const std::string path = std::string(runtime) + "/stillmark.lock";
+    m_lock = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+    if (m_lock < 0)
+        return true;
+    return ::flock(m_lock, LOCK_EX | LOCK_NB) == 0;
+}
+
+bool SingleInstance::AskFirstToShow() {
+    if (!m_bus)
+        return false; // the lock tells of the other copy but reaches it not
+    GError* error = nullptr;
+    GVariant* reply = g_dbus_connection_call_sync(
+        m_bus, kSessionBusName, kSessionObjectPath, "org.freedesktop.Application", "Activate",
+        g_variant_new("(@a{sv})", g_variant_new_array(G_VARIANT_TYPE("{sv}"), nullptr, 0)), nullptr,
+        G_DBUS_CALL_FLAGS_NO_AUTO_START, kCallTimeoutMs, nullptr, &error);
+    if (!reply) {
+        std::fprintf(stderr, "stillmark: the running Stillmark did not answer: %s\n", error->message);
+        g_error_free(error);
+        return false;
+    }
+    g_variant_unref(reply);
+    return true;
+}
+
+void SingleInstance::OnMethodCall(GDBusConnection*, const char*, const char*, const char*, const char*, GVariant*,
+                                  GDBusMethodInvocation* invocation, void* self) {
+    // Activate, Open and ActivateAction all bring the window: the program has no files or actions.
+    g_dbus_method_invocation_return_value(invocation, nullptr);
+    static_cast<SingleInstance*>(self)->m_show();
+}
+
+} // namespace stillmark
