@@ -1,17 +1,16 @@
 #include "app/StillmarkApp.h"
 
 #include "XmlResources.h"
+#include "app/EndDeadline.h"
 #include "app/ProgramServices.h"
 #include "ui/common/CompactTheme.h"
 #include "ui/main/MainWindow.h"
 #include "ui/main/UpDownControl.h"
 
 #include <X11/Xlib.h>
-#include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <glib-unix.h>
-#include <thread>
 #include <unistd.h>
 #include <wx/image.h>
 #include <wx/xrc/xmlres.h>
@@ -21,23 +20,6 @@ wxIMPLEMENT_APP_NO_MAIN(stillmark::StillmarkApp);
 namespace stillmark {
 
 namespace {
-
-// Once the program is asked to end, nothing may keep it: not a loop that will not return, not a
-// service that does not answer. The settings are already written when this starts counting.
-constexpr std::chrono::milliseconds kEndDeadline{900};
-
-void EndByDeadline() {
-    static bool armed = false;
-    if (armed)
-        return;
-    armed = true;
-    std::thread([] {
-        std::this_thread::sleep_for(kEndDeadline);
-        static const char message[] = "stillmark: the program did not end in time; it ends now\n";
-        [[maybe_unused]] const ssize_t written = ::write(STDERR_FILENO, message, sizeof message - 1);
-        _exit(0);
-    }).detach();
-}
 
 gboolean OnEndSignal(gpointer) {
     wxGetApp().EndOnRequest();
@@ -89,7 +71,7 @@ bool StillmarkApp::OnInit() {
         event.Skip();
         if (event.GetEventObject() == m_window) {
             m_window = nullptr;
-            EndByDeadline();
+            ArmEndDeadline();
             ExitMainLoop();
         }
     });
@@ -103,8 +85,10 @@ bool StillmarkApp::OnInit() {
 void StillmarkApp::WatchSignals() {
     // In the main loop rather than in a handler: the handler may then do anything, and a burst of
     // signals only sets GLib's flag again.
+    StartEndDeadline();
     for (int signal : {SIGTERM, SIGINT, SIGHUP})
         g_unix_signal_add(signal, OnEndSignal, nullptr);
+    ArmEndDeadlineOnSignals({SIGTERM, SIGINT, SIGHUP});
 }
 
 int StillmarkApp::OnExit() {
@@ -113,7 +97,7 @@ int StillmarkApp::OnExit() {
 }
 
 void StillmarkApp::EndOnRequest() {
-    EndByDeadline();
+    ArmEndDeadline();
     if (m_window) {
         m_window->EndOnRequest();
         return;

@@ -48,16 +48,42 @@ def parse_notify_calls(text):
     return calls
 
 
-class NotifyMonitor:
-    """dbus-monitor on the Notify calls of the session bus, its output kept in a file."""
+class PrivateBus:
+    """A session bus of its own, with a notification daemon on it: the program owns its name once per
+    session, so copies that run side by side each need one."""
 
-    def __init__(self, folder):
+    def __init__(self):
+        self._daemon = subprocess.Popen(["dbus-daemon", "--session", "--nofork", "--print-address=1"],
+                                        stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
+        self.env = {"DBUS_SESSION_BUS_ADDRESS": self._daemon.stdout.readline().strip()}
+        self._dunst = subprocess.Popen(["dunst"], env=dict(os.environ, **self.env), stdout=subprocess.DEVNULL,
+                                       stderr=subprocess.DEVNULL)
+        deadline = time.time() + 5
+        while time.time() < deadline and not self.has_owner("org.freedesktop.Notifications"):
+            time.sleep(0.1)
+
+    def has_owner(self, name):
+        out = subprocess.run(["dbus-send", "--session", "--print-reply", "--dest=org.freedesktop.DBus", "/",
+                              "org.freedesktop.DBus.NameHasOwner", "string:" + name],
+                             capture_output=True, text=True, env=dict(os.environ, **self.env)).stdout
+        return "true" in out
+
+    def stop(self):
+        for proc in (self._dunst, self._daemon):
+            proc.terminate()
+            proc.wait()
+
+
+class NotifyMonitor:
+    """dbus-monitor on the Notify calls of the session bus (or of a private bus), its output kept in a file."""
+
+    def __init__(self, folder, bus=None):
         self.log = os.path.join(folder, "monitor.log")
         self._out = open(self.log, "w")
         self._proc = subprocess.Popen(
             ["dbus-monitor", "--session",
              "type='method_call',interface='org.freedesktop.Notifications',member='Notify'"],
-            stdout=self._out, stderr=subprocess.STDOUT)
+            stdout=self._out, stderr=subprocess.STDOUT, env=dict(os.environ, **(bus.env if bus else {})))
         # The monitor is ready once it has printed its own NameAcquired/NameLost lines.
         deadline = time.time() + 5
         while time.time() < deadline and os.path.getsize(self.log) == 0:
@@ -81,15 +107,6 @@ class NotifyMonitor:
         self._proc.terminate()
         self._proc.wait()
         self._out.close()
-
-
-def bus_name_pid(name):
-    out = subprocess.run(
-        ["dbus-send", "--session", "--print-reply", "--dest=org.freedesktop.DBus", "/",
-         "org.freedesktop.DBus.GetConnectionUnixProcessID", "string:" + name],
-        capture_output=True, text=True).stdout
-    match = re.search(r"uint32 (\d+)", out)
-    return int(match.group(1)) if match else None
 
 
 def write_settings(folder, **keys):

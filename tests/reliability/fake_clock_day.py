@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 """Several copies of the real program, each with its own schedule, run side by side under a sped-up
-faked clock in the background. Every moment whose five-second window lies in the simulated span must
+faked clock in the background, each on a session bus of its own (one Stillmark per session). Every moment whose five-second window lies in the simulated span must
 alert exactly as often as the list holds it: never twice, never missed.
 
     fake_clock_day.py <stillmark> <stillmark_moment_list> short|day
@@ -17,7 +17,7 @@ import sys
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from desktop_harness import NotifyMonitor, Program, bus_name_pid  # noqa: E402
+from desktop_harness import NotifyMonitor, PrivateBus, Program  # noqa: E402
 
 DAY = "2026-12-08"
 
@@ -71,9 +71,10 @@ def main():
     rate = float(os.environ.get("STILLMARK_DAY_RATE", 30))
     span = 40 * 60 if mode == "short" else 24 * 3600 + 20 * 60
     folder = os.environ.get("TMPDIR", "/tmp")
-    monitor = NotifyMonitor(folder=__import__("tempfile").mkdtemp(dir=folder, prefix="stillmark-day-"))
+    logs = __import__("tempfile").mkdtemp(dir=folder, prefix="stillmark-day-")
 
     runs = []
+    buses = {}
     for name, start, end, count, ampm, short_start in SCHEDULES:
         fake_start = epoch(DAY, short_start if mode == "short" else "21:50:00")
         moments = subprocess.run([moment_tool, start, end, str(count), str(ampm)], capture_output=True,
@@ -82,15 +83,15 @@ def main():
                         StartMinimized=1, ShowTip=0)
         stamp = time.strftime("%Y-%m-%d %H:%M:%S", time.gmtime(fake_start))
         fake_env = {"FAKETIME": f"@{stamp} x{rate:g}"}
-        runs.append((name, moments, fake_start, Program(program, settings, fake_env, name)))
+        bus = PrivateBus()
+        monitor = NotifyMonitor(folder=__import__("tempfile").mkdtemp(dir=logs), bus=bus)
+        buses[name] = (bus, monitor)
+        runs.append((name, moments, fake_start, Program(program, settings, fake_env, name, env=bus.env)))
 
     print(f"{len(runs)} copies at x{rate:g} for {span / 60:.0f} simulated minutes "
           f"({span / rate:.0f} s)", flush=True)
     time.sleep(span / rate)
 
-    # Map each caller on the bus to its copy while the copies still run.
-    senders = {c.sender for c in monitor.calls()}
-    pid_of = {s: bus_name_pid(s) for s in senders}
     stopped = time.time()
     failures = []
     for name, moments, fake_start, run in runs:
@@ -99,13 +100,14 @@ def main():
             failures.append(f"{name}: ended with status {status} on SIGTERM\n{run.output()}")
         elif "SoundFilter=" not in run.settings_text():
             failures.append(f"{name}: settings not written on SIGTERM")
-    monitor.stop()
+    for bus, monitor in buses.values():
+        monitor.stop()
+        bus.stop()
 
-    calls = monitor.calls()
     for name, moments, fake_start, run in runs:
         fake_to = fake_start + int((stopped - run.launched) * rate)
         must, may = expected_alerts(moments, fake_start, fake_to)
-        mine = [c for c in calls if pid_of.get(c.sender) == run.proc.pid]
+        mine = buses[name][1].calls()
         seen = {}
         for call in mine:
             text = call.body.split("\n")[0].removeprefix("It is ")
@@ -128,7 +130,7 @@ def main():
     if not failures:
         for run in runs:
             run[3].remove_folder()
-        shutil.rmtree(os.path.dirname(monitor.log), ignore_errors=True)
+        shutil.rmtree(logs, ignore_errors=True)
     print("ok" if not failures else f"{len(failures)} failures")
     return 1 if failures else 0
 
