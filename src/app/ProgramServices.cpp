@@ -14,11 +14,11 @@ std::filesystem::path FolderOfExecutable() {
 
 ProgramServices::ProgramServices()
     : settings(DefaultSettingsPath()),
-      sound(soundEngine, messages), info{sound, opener, messages, FolderOfExecutable()} {}
+      sound(soundEngine, messages), info{sound, opener, messages, FolderOfExecutable()}, about(info) {}
 
 MainWindowServices ProgramServices::ForMainWindow() {
     return {clock, sound, settings, messages, modalDialogs, MakeDesktopTrayIcon, [this](wxWindow* owner) {
-                ShowAboutBox(owner, info);
+                about.Show(owner);
             }};
 }
 

@@ -24,6 +24,7 @@ struct ProgramServices {
     SoundPlayback sound;
     DesktopLinkOpener opener;
     InfoServices info;
+    AboutBoxOpener about;
 };
 
 } // namespace stillmark

@@ -145,4 +145,18 @@ void ShowAboutBox(wxWindow* owner, InfoServices& services) {
     about.ShowModal();
 }
 
+void AboutBoxOpener::Show(wxWindow* owner) {
+    if (m_open) {
+        for (wxWindow* window : wxTopLevelWindows)
+            if (auto* about = dynamic_cast<AboutBox*>(window); about && about->IsShown()) {
+                about->Raise();
+                about->SetFocus();
+            }
+        return;
+    }
+    m_open = true;
+    ShowAboutBox(owner, m_services);
+    m_open = false;
+}
+
 } // namespace stillmark

@@ -21,4 +21,15 @@ struct InfoServices {
 // area): the box then appears centred on the screen and the owner stays hidden.
 void ShowAboutBox(wxWindow* owner, InfoServices& services);
 
+// One About box at a time: while one is open, asking again brings it forward instead of a second.
+class AboutBoxOpener {
+public:
+    explicit AboutBoxOpener(InfoServices& services) : m_services(services) {}
+    void Show(wxWindow* owner);
+
+private:
+    InfoServices& m_services;
+    bool m_open = false;
+};
+
 } // namespace stillmark

@@ -171,6 +171,25 @@ TEST(InfoDialogs, AboutBoxOverAHiddenOwnerIsCentredOnTheScreen) {
     EXPECT_FALSE(owner.IsShown());
 }
 
+TEST(InfoDialogs, ASecondAboutBringsTheOpenBoxForward) {
+    RecordingInfoServices info(BuildDir());
+    wxDialog owner(nullptr, wxID_ANY, "Main");
+    AboutBoxOpener opener(info.services);
+    wxDialog* about = nullptr;
+    ModalDriver driver({{"about shown", [&] { return (about = FindShownDialog(AboutId())) != nullptr; },
+                         [&] {
+                             opener.Show(&owner); // returns at once
+                             opener.Show(&owner);
+                             int shown = 0;
+                             for (wxWindow* window : wxTopLevelWindows)
+                                 shown += dynamic_cast<AboutBox*>(window) && window->IsShown();
+                             EXPECT_EQ(shown, 1);
+                             Click(about, wxID_OK);
+                         }}});
+    opener.Show(&owner);
+    EXPECT_TRUE(driver.Finished());
+}
+
 TEST(InfoDialogs, DonationWindowWithoutAViewShowsThePlaceholderAndStaysUsable) {
     RecordingInfoServices info(BuildDir());
     DonationWindow donate(nullptr, info.services, [] { return std::unique_ptr<HtmlView>(); });
