@@ -1,8 +1,7 @@
 #include "ui/info/HtmlViewLoader.h"
 
-#include <wx/dynlib.h>
+#include <gmodule.h>
 #include <wx/filename.h>
-#include <wx/log.h>
 #include <wx/stdpaths.h>
 
 namespace stillmark {
@@ -11,16 +10,20 @@ namespace {
 using Factory = HtmlView* (*)();
 
 Factory LoadFactory() {
-    wxLogNull quiet; // a missing module shows as the placeholder, not as a log box
-    wxDynamicLibrary library;
-    if (!library.Load(wxString::FromUTF8(HtmlViewModulePath()), wxDL_NOW | wxDL_QUIET))
+    // Through GModule, not dlopen alone: a library the module pulls in (libsoup) opens a GModule
+    // from its constructor, while the sound's threads may be loading plugins through GModule. Holding
+    // GModule's lock first keeps the two from waiting on each other for ever. A missing module shows
+    // as the placeholder.
+    GModule* module = g_module_open(HtmlViewModulePath().c_str(), G_MODULE_BIND_LOCAL);
+    if (!module)
         return nullptr;
-    bool found = false;
-    void* symbol = library.GetSymbol(kHtmlViewFactoryName, &found);
-    if (!found || !symbol)
-        return nullptr; // the library unloads here
+    gpointer symbol = nullptr;
+    if (!g_module_symbol(module, kHtmlViewFactoryName, &symbol) || !symbol) {
+        g_module_close(module);
+        return nullptr;
+    }
     // Views made by the module may live until the end of the run: the module is never unloaded.
-    library.Detach();
+    g_module_make_resident(module);
     return reinterpret_cast<Factory>(symbol);
 }
 
