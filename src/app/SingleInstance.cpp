@@ -26,8 +26,8 @@ constexpr const char* kApplicationInterface = R"(<node>
 
 // The bus daemon answers at once; the time-outs only bound a bus that hangs at start-up.
 constexpr int kCallTimeoutMs = 5000;
-constexpr unsigned kDoNotQueue = 4;                         // DBUS_NAME_FLAG_DO_NOT_QUEUE
-constexpr unsigned kPrimaryOwner = 1, kAlreadyOwner = 4;    // RequestName's replies
+constexpr unsigned kDoNotQueue = 4;                      // DBUS_NAME_FLAG_DO_NOT_QUEUE
+constexpr unsigned kPrimaryOwner = 1, kAlreadyOwner = 4; // RequestName's replies
 
 } // namespace
 
@@ -49,8 +49,8 @@ bool SingleInstance::ClaimBusName() {
     // The object first, so that it answers as soon as the name is ours.
     GDBusNodeInfo* node = g_dbus_node_info_new_for_xml(kApplicationInterface, nullptr);
     static const GDBusInterfaceVTable vtable = {&SingleInstance::OnMethodCall, nullptr, nullptr, {}};
-    m_objectId = g_dbus_connection_register_object(m_bus, kSessionObjectPath, node->interfaces[0], &vtable, this,
-                                                   nullptr, nullptr);
+    m_objectId = g_dbus_connection_register_object(m_bus, kSessionObjectPath, node->interfaces[0], &vtable,
+                                                   this, nullptr, nullptr);
     g_dbus_node_info_unref(node);
 
     GError* error = nullptr;
@@ -60,7 +60,8 @@ bool SingleInstance::ClaimBusName() {
         kCallTimeoutMs, nullptr, &error);
     if (!reply) {
         // A bus that refuses the name: keep to the lock instead.
-        std::fprintf(stderr, "stillmark: cannot own %s on the session bus: %s\n", kSessionBusName, error->message);
+        std::fprintf(stderr, "stillmark: cannot own %s on the session bus: %s\n", kSessionBusName,
+                     error->message);
         g_error_free(error);
         return ClaimLock();
     }
@@ -98,8 +99,8 @@ bool SingleInstance::AskFirstToShow() {
     return true;
 }
 
-void SingleInstance::OnMethodCall(GDBusConnection*, const char*, const char*, const char*, const char*, GVariant*,
-                                  GDBusMethodInvocation* invocation, void* self) {
+void SingleInstance::OnMethodCall(GDBusConnection*, const char*, const char*, const char*, const char*,
+                                  GVariant*, GDBusMethodInvocation* invocation, void* self) {
     // Activate, Open and ActivateAction all bring the window: the program has no files or actions.
     g_dbus_method_invocation_return_value(invocation, nullptr);
     static_cast<SingleInstance*>(self)->m_show();

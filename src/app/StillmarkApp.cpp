@@ -34,8 +34,8 @@ int OnDisplayLost(Display*) {
 
 #ifndef NDEBUG
 // Asserts of a debug build go to standard error: a box could hold up an ending program.
-void AssertToStandardError(const wxString& file, int line, const wxString& function, const wxString& condition,
-                           const wxString& message) {
+void AssertToStandardError(const wxString& file, int line, const wxString& function,
+                           const wxString& condition, const wxString& message) {
     std::fprintf(stderr, "stillmark: assertion failed in %s (%s:%d): %s %s\n", function.utf8_str().data(),
                  file.utf8_str().data(), line, condition.utf8_str().data(), message.utf8_str().data());
 }

@@ -80,7 +80,8 @@ Settings ReadSettings(const IniDocument& document) {
     return settings;
 }
 
-std::vector<std::string> WriteSettings(IniDocument& document, const Settings& settings, const Settings* since) {
+std::vector<std::string> WriteSettings(IniDocument& document, const Settings& settings,
+                                       const Settings* since) {
     bool windowStored = settings.windowPosition != WindowRect{};
     for (const Key& key : kKeys)
         windowStored = windowStored || (IsWindowKey(key) && document.Find(kSettingsSection, key.name));
@@ -90,7 +91,8 @@ std::vector<std::string> WriteSettings(IniDocument& document, const Settings& se
         if (IsWindowKey(key) && !windowStored)
             continue;
         const std::string value = std::visit(Writer{settings}, key.member);
-        if (since && value == std::visit(Writer{*since}, key.member) && document.Find(kSettingsSection, key.name))
+        if (since && value == std::visit(Writer{*since}, key.member) &&
+            document.Find(kSettingsSection, key.name))
             continue;
         if (IsStorableValue(value))
             document.Set(kSettingsSection, key.name, value);

@@ -35,7 +35,8 @@ bool OthersCanWrite(const struct stat& folder) {
 }
 
 // Why a link may not be followed: it is not the user's or root's, or others could replace it.
-std::string LinkProblem(const std::filesystem::path& link, const struct stat& status, const std::string& which) {
+std::string LinkProblem(const std::filesystem::path& link, const struct stat& status,
+                        const std::string& which) {
     if (!IsOwnOrRoot(status.st_uid))
         return "and " + which + " is not yours";
     struct stat folder {};

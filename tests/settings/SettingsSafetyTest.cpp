@@ -173,8 +173,8 @@ TEST(SettingsSafetyTest, LinksAreFollowedOnlyToTheUsersOwnFiles) {
              ::lchown((f / "stillmark.INI").c_str(), kOtherUser, kOtherUser);
          },
          false, true},
-        {"dangling, to a link", [&](const fs::path& f) { fs::create_symlink("elsewhere.INI", target(f)); }, false,
-         false},
+        {"dangling, to a link", [&](const fs::path& f) { fs::create_symlink("elsewhere.INI", target(f)); },
+         false, false},
         {"through the user's link to the user's file",
          [&](const fs::path& f) {
              test::WriteBytes(f / "target" / "own.INI", "; mine\n");

@@ -50,7 +50,8 @@ bool InstalledIconExists() {
 }
 
 DesktopNotifier::DesktopNotifier(wxWindow& owner, const wxIcon& icon, bool useInstalledIcon)
-    : m_owner(owner), m_icon(icon), m_useInstalledIcon(useInstalledIcon), m_cancellable(g_cancellable_new()) {}
+    : m_owner(owner), m_icon(icon), m_useInstalledIcon(useInstalledIcon), m_cancellable(g_cancellable_new()) {
+}
 
 DesktopNotifier::~DesktopNotifier() {
     // Answers still to come find the call cancelled and leave this object alone.
@@ -97,9 +98,10 @@ void DesktopNotifier::OnBus(GObject*, GAsyncResult* result, void* data) {
         return;
     }
     g_dbus_connection_call(bus, "org.freedesktop.Notifications", "/org/freedesktop/Notifications",
-                           "org.freedesktop.Notifications", "Notify", pending->arguments, G_VARIANT_TYPE("(u)"),
-                           G_DBUS_CALL_FLAGS_NONE, static_cast<int>(kServiceAnswerTime.count()),
-                           pending->notifier->m_cancellable, &DesktopNotifier::OnAnswer, pending);
+                           "org.freedesktop.Notifications", "Notify", pending->arguments,
+                           G_VARIANT_TYPE("(u)"), G_DBUS_CALL_FLAGS_NONE,
+                           static_cast<int>(kServiceAnswerTime.count()), pending->notifier->m_cancellable,
+                           &DesktopNotifier::OnAnswer, pending);
     g_variant_unref(pending->arguments);
     g_object_unref(bus);
 }

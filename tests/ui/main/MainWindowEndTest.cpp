@@ -72,9 +72,11 @@ TEST_F(WindowEndTest, ChangesAreWrittenOnceTheySettleOrEveryTwoSeconds) {
         int writtenByMs;
     } cases[] = {
         {"a short burst: 1 s after its last change", {0, 300, 600}, 1400, 2300},
-        {"changes every 150 ms", {0, 150, 300, 450, 600, 750, 900, 1050, 1200, 1350, 1500, 1650, 1800, 1950, 2100,
-                                  2250, 2400, 2550, 2700},
-         0, 2400},
+        {"changes every 150 ms",
+         {0, 150, 300, 450, 600, 750, 900, 1050, 1200, 1350, 1500, 1650, 1800, 1950, 2100, 2250, 2400, 2550,
+          2700},
+         0,
+         2400},
     };
     for (const auto& c : cases) {
         WriteIni("StartHour=07:00\n");
@@ -87,7 +89,8 @@ TEST_F(WindowEndTest, ChangesAreWrittenOnceTheySettleOrEveryTwoSeconds) {
                 Field("start_time")->SetValue(wxString::Format("08:%02d", value));
             });
         PumpUntil([&] { return StampOf(m_ini) != atStart; }, 3s);
-        const auto written = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start);
+        const auto written =
+            std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start);
         EXPECT_GE(written.count(), c.quietUntilMs) << c.name;
         EXPECT_LE(written.count(), c.writtenByMs) << c.name;
         CloseWindow();
@@ -211,33 +214,50 @@ void MessageBoxOver(wxWindow* owner) {
     box.ShowModal();
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    WaysAndDialogs, EndWithOpenDialog,
-    ::testing::Combine(
-        ::testing::Values(EndCase{"Signal", [](MainWindow& w) { w.EndOnRequest(); }},
-                          EndCase{"MenuExit",
-                                  [](MainWindow& w) {
-                                      wxCommandEvent exit(wxEVT_MENU, wxID_EXIT);
-                                      w.GetEventHandler()->ProcessEvent(exit);
-                                  }},
-                          EndCase{"CloseRequest", [](MainWindow& w) { w.Close(); }}),
-        ::testing::Values(OpenDialogCase{"MessageBox", MessageBoxOver},
-                          OpenDialogCase{"OwnDialog", [](wxWindow* o) { OwnDialogOver(o, "About", {}); }},
-                          OpenDialogCase{"MessageBoxOverOwnDialog",
-                                         [](wxWindow* o) { OwnDialogOver(o, "About", MessageBoxOver); }},
-                          OpenDialogCase{"OwnDialogOverOwnDialog",
-                                         [](wxWindow* o) {
-                                             OwnDialogOver(o, "About", [](wxWindow* about) {
-                                                 OwnDialogOver(about, "Donate", {});
-                                             });
-                                         }},
-                          OpenDialogCase{"MessageBoxOverTwoOwnDialogs", [](wxWindow* o) {
-                                             OwnDialogOver(o, "About", [](wxWindow* about) {
-                                                 OwnDialogOver(about, "Donate", MessageBoxOver);
-                                             });
-                                         }})),
-    [](const auto& info) {
-        return std::string(std::get<0>(info.param).name) + "_" + std::get<1>(info.param).name;
-    });
+INSTANTIATE_TEST_SUITE_P(WaysAndDialogs, EndWithOpenDialog,
+                         ::testing::Combine(::testing::Values(
+                                                EndCase{"Signal", [](MainWindow& w) { w.EndOnRequest(); }},
+                                                EndCase{"MenuExit",
+                                                        [](MainWindow& w) {
+                                                            wxCommandEvent exit(wxEVT_MENU, wxID_EXIT);
+                                                            w.GetEventHandler()->ProcessEvent(exit);
+                                                        }},
+                                                EndCase{"CloseRequest", [](MainWindow& w) { w.Close(); }}),
+                                            ::testing::Values(OpenDialogCase{"MessageBox", MessageBoxOver},
+                                                              OpenDialogCase{"OwnDialog",
+                                                                             [](wxWindow* o) {
+                                                                                 OwnDialogOver(o, "About",
+                                                                                               {});
+                                                                             }},
+                                                              OpenDialogCase{"MessageBoxOverOwnDialog",
+                                                                             [](wxWindow* o) {
+                                                                                 OwnDialogOver(
+                                                                                     o, "About",
+                                                                                     MessageBoxOver);
+                                                                             }},
+                                                              OpenDialogCase{"OwnDialogOverOwnDialog",
+                                                                             [](wxWindow* o) {
+                                                                                 OwnDialogOver(
+                                                                                     o, "About",
+                                                                                     [](wxWindow* about) {
+                                                                                         OwnDialogOver(
+                                                                                             about, "Donate",
+                                                                                             {});
+                                                                                     });
+                                                                             }},
+                                                              OpenDialogCase{"MessageBoxOverTwoOwnDialogs",
+                                                                             [](wxWindow* o) {
+                                                                                 OwnDialogOver(
+                                                                                     o, "About",
+                                                                                     [](wxWindow* about) {
+                                                                                         OwnDialogOver(
+                                                                                             about, "Donate",
+                                                                                             MessageBoxOver);
+                                                                                     });
+                                                                             }})),
+                         [](const auto& info) {
+                             return std::string(std::get<0>(info.param).name) + "_" +
+                                    std::get<1>(info.param).name;
+                         });
 
 } // namespace

@@ -7,16 +7,16 @@
 #include "ui/tray/TrayIcon.h"
 
 #include <functional>
+#include <gio/gio.h>
 #include <gtest/gtest.h>
 #include <gtk/gtk.h>
 #include <memory>
 #include <string>
+#include <unistd.h>
+#include <vector>
 #include <wx/frame.h>
 #include <wx/stattext.h>
 #include <wx/timer.h>
-#include <gio/gio.h>
-#include <unistd.h>
-#include <vector>
 
 using namespace std::chrono_literals;
 
@@ -64,8 +64,8 @@ TEST_F(TrayNotificationTest, CarriesTheProgramsNameIconAndHints) {
         test::NotifyMonitor monitor;
         DesktopNotifier notifier(*owner, test::MakeTestIcon(48), c.installedIcon);
         notifier.Show(MakeNotification("Stillmark", kAlert, 3));
-        EXPECT_TRUE(test::PumpUntil(
-            [&] { return notifier.LastShown() == DesktopNotifier::Shown::ByService; }, 3000ms));
+        EXPECT_TRUE(test::PumpUntil([&] { return notifier.LastShown() == DesktopNotifier::Shown::ByService; },
+                                    3000ms));
         ASSERT_TRUE(monitor.WaitForCount(1)) << c.installedIcon;
         const auto sent = monitor.Notifications().front();
         EXPECT_EQ(sent.appName, "Stillmark");
@@ -111,7 +111,8 @@ TEST_F(TrayNotificationTest, OwnPopupInChildWithoutNotificationService) {
         GTEST_SKIP() << "runs only as the child of ShowsTheNotificationInItsOwnPopup";
     DesktopNotifier notifier(*owner, test::MakeTestIcon(), false);
     notifier.Show(MakeNotification("Stillmark", "Stillmark now runs in the notification area", 1));
-    EXPECT_TRUE(test::PumpUntil([&] { return notifier.LastShown() == DesktopNotifier::Shown::OwnPopup; }, 1000ms));
+    EXPECT_TRUE(
+        test::PumpUntil([&] { return notifier.LastShown() == DesktopNotifier::Shown::OwnPopup; }, 1000ms));
     EXPECT_NE(FindShownText("Stillmark now runs in the notification area"), nullptr);
 
     // The next one replaces the popup; it hides itself after its time-out.
@@ -145,9 +146,11 @@ public:
                GDBusMethodInvocation* invocation, void* self) {
                 static_cast<HungNotificationService*>(self)->m_calls.push_back(invocation); // no answer
             },
-            nullptr, nullptr, {}};
-        g_dbus_connection_register_object(m_bus, "/org/freedesktop/Notifications", node->interfaces[0], &vtable,
-                                          this, nullptr, nullptr);
+            nullptr,
+            nullptr,
+            {}};
+        g_dbus_connection_register_object(m_bus, "/org/freedesktop/Notifications", node->interfaces[0],
+                                          &vtable, this, nullptr, nullptr);
         g_dbus_node_info_unref(node);
         GVariant* reply = g_dbus_connection_call_sync(
             m_bus, "org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus", "RequestName",
@@ -191,7 +194,8 @@ TEST_F(TrayNotificationTest, HungServiceInChild) {
 }
 
 TEST(TrayNotificationHungService, AHungServiceNeverHoldsUpTheProgram) {
-    EXPECT_TRUE(test::ChildTestPasses("timeout 60 dbus-run-session --", "TrayNotificationTest.HungServiceInChild"));
+    EXPECT_TRUE(
+        test::ChildTestPasses("timeout 60 dbus-run-session --", "TrayNotificationTest.HungServiceInChild"));
 }
 
 TEST(TrayNotificationWithoutService, ShowsTheNotificationInItsOwnPopup) {
