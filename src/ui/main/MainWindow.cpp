@@ -344,8 +344,10 @@ void MainWindow::ComeBack() {
 }
 
 void MainWindow::EndOnRequest() {
-    // Each change reached the settings as it was made: nothing is read from the controls now, so
-    // no refusal can open a box.
+    // Each change reached the settings as it was made: nothing else is read from the controls now,
+    // so no refusal can open a box. Only a sound path being typed is taken over.
+    if (!m_ending && m_soundField->HasFocus())
+        ShowSoundPath(m_soundField->Text());
     m_ending = true;
     m_autosave.EndOfProgram();
     m_autosave.SaveNow();
