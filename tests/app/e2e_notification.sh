@@ -14,7 +14,10 @@ printf '[Settings]\nStartHour=12:00\nEndHour=13:00\nStillpoints=2\nUseSound=0\nS
 dbus-monitor --session "interface='org.freedesktop.Notifications',member='Notify'" >"$tmp/monitor.log" 2>&1 &
 monitor_pid=$!
 sleep 0.5
-faketime '2026-12-08 11:59:55' "$bin" >"$tmp/app.log" 2>&1 &
+# The preloaded library rather than the faketime wrapper: SIGTERM must reach the program itself, or
+# the program would outlive the test and hold the session's name.
+LD_PRELOAD=/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1 FAKETIME='@2026-12-08 11:59:55' \
+  "$bin" >"$tmp/app.log" 2>&1 &
 app_pid=$!
 
 found=0
