@@ -119,10 +119,13 @@ def end_case(program, checks, way_name, way, open_name, open_thing, save_fails=F
         checks.expect(f"{what}: the window opens", False, run.output())
         run.terminate()
         return
-    type_start_time(wid, "10:15")
-    if save_fails:  # a folder in the file's place: no user may write there, root included
+    if save_fails:
+        # A folder in the file's place: no user may write there, root included. Nothing is typed, so
+        # no autosave comes first: the save at the end fails, filling in the keys the file lacks.
         os.remove(os.path.join(run.folder, "stillmark.INI"))
         os.mkdir(os.path.join(run.folder, "stillmark.INI"))
+    else:
+        type_start_time(wid, "10:15")
     opened = open_thing(run, wid)
     checks.expect(f"{what}: it opened", bool(opened), run.output())
     asked = time.time()
