@@ -124,12 +124,13 @@ def end_case(program, checks, way_name, way, open_name, open_thing, save_fails=F
         # no autosave comes first: the save at the end fails, filling in the keys the file lacks.
         os.remove(os.path.join(run.folder, "stillmark.INI"))
         os.mkdir(os.path.join(run.folder, "stillmark.INI"))
+        time.sleep(0.5)  # the window settles where it is shown, as while typing
     else:
         type_start_time(wid, "10:15")
     opened = open_thing(run, wid)
     checks.expect(f"{what}: it opened", bool(opened), run.output())
-    asked = time.time()
     way(run, wid)
+    asked = time.time()  # the request made: a click's pointer moves are not the program's time
     try:
         status = run.proc.wait(5)
     except subprocess.TimeoutExpired:
