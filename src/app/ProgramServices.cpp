@@ -17,9 +17,14 @@ ProgramServices::ProgramServices()
       sound(soundEngine, messages), info{sound, opener, messages, FolderOfExecutable()} {}
 
 MainWindowServices ProgramServices::ForMainWindow() {
-    return {clock, sound, settings, messages, modalDialogs, MakeDesktopTrayIcon, [this](wxWindow* owner) {
-                ShowAboutBox(owner, info);
-            }};
+    return {clock,
+            wakeTimer,
+            sound,
+            settings,
+            messages,
+            modalDialogs,
+            MakeDesktopTrayIcon,
+            [this](wxWindow* owner) { ShowAboutBox(owner, info); }};
 }
 
 } // namespace stillmark

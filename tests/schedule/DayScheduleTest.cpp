@@ -133,12 +133,6 @@ TEST(DayScheduleTest, ReadsTheClockInTwentyFourHours) {
     }
 }
 
-TEST(DayScheduleTest, ABlockedThreadThatSkipsSecondFiveMissesTheNextMinute) {
-    // No tick at second 5 or later between the two minutes: the first alert still holds.
-    DaySchedule schedule = Schedule("09:00", "09:01", 2);
-    EXPECT_EQ(Total(RunTicks(schedule, {At(9, 0, 0), At(9, 1, 2), At(9, 1, 6)})), 1u);
-}
-
 TEST(DayScheduleTest, ASteppedClockNeverRepeatsAnAlert) {
     struct Case {
         const char* name;
