@@ -99,8 +99,10 @@ void GLibWakeTimer::OnSystemBus(GObject*, GAsyncResult* result, gpointer self) {
         return; // cancelled, or no system bus: resumes are then seen only as a late timer
     auto* timer = static_cast<GLibWakeTimer*>(self);
     timer->m_systemBus = bus;
+    // Any sender: the signal only makes the reminder read the clock again, which no sender can misuse,
+    // and a test's private bus can announce a resume without owning logind's name.
     timer->m_sleepSubscription = g_dbus_connection_signal_subscribe(
-        bus, "org.freedesktop.login1", "org.freedesktop.login1.Manager", "PrepareForSleep",
+        bus, nullptr, "org.freedesktop.login1.Manager", "PrepareForSleep",
         "/org/freedesktop/login1", nullptr, G_DBUS_SIGNAL_FLAGS_NONE, &GLibWakeTimer::OnPrepareForSleep,
         timer, nullptr);
 }
