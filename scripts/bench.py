@@ -132,7 +132,9 @@ def measure_program(label, argv, env, idle, background):
     after = memory(proc.pid)
     result.update(rss_idle=after["hwm"], rss_idle_now=after["rss"], pss_idle=after["pss"])
     result["cpu_ticks"] = cpu_after[0] - cpu_before[0]
-    result["cpu_run"] = cpu_after[1] - cpu_before[1]
+    # Over the threads that lived through the whole period: one that ended took its run time with it.
+    result["cpu_run"] = sum(sec - cpu_before[2][name] for name, sec in cpu_after[2].items()
+                            if name in cpu_before[2])
     result["cpu_per_20s"] = result["cpu_run"] * 20 / idle
     result["cpu_threads"] = {name: (cpu_after[2][name] - cpu_before[2].get(name, 0)) * 20 / idle
                              for name in cpu_after[2]}
