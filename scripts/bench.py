@@ -16,13 +16,14 @@ import tempfile
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "reliability"))
-from desktop_harness import NotifyMonitor, Program, faketime_library, write_settings  # noqa: E402
+from desktop_harness import NotifyMonitor, PrivateSystemBus, Program, faketime_library, write_settings  # noqa: E402
 
 CLOCK_TICKS = os.sysconf("SC_CLK_TCK")
 TARGETS = {  # metric: (limit, unit)
     "rss_start": (40.0, "MB"), "pss_start": (26.0, "MB"), "rss_idle": (40.0, "MB"),
-    "pss_idle": (26.0, "MB"), "mapped": (0.30, "s"), "cpu_per_20s": (0.010, "s"),
+    "pss_idle": (26.0, "MB"), "mapped": (0.30, "s"), "cpu_per_20s": (0.001, "s"),
     "notify_max": (1.0, "s"),
+    "notify_mean": (0.1, "s"), "wakeups_per_min": (0.0, "/min"),
 }
 OTHERS = ["workrave", "rsibreak", "safeeyes"]  # Debian's break reminders, measured when installed
 
@@ -68,6 +69,11 @@ def cpu_seconds(pid):
         except OSError:
             pass
     return ticks, sum(threads.values()), threads
+
+
+def main_thread_wakeups(pid):
+    """Voluntary context switches of the main thread: each is one sleep ended by a wake-up."""
+    return status_kb(f"{pid}/task/{pid}", "voluntary_ctxt_switches")
 
 
 def visible_window(pid):
@@ -118,12 +124,17 @@ def measure_program(label, argv, env, idle, background):
         background(window)
     time.sleep(4)  # the balloon of going to the background comes and goes
     cpu_before = cpu_seconds(proc.pid)
+    wakeups_before = main_thread_wakeups(proc.pid)
     time.sleep(idle)
+    wakeups_after = main_thread_wakeups(proc.pid)
     cpu_after = cpu_seconds(proc.pid)
+    result["wakeups_per_min"] = (wakeups_after - wakeups_before) * 60 / idle
     after = memory(proc.pid)
     result.update(rss_idle=after["hwm"], rss_idle_now=after["rss"], pss_idle=after["pss"])
     result["cpu_ticks"] = cpu_after[0] - cpu_before[0]
-    result["cpu_run"] = cpu_after[1] - cpu_before[1]
+    # Over the threads that lived through the whole period: one that ended took its run time with it.
+    result["cpu_run"] = sum(sec - cpu_before[2][name] for name, sec in cpu_after[2].items()
+                            if name in cpu_before[2])
     result["cpu_per_20s"] = result["cpu_run"] * 20 / idle
     result["cpu_threads"] = {name: (cpu_after[2][name] - cpu_before[2].get(name, 0)) * 20 / idle
                              for name in cpu_after[2]}
@@ -179,18 +190,22 @@ def notification_delays(build, samples):
         os.replace(clock_file + ".new", clock_file)
         return offset
 
+    # A jump of the faked clock reaches no kernel timer: a resume announced on a bus standing in for the
+    # system bus makes the program read the clock again.
+    system_bus = PrivateSystemBus(folder)
     offset = set_clock(base - 600)
     run = Program(os.path.join(build, "stillmark"),
                   dict(StartHour="12:00", EndHour=f"12:{samples - 1:02d}", Stillpoints=samples, UseSound=0,
                        StartMinimized=1, ShowTip=0),
                   {"FAKETIME_TIMESTAMP_FILE": clock_file, "FAKETIME_NO_CACHE": "1",
-                   "FAKETIME_DONT_FAKE_MONOTONIC": "1"})
+                   "FAKETIME_DONT_FAKE_MONOTONIC": "1"}, env=system_bus.env())
     time.sleep(3)
     delays = []
     for i in range(samples):
         minute_start = base + 60 * i
-        # A random fraction: the one-second timer's phase against the minute varies as in real use.
+        # A random fraction: the wake's phase against the second varies as in real use.
         offset = set_clock(minute_start - 2 - random.random())
+        system_bus.resume()
         text = f"It is 12:{i:02d}\n"
         found = monitor.wait_for(lambda c: c.body.startswith(text), 8)
         if found:
@@ -198,6 +213,7 @@ def notification_delays(build, samples):
     run.terminate()
     run.remove_folder()
     monitor.stop()
+    system_bus.stop()
     shutil.rmtree(folder, ignore_errors=True)
     return delays
 
@@ -221,6 +237,10 @@ def fmt(value, unit):
     return f"{value:.3f} {unit}" if unit == "s" else f"{value:.1f} {unit}"
 
 
+def within(value, limit):
+    return value <= limit + 1e-9
+
+
 def main():
     build = sys.argv[1] if len(sys.argv) > 1 else "build"
     idle = float(os.environ.get("BENCH_IDLE_SECONDS", "60"))
@@ -238,6 +258,7 @@ def main():
             (f"PSS after {idle:g} s idle in background", "pss_idle", "MB"),
             ("Start to window mapped", "mapped", "s"),
             ("Idle CPU per 20 s (threads' run time)", "cpu_per_20s", "s"),
+            ("Main thread wake-ups per minute while idle", "wakeups_per_min", "/min"),
             ("Moment's minute start to Notify, max", "notify_max", "s"),
             ("Moment's minute start to Notify, mean", "notify_mean", "s")]
     header = f"{'Measure':46} {'Stillmark':>11} {'target':>9}  "
@@ -250,7 +271,7 @@ def main():
         limit = TARGETS.get(key, (None, unit))[0]
         verdict = ""
         if limit is not None and value is not None:
-            verdict = "ok" if value <= limit else "MISSED"
+            verdict = "ok" if within(value, limit) else "MISSED"
             if verdict == "MISSED":
                 missed.append(title)
         line = f"{title:46} {fmt(value, unit):>11} {('≤ ' + fmt(limit, unit)) if limit else '':>9} {verdict:6}"

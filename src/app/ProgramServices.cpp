@@ -17,9 +17,14 @@ ProgramServices::ProgramServices()
       sound(soundEngine, messages), info{sound, opener, messages, FolderOfExecutable()}, about(info) {}
 
 MainWindowServices ProgramServices::ForMainWindow() {
-    return {clock, sound, settings, messages, modalDialogs, MakeDesktopTrayIcon, [this](wxWindow* owner) {
-                about.Show(owner);
-            }};
+    return {clock,
+            wakeTimer,
+            sound,
+            settings,
+            messages,
+            modalDialogs,
+            MakeDesktopTrayIcon,
+            [this](wxWindow* owner) { about.Show(owner); }};
 }
 
 } // namespace stillmark

@@ -1,5 +1,6 @@
 #pragma once
 // Every service of the program, built in one place at start-up and living until the program ends.
+#include "app/GLibWakeTimer.h"
 #include "schedule/Clock.h"
 #include "settings/SettingsStore.h"
 #include "sound/GstSoundEngine.h"
@@ -17,6 +18,7 @@ struct ProgramServices {
     MainWindowServices ForMainWindow();
 
     SystemClock clock;
+    GLibWakeTimer wakeTimer;
     WxMessageBox messages;
     ModalDialogs modalDialogs;
     SettingsStore settings;

@@ -10,6 +10,9 @@ namespace {
 
 // More than a day's moments: a clock stepped back by any part of a day finds its alerts here.
 constexpr std::size_t kRememberedOccurrences = 64;
+constexpr int kAlertSeconds = 5; // a moment alerts in seconds 0 to 4 of its minute
+// How far ahead a wake is looked for: past a week of days off, the schedule cannot alert at all.
+constexpr int kDaysAhead = 8;
 
 } // namespace
 
@@ -23,15 +26,15 @@ void DaySchedule::Rebuild(std::string_view startText, std::string_view endText, 
     }
 }
 
+bool DaySchedule::Given(const Occurrence& occurrence) const {
+    return std::find(m_given.begin(), m_given.end(), occurrence) != m_given.end();
+}
+
 std::vector<std::size_t> DaySchedule::Due(const ClockReading& now) {
-    if (now.second >= 5) {
-        m_alerted = false;
-        return {};
-    }
-    if (m_alerted || now.hour < 0 || now.minute < 0)
+    if (now.second < 0 || now.second >= kAlertSeconds || now.hour < 0 || now.minute < 0)
         return {};
     const Occurrence occurrence{now.year, now.month, now.day, now.hour, now.minute};
-    if (std::find(m_given.begin(), m_given.end(), occurrence) != m_given.end())
+    if (Given(occurrence) || !AlertsOn({now.year, now.month, now.day}))
         return {};
 
     std::vector<std::size_t> due;
@@ -40,12 +43,35 @@ std::vector<std::size_t> DaySchedule::Due(const ClockReading& now) {
             due.push_back(i);
     }
     if (!due.empty()) {
-        m_alerted = true;
         m_given.push_back(occurrence);
         if (m_given.size() > kRememberedOccurrences)
             m_given.pop_front();
     }
     return due;
+}
+
+std::optional<std::time_t> DaySchedule::NextWake(std::time_t now) const {
+    if (m_moments.empty())
+        return std::nullopt;
+    std::optional<std::time_t> wake;
+    for (int days = 0; days <= kDaysAhead && !wake; ++days) {
+        const LocalDate date = LocalDateAfter(now, days);
+        if (date.year == 0 || !AlertsOn(date))
+            continue;
+        for (const Moment& moment : m_moments) {
+            if (Given({date.year, date.month, date.day, moment.hour, moment.minute}))
+                continue;
+            for (const std::time_t start : LocalMinuteStarts(date, moment.hour, moment.minute)) {
+                if (start + kAlertSeconds > now && (!wake || start < *wake))
+                    wake = start;
+            }
+        }
+    }
+    if (!wake)
+        return std::nullopt;
+    // A new day may change what alerts (days off, a paused day): look again at midnight.
+    const std::vector<std::time_t> midnight = LocalMinuteStarts(LocalDateAfter(now, 1), 0, 0);
+    return midnight.empty() ? *wake : std::min(*wake, midnight.front());
 }
 
 } // namespace stillmark

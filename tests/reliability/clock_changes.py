@@ -5,9 +5,9 @@ moments it jumped over, so there is no burst.
 
     clock_changes.py <stillmark>
 
-The clock is moved through libfaketime's timestamp file; the monotonic clock stays real, so the timer
-keeps ticking once a second whatever the wall clock does. The schedule has a moment every minute from
-12:00 to 12:39."""
+The clock is moved through libfaketime's timestamp file, which no kernel timer sees: each move is
+followed by a resume announced on a private system bus, which makes the program read the clock again.
+The schedule has a moment every minute from 12:00 to 12:39."""
 
 import calendar
 import os
@@ -17,7 +17,7 @@ import tempfile
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from desktop_harness import NotifyMonitor, Program  # noqa: E402
+from desktop_harness import NotifyMonitor, PrivateSystemBus, Program  # noqa: E402
 
 
 def fake(hms):
@@ -25,9 +25,11 @@ def fake(hms):
 
 
 class FakeClock:
-    def __init__(self, folder):
+    def __init__(self, folder, system_bus):
         self.file = os.path.join(folder, "faketime.rc")
         self.offset = 0.0
+        self.system_bus = system_bus
+        self.running = False
 
     def set(self, hms):
         """From now on the program's wall clock reads hms, and runs on at the normal rate."""
@@ -35,6 +37,8 @@ class FakeClock:
         with open(self.file + ".new", "w") as f:
             f.write(f"{self.offset:+.3f}\n")
         os.replace(self.file + ".new", self.file)
+        if self.running:
+            self.system_bus.resume()
 
     def now(self):
         return time.time() + self.offset
@@ -48,14 +52,16 @@ def main():
     program = sys.argv[1]
     folder = tempfile.mkdtemp(prefix="stillmark-clock-")
     monitor = NotifyMonitor(folder)
-    clock = FakeClock(folder)
+    system_bus = PrivateSystemBus(folder)
+    clock = FakeClock(folder, system_bus)
     clock.set("11:50:00")
     run = Program(program,
                   dict(StartHour="12:00", EndHour="12:39", Stillpoints=40, UseSound=0, StartMinimized=1,
                        ShowTip=0),
                   {"FAKETIME_TIMESTAMP_FILE": clock.file, "FAKETIME_NO_CACHE": "1",
-                   "FAKETIME_DONT_FAKE_MONOTONIC": "1"})
+                   "FAKETIME_DONT_FAKE_MONOTONIC": "1"}, env=system_bus.env())
     time.sleep(3)  # start-up, and the first notification (going to the background)
+    clock.running = True
 
     def alerts(text):
         return sum(1 for c in monitor.calls() if c.body.startswith(f"It is {text}\n"))
@@ -123,6 +129,7 @@ def main():
 
     status = run.terminate()
     monitor.stop()
+    system_bus.stop()
     if status != 0:
         failures.append(f"ended with status {status} on SIGTERM:\n{run.output()}")
     for f in failures:

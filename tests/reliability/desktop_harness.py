@@ -157,3 +157,32 @@ class Program:
     def output(self):
         with open(os.path.join(self.folder, "program.log"), errors="replace") as f:
             return f.read()
+
+
+class PrivateSystemBus:
+    """A bus of its own standing in for the system bus, on which the test announces what logind would:
+    the machine has woken up. A jump of libfaketime's clock reaches no kernel timer; a resume makes the
+    program read the clock again, as it does after a real clock change."""
+
+    def __init__(self, folder):
+        self._proc = subprocess.Popen(
+            ["dbus-daemon", "--config-file=/usr/share/dbus-1/session.conf", "--nofork",
+             f"--address=unix:path={os.path.join(folder, 'system_bus')}", "--print-address"],
+            stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
+        self.address = self._proc.stdout.readline().strip()
+
+    def env(self):
+        return {"DBUS_SYSTEM_BUS_ADDRESS": self.address}
+
+    def resume(self):
+        # As a client of "the system bus": a sender that never says hello to the bus (gdbus emit --address,
+        # dbus-send --address) reaches no one.
+        done = subprocess.run(["gdbus", "emit", "--system", "--object-path", "/org/freedesktop/login1",
+                               "--signal", "org.freedesktop.login1.Manager.PrepareForSleep", "false"],
+                              env=dict(os.environ, **self.env()), capture_output=True, text=True)
+        if done.returncode != 0:
+            raise RuntimeError(f"cannot announce a resume: {done.stderr.strip()}")
+
+    def stop(self):
+        self._proc.terminate()
+        self._proc.wait()

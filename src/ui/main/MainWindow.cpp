@@ -51,7 +51,8 @@ Settings LoadSettings(SettingsStore& store, std::string& problem) {
 MainWindow::MainWindow(MainWindowServices services)
     : m_services(std::move(services)), m_settings(LoadSettings(m_services.settings, m_loadProblem)),
       m_autosave(m_services.settings, m_services.messages, m_settings, m_settings),
-      m_reminder(m_services.clock, m_schedule, [this](std::size_t index) { Alert(index); }),
+      m_reminder(m_services.clock, m_schedule, m_services.wakeTimer,
+                 [this](std::size_t index) { Alert(index); }),
       m_endTimer(this) {
     wxXmlResource::Get()->LoadDialog(this, nullptr, "main_window");
     // The wrapping label first: the template's units must leave room for it as it is shown.
@@ -231,6 +232,7 @@ void MainWindow::RebuildList() {
         return;
     m_builtFrom = inputs;
     m_schedule.Rebuild(s.startHour, s.endHour, s.stillpoints, s.useAmPm);
+    m_reminder.Reschedule();
     const wxTreeItemId root = m_moments->GetRootItem();
     m_moments->DeleteChildren(root);
     for (const Moment& moment : m_schedule.Moments())

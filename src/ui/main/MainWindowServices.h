@@ -13,9 +13,11 @@ class MessageBox;
 class ModalDialogs;
 class SettingsStore;
 class SoundPlayback;
+class WakeTimer;
 
 struct MainWindowServices {
     Clock& clock;
+    WakeTimer& wakeTimer;
     SoundPlayback& sound;
     SettingsStore& settings;
     MessageBox& messages;

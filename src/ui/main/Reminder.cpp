@@ -1,52 +1,38 @@
 #include "ui/main/Reminder.h"
 
 #include "schedule/Clock.h"
-#include "schedule/ReminderText.h"
-
-#include <chrono>
+#include "schedule/WakeTimer.h"
 
 namespace stillmark {
 
-Reminder::Reminder(Clock& clock, DaySchedule& schedule, std::function<void(std::size_t)> onAlert)
-    : m_clock(clock), m_schedule(schedule), m_onAlert(std::move(onAlert)), m_tick(this) {
-    Bind(wxEVT_TIMER, &Reminder::OnTick, this, m_tick.GetId());
-}
+Reminder::Reminder(Clock& clock, DaySchedule& schedule, WakeTimer& timer,
+                   std::function<void(std::size_t)> onAlert)
+    : m_clock(clock), m_schedule(schedule), m_timer(timer), m_onAlert(std::move(onAlert)) {}
 
 Reminder::~Reminder() {
     Stop();
 }
 
 void Reminder::Start() {
-    m_tick.Start(kTickMs);
+    m_running = true;
+    Reschedule();
 }
 
 void Reminder::Stop() {
-    m_tick.Stop();
+    if (m_running)
+        m_timer.Disarm();
+    m_running = false;
+}
+
+void Reminder::Reschedule() {
+    if (m_running)
+        m_timer.Arm(m_schedule.NextWake(m_clock.Seconds()), [this] { Tick(); });
 }
 
 void Reminder::Tick() {
     for (std::size_t index : m_schedule.Due(m_clock.Now()))
         m_onAlert(index);
-}
-
-void Reminder::OnTick(wxTimerEvent&) {
-    Tick();
-    KeepOnTheSecond();
-}
-
-void Reminder::KeepOnTheSecond() {
-    if (m_realigning) {
-        m_realigning = false;
-        m_tick.Start(kTickMs);
-        return;
-    }
-    const auto sinceEpoch = std::chrono::system_clock::now().time_since_epoch();
-    const int intoSecond =
-        static_cast<int>(std::chrono::duration_cast<std::chrono::milliseconds>(sinceEpoch).count() % 1000);
-    if (const auto delay = RealignDelayMs(intoSecond)) {
-        m_realigning = true;
-        m_tick.StartOnce(*delay);
-    }
+    Reschedule();
 }
 
 } // namespace stillmark

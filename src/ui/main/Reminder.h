@@ -1,38 +1,36 @@
 #pragma once
-// The reminder: a tick each second, kept to the start of the wall-clock second, that asks the day's
-// schedule which moments are due and alerts each.
+// The reminder: sleeps on one timer until the next moment's minute starts, then alerts each moment due
+// and sleeps again. It also looks again whenever the clock, the time zone or the schedule may have moved.
 #include "schedule/DaySchedule.h"
 
 #include <cstddef>
 #include <functional>
-#include <wx/event.h>
-#include <wx/timer.h>
 
 namespace stillmark {
 
 class Clock;
+class WakeTimer;
 
-class Reminder final : public wxEvtHandler {
+class Reminder final {
 public:
-    static constexpr int kTickMs = 1000;
-
-    Reminder(Clock& clock, DaySchedule& schedule, std::function<void(std::size_t)> onAlert);
-    ~Reminder() override;
+    Reminder(Clock& clock, DaySchedule& schedule, WakeTimer& timer, std::function<void(std::size_t)> onAlert);
+    ~Reminder();
+    Reminder(const Reminder&) = delete;
+    Reminder& operator=(const Reminder&) = delete;
 
     void Start();
     void Stop();
-    // One tick: every moment due at the clock's reading alerts, in list order.
+    // The schedule or the settings changed: sleep until the moment now next due.
+    void Reschedule();
+    // Every moment due at the clock's reading alerts, in list order; then the timer is armed again.
     void Tick();
 
 private:
-    void OnTick(wxTimerEvent& event);
-    void KeepOnTheSecond();
-
     Clock& m_clock;
     DaySchedule& m_schedule;
+    WakeTimer& m_timer;
     std::function<void(std::size_t)> m_onAlert;
-    wxTimer m_tick;
-    bool m_realigning = false;
+    bool m_running = false;
 };
 
 } // namespace stillmark

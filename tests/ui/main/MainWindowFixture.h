@@ -67,6 +67,7 @@ protected:
         m_sound = std::make_unique<SoundPlayback>(*m_engine, m_messages);
         m_store = std::make_unique<SettingsStore>(m_ini);
         MainWindowServices services{m_clock,
+                                    m_wakeTimer,
                                     *m_sound,
                                     *m_store,
                                     m_messages,
@@ -146,6 +147,7 @@ protected:
     std::filesystem::path m_dir, m_ini;
     ClockReading m_now{2026, 12, 8, 9, 0, 30};
     FakeClock m_clock{m_now};
+    RecordingWakeTimer m_wakeTimer;
     std::vector<std::string> m_sounds;
     RecordingMessageBox m_messages;
     std::unique_ptr<RecordingSoundEngine> m_engine;

@@ -1,6 +1,9 @@
 // Drives the real main window under a virtual display, with its services replaced.
 #include "MainWindowFixture.h"
 
+#include <cstdio>
+#include <ctime>
+
 #include <wx/uiaction.h>
 
 using namespace stillmark;
@@ -32,17 +35,32 @@ TEST_F(MainWindowTest, FirstStartShowsTheDefaultsAndFiveMoments) {
 }
 
 TEST_F(MainWindowTest, TypingIntoTheFieldsRebuildsTheListAtOnce) {
-    MainWindow& window = OpenWindow();
+    MainWindow& window = OpenWindow(); // at 09:00:30
+    // The reminder sleeps until the next moment of the list as it now stands.
+    const auto armedFor = [this] {
+        if (!m_wakeTimer.armedFor)
+            return std::string("nothing");
+        std::tm local{};
+        localtime_r(&*m_wakeTimer.armedFor, &local);
+        char text[32];
+        std::snprintf(text, sizeof text, "%02d %02d:%02d:%02d", local.tm_mday, local.tm_hour, local.tm_min,
+                      local.tm_sec);
+        return std::string(text);
+    };
+    EXPECT_EQ(armedFor(), "08 10:45:00");
     Field("start_time")->SetValue("08:00");
     EXPECT_EQ(Moments().front(), "08:00");
+    EXPECT_EQ(armedFor(), "08 11:30:00");
     Field("end_time")->SetValue("02:00");
     Field("start_time")->SetValue("22:00");
     EXPECT_EQ(Moments(), (std::vector<std::string>{"22:00", "23:00", "00:00", "01:00", "02:00"}));
+    EXPECT_EQ(armedFor(), "08 22:00:00");
     Field("count")->SetValue("3");
     EXPECT_EQ(Moments(), (std::vector<std::string>{"22:00", "00:00", "02:00"}));
     EXPECT_EQ(window.Schedule().Moments().size(), 3u) << "the list shows the schedule";
     Field("start_time")->SetValue("24h");
     EXPECT_TRUE(Moments().empty());
+    EXPECT_EQ(armedFor(), "nothing");
     EXPECT_EQ(window.CurrentSettings().startHour, "24h");
 }
 
