@@ -1,5 +1,6 @@
 #include "ui/main/MainWindow.h"
 
+#include "schedule/AlertDays.h"
 #include "schedule/TimeText.h"
 #include "settings/SettingsStore.h"
 #include "sound/SoundPlayback.h"
@@ -51,7 +52,11 @@ Settings LoadSettings(SettingsStore& store, std::string& problem) {
 MainWindow::MainWindow(MainWindowServices services)
     : m_services(std::move(services)), m_settings(LoadSettings(m_services.settings, m_loadProblem)),
       m_autosave(m_services.settings, m_services.messages, m_settings, m_settings),
-      m_reminder(m_services.clock, m_schedule, [this](std::size_t index) { Alert(index); }),
+      m_reminder(
+          m_services.clock, m_schedule, [this](std::size_t index) { Alert(index); },
+          [this](const ClockReading& now) {
+              return DateAlerts(m_settings.days, m_settings.pausedOn, now.year, now.month, now.day);
+          }),
       m_endTimer(this) {
     wxXmlResource::Get()->LoadDialog(this, nullptr, "main_window");
     // The wrapping label first: the template's units must leave room for it as it is shown.
@@ -80,6 +85,10 @@ MainWindow::MainWindow(MainWindowServices services)
             m_tips.RelayEvent(window, pointer);
     });
     m_presence = std::make_unique<TrayPresence>(*this, m_icon, m_services.makeTray);
+    m_pause = std::make_unique<DayPause>(
+        m_services.clock, m_settings.pausedOn, [this](bool paused) { m_presence->SetPaused(paused); },
+        [this] { m_autosave.SaveNow(); });
+    m_pause->Refresh();
     BindEvents();
     m_reminder.Start();
     m_autosave.ReportOnce(m_loadProblem);
@@ -153,6 +162,8 @@ void MainWindow::BindEvents() {
     Bind(wxEVT_MENU, about, wxID_ABOUT);
     Bind(
         wxEVT_MENU, [this](wxCommandEvent&) { m_presence->ComeBack(); }, kIdShow);
+    Bind(
+        wxEVT_MENU, [this](wxCommandEvent&) { m_pause->Toggle(); }, kIdPause);
     Bind(
         wxEVT_MENU, [this](wxCommandEvent&) { Close(); }, wxID_EXIT);
     Bind(

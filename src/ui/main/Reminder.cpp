@@ -7,8 +7,10 @@
 
 namespace stillmark {
 
-Reminder::Reminder(Clock& clock, DaySchedule& schedule, std::function<void(std::size_t)> onAlert)
-    : m_clock(clock), m_schedule(schedule), m_onAlert(std::move(onAlert)), m_tick(this) {
+Reminder::Reminder(Clock& clock, DaySchedule& schedule, std::function<void(std::size_t)> onAlert,
+                   DateGate alertsOn)
+    : m_clock(clock), m_schedule(schedule), m_onAlert(std::move(onAlert)), m_alertsOn(std::move(alertsOn)),
+      m_tick(this) {
     Bind(wxEVT_TIMER, &Reminder::OnTick, this, m_tick.GetId());
 }
 
@@ -25,7 +27,12 @@ void Reminder::Stop() {
 }
 
 void Reminder::Tick() {
-    for (std::size_t index : m_schedule.Due(m_clock.Now()))
+    const ClockReading now = m_clock.Now();
+    const std::vector<std::size_t> due = m_schedule.Due(now);
+    // A day off or a paused day: the schedule still counts the moment as passed, nothing alerts.
+    if (due.empty() || (m_alertsOn && !m_alertsOn(now)))
+        return;
+    for (std::size_t index : due)
         m_onAlert(index);
 }
 

@@ -16,7 +16,11 @@ class Reminder final : public wxEvtHandler {
 public:
     static constexpr int kTickMs = 1000;
 
-    Reminder(Clock& clock, DaySchedule& schedule, std::function<void(std::size_t)> onAlert);
+    // Whether the local date of a reading alerts at all (days off, a pause); every date when empty.
+    using DateGate = std::function<bool(const ClockReading&)>;
+
+    Reminder(Clock& clock, DaySchedule& schedule, std::function<void(std::size_t)> onAlert,
+             DateGate alertsOn = {});
     ~Reminder() override;
 
     void Start();
@@ -31,6 +35,7 @@ private:
     Clock& m_clock;
     DaySchedule& m_schedule;
     std::function<void(std::size_t)> m_onAlert;
+    DateGate m_alertsOn;
     wxTimer m_tick;
     bool m_realigning = false;
 };
