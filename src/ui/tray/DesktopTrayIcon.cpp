@@ -30,8 +30,8 @@ void DesktopTrayIcon::UseKind(TrayKind kind) {
     if (m_kind != TrayKind::None && m_desktop.makeBackend) {
         m_backend = m_desktop.makeBackend(m_kind);
         m_backendKind = m_backend ? m_kind : TrayKind::None;
-        if (m_backend)
-            m_backend->SetPaused(m_paused);
+        if (m_backend && m_paused) // a new icon's menu offers the pause
+            m_backend->SetPaused(true);
     }
 }
 
