@@ -3,6 +3,7 @@
 #include <X11/Xlib.h>
 #include <gdk/gdkx.h>
 #include <gio/gio.h>
+#include <string>
 #include <utility>
 
 namespace stillmark {

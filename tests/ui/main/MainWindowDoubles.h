@@ -60,7 +60,7 @@ public:
 // Records every call as one line: "show:<tip>", "hide", "notify:<title>|<text>|<seconds>", "menu".
 class RecordingTray final : public TrayIcon {
 public:
-    RecordingTray(std::vector<std::string>& log, bool hasTray) : m_log(log), hasTray(hasTray) {}
+    RecordingTray(std::vector<std::string>& log, bool hasTray) : hasTray(hasTray), m_log(log) {}
     void ShowIcon(const std::string& tooltip) override {
         m_log.push_back("show:" + tooltip);
         shown = true;
