@@ -54,9 +54,9 @@ TEST_F(MainWindowTest, PauseForTodayIsStoredOfferedBackAndResumed) {
     EXPECT_FALSE(m_trayIcon->paused);
     EXPECT_NE(ReadIni().find("PausedOn=\n"), std::string::npos);
     Click("run_background");
-    m_now = {2026, 12, 8, 12, 30, 1};
+    m_now = {2026, 12, 8, 14, 30, 1};
     again.GetReminder().Tick();
-    EXPECT_EQ(TrayCalls("notify:Stillmark|It is 12:30").size(), 1u);
+    EXPECT_EQ(TrayCalls("notify:Stillmark|It is 14:30").size(), 1u);
 }
 
 TEST_F(MainWindowTest, TheWindowFollowsANotificationAreaThatComesAndGoes) {
