@@ -19,10 +19,11 @@ using Member = std::variant<std::string Settings::*, int Settings::*, bool Setti
 struct Key {
     std::string_view name;
     Member member;
+    bool onlyWhenSet = false; // written only when not the default, or when the file already holds it
 };
 
 // Every key of the file, in the order new keys are written; the window position comes last.
-const std::array<Key, 14> kKeys = {{
+const std::array<Key, 16> kKeys = {{
     {"StartHour", &Settings::startHour},
     {"EndHour", &Settings::endHour},
     {"Increment", &Settings::increment},
@@ -33,6 +34,8 @@ const std::array<Key, 14> kKeys = {{
     {"UseAmPm", &Settings::useAmPm},
     {"ShowTip", &Settings::showTip},
     {"SoundFilter", &Settings::soundFilter},
+    {"Days", &Settings::days, true},
+    {"PausedOn", &Settings::pausedOn, true},
     {"WinPosLTX", &WindowRect::left},
     {"WinPosLTY", &WindowRect::top},
     {"WinPosRBX", &WindowRect::right},
@@ -69,6 +72,11 @@ bool IsWindowKey(const Key& key) {
     return std::holds_alternative<int WindowRect::*>(key.member);
 }
 
+bool IsDefault(const Key& key, const Settings& settings) {
+    static const Settings defaults;
+    return std::visit(Writer{settings}, key.member) == std::visit(Writer{defaults}, key.member);
+}
+
 } // namespace
 
 Settings ReadSettings(const IniDocument& document) {
@@ -89,6 +97,8 @@ std::vector<std::string> WriteSettings(IniDocument& document, const Settings& se
     std::vector<std::string> refused;
     for (const Key& key : kKeys) {
         if (IsWindowKey(key) && !windowStored)
+            continue;
+        if (key.onlyWhenSet && IsDefault(key, settings) && !document.Find(kSettingsSection, key.name))
             continue;
         const std::string value = std::visit(Writer{settings}, key.member);
         if (since && value == std::visit(Writer{*since}, key.member) &&

@@ -31,6 +31,7 @@ TEST_F(SettingsWriteTest, WritesTheTenKeysAndThePositionOnceItIsKnown) {
         std::string before;
         WindowRect position;
         std::string after;
+        std::string days = "1111111", pausedOn = "";
     };
     const Case cases[] = {
         {"fresh file", "", {}, "[Settings]\n" + kTenKeys},
@@ -46,6 +47,17 @@ TEST_F(SettingsWriteTest, WritesTheTenKeysAndThePositionOnceItIsKnown) {
          "[Settings]\nWinPosRBY=7\n",
          {},
          "[Settings]\nWinPosRBY=-1\n" + kTenKeys + "WinPosLTX=-1\nWinPosLTY=-1\nWinPosRBX=-1\n"},
+        {"days and pause set",
+         "",
+         {},
+         "[Settings]\n" + kTenKeys + "Days=1111100\nPausedOn=2026-12-08\n",
+         "1111100",
+         "2026-12-08"},
+        {"malformed days kept, pause ended",
+         "[Settings]\nDays=weekdays\nPausedOn=2026-12-07\n",
+         {},
+         "[Settings]\nDays=weekdays\nPausedOn=\n" + kTenKeys,
+         "weekdays"},
     };
     for (const Case& c : cases) {
         test::WriteBytes(File(), c.before);
@@ -53,6 +65,8 @@ TEST_F(SettingsWriteTest, WritesTheTenKeysAndThePositionOnceItIsKnown) {
             std::filesystem::remove(File());
         Settings settings;
         settings.windowPosition = c.position;
+        settings.days = c.days;
+        settings.pausedOn = c.pausedOn;
         const SaveResult result = Store().Save(settings);
         EXPECT_TRUE(result.ok) << c.name << ": " << result.problem;
         EXPECT_EQ(test::ReadBytes(File()), c.after) << c.name;
@@ -72,6 +86,8 @@ TEST_F(SettingsWriteTest, SettingsSurviveARoundTrip) {
     written.showTip = false;
     written.soundToPlay = "/home/u/Music/Glocke \xc3\xa4 = 1.mp3";
     written.soundFilter = 3;
+    written.days = "0000011";
+    written.pausedOn = "2026-12-08";
     SettingsStore store = Store();
     ASSERT_TRUE(store.Save(written).ok);
     EXPECT_EQ(store.Load().settings, written);

@@ -1,5 +1,6 @@
 #include "ui/main/MainWindow.h"
 
+#include "schedule/AlertDays.h"
 #include "schedule/TimeText.h"
 #include "settings/SettingsStore.h"
 #include "sound/SoundPlayback.h"
@@ -50,6 +51,9 @@ Settings LoadSettings(SettingsStore& store, std::string& problem) {
 
 MainWindow::MainWindow(MainWindowServices services)
     : m_services(std::move(services)), m_settings(LoadSettings(m_services.settings, m_loadProblem)),
+      m_schedule([this](const LocalDate& date) {
+          return DateAlerts(m_settings.days, m_settings.pausedOn, date.year, date.month, date.day);
+      }),
       m_autosave(m_services.settings, m_services.messages, m_settings, m_settings),
       m_reminder(m_services.clock, m_schedule, m_services.wakeTimer,
                  [this](std::size_t index) { Alert(index); }),
@@ -81,6 +85,13 @@ MainWindow::MainWindow(MainWindowServices services)
             m_tips.RelayEvent(window, pointer);
     });
     m_presence = std::make_unique<TrayPresence>(*this, m_icon, m_services.makeTray);
+    m_pause = std::make_unique<DayPause>(
+        m_services.clock, m_settings.pausedOn, [this](bool paused) { m_presence->SetPaused(paused); },
+        [this] {
+            m_autosave.SaveNow();
+            m_reminder.Reschedule();
+        });
+    m_pause->Refresh();
     BindEvents();
     m_reminder.Start();
     m_autosave.ReportOnce(m_loadProblem);
@@ -155,6 +166,8 @@ void MainWindow::BindEvents() {
     Bind(
         wxEVT_MENU, [this](wxCommandEvent&) { m_presence->ComeBack(); }, kIdShow);
     // The menu's Exit may come while a dialog of the program is open: it ends like a signal.
+    Bind(
+        wxEVT_MENU, [this](wxCommandEvent&) { m_pause->Toggle(); }, kIdPause);
     Bind(
         wxEVT_MENU, [this](wxCommandEvent&) { EndOnRequest(); }, wxID_EXIT);
     Bind(

@@ -5,6 +5,7 @@
 #include "schedule/DaySchedule.h"
 #include "settings/Settings.h"
 #include "ui/main/ControlTips.h"
+#include "ui/main/DayPause.h"
 #include "ui/main/MainWindowServices.h"
 #include "ui/main/Reminder.h"
 #include "ui/main/SettingsAutosave.h"
@@ -85,6 +86,7 @@ private:
     std::unique_ptr<MouseMoveRelay> m_mouseRelay;
     std::unique_ptr<SoundPathField> m_soundField;
     std::unique_ptr<TrayPresence> m_presence;
+    std::unique_ptr<DayPause> m_pause;
     wxTimer m_endTimer;
 
     wxTextCtrl* m_startTime = nullptr;

@@ -18,6 +18,7 @@ constexpr int kServiceTimeout = 0;
 TrayPresence::TrayPresence(wxTopLevelWindow& window, const wxIcon& icon, const TrayFactory& makeTray)
     : m_window(window), m_tray(makeTray(window, icon, [this](TrayClick click) { OnClick(click); })) {
     m_window.Bind(wxEVT_ICONIZE, &TrayPresence::OnIconize, this);
+    m_tray->OnTrayChanged([this] { OnTrayChanged(); });
 }
 
 TrayPresence::~TrayPresence() {
@@ -31,15 +32,22 @@ void TrayPresence::GoToBackground(bool withBalloon) {
     m_inBackground = true;
     if (m_tray->HasTray()) {
         m_window.Hide();
+        m_minimised = false;
         return;
     }
     // No notification area to come back from: the window stays reachable, minimised.
+    Minimise();
+}
+
+void TrayPresence::Minimise() {
     if (!m_window.IsShown())
         m_window.Show();
     m_window.Iconize(true);
+    m_minimised = true;
 }
 
 void TrayPresence::ComeBack() {
+    m_minimised = false;
     m_window.Show();
     if (m_window.IsIconized())
         m_window.Iconize(false);
@@ -50,6 +58,7 @@ void TrayPresence::ComeBack() {
 
 void TrayPresence::Leave() {
     m_tray->HideIcon();
+    m_minimised = false;
     m_inBackground = false;
 }
 
@@ -58,6 +67,23 @@ void TrayPresence::Alert(const std::string& momentText) {
     if (m_inBackground)
         m_tray->ShowIcon(kAlertTip);
     m_tray->Notify(kAlertTitle, AlertBalloonText(momentText), kServiceTimeout);
+}
+
+void TrayPresence::SetPaused(bool paused) {
+    m_tray->SetPaused(paused);
+}
+
+void TrayPresence::OnTrayChanged() {
+    if (!m_inBackground)
+        return;
+    // Into the notification area that came (from the minimised window only: a window shown on purpose
+    // stays), or out of the one that went: the window stays reachable.
+    if (!m_tray->HasTray())
+        Minimise();
+    else if (m_minimised) {
+        m_window.Hide();
+        m_minimised = false;
+    }
 }
 
 void TrayPresence::OnClick(TrayClick click) {

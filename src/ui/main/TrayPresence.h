@@ -32,15 +32,20 @@ public:
     void Leave();
     // The break balloon on the icon (only while it is shown).
     void Alert(const std::string& momentText);
+    // The icon's menu offers to resume the reminders instead of pausing them.
+    void SetPaused(bool paused);
     bool InBackground() const { return m_inBackground; }
 
 private:
     void OnClick(TrayClick click);
+    void OnTrayChanged();
+    void Minimise();
     void OnIconize(wxIconizeEvent& event);
 
     wxTopLevelWindow& m_window;
     std::unique_ptr<TrayIcon> m_tray;
     bool m_inBackground = false;
+    bool m_minimised = false; // in the background as a minimised window, for want of a notification area
 };
 
 } // namespace stillmark

@@ -4,6 +4,7 @@
 #include "ui/tray/Notifier.h"
 #include "ui/tray/TrayBackend.h"
 #include "ui/tray/TrayChoice.h"
+#include "ui/tray/TrayHostWatch.h"
 #include "ui/tray/TrayIcon.h"
 
 #include <functional>
@@ -20,6 +21,8 @@ struct TrayDesktop {
     std::function<bool()> hasXEmbedTray;
     // Makes the icon of a kind (never called with TrayKind::None).
     std::function<std::unique_ptr<TrayBackend>(TrayKind)> makeBackend;
+    // Watches for notification areas coming and going while the icon is shown (none when empty).
+    std::function<std::unique_ptr<TrayHostWatch>(std::function<void()> onChange)> watchHosts;
 };
 
 class DesktopTrayIcon final : public TrayIcon {
@@ -34,18 +37,30 @@ public:
     void Notify(const std::string& title, const std::string& text, int seconds) override;
     bool HasTray() const override;
     void ShowMenu() override;
+    void SetPaused(bool paused) override;
+    void OnTrayChanged(std::function<void()> handler) override { m_onTrayChanged = std::move(handler); }
+
+    // Chooses again while shown: the icon moves to the notification area there is now.
+    void Recheck();
 
     // The kind chosen when the icon was last shown (None before).
     TrayKind Kind() const { return m_kind; }
     bool IsShown() const { return m_shown; }
 
 private:
+    TrayKind ChooseKind() const;
+    void UseKind(TrayKind kind);
+
     TrayDesktop m_desktop;
     std::unique_ptr<Notifier> m_notifier;
     std::unique_ptr<TrayBackend> m_backend; // kept between showings of the same kind
     TrayKind m_backendKind = TrayKind::None;
     TrayKind m_kind = TrayKind::None;
     bool m_shown = false;
+    bool m_paused = false;
+    std::string m_tip;
+    std::unique_ptr<TrayHostWatch> m_watch; // while shown
+    std::function<void()> m_onTrayChanged;
 };
 
 } // namespace stillmark

@@ -22,6 +22,7 @@ std::unique_ptr<TrayIcon> MakeDesktopTrayIcon(wxWindow& owner, const wxIcon& ico
             return std::make_unique<StatusNotifierItem>(*window, icon, onClick);
         return std::make_unique<XEmbedTrayIcon>(*window, icon, onClick);
     };
+    desktop.watchHosts = [](std::function<void()> onChange) { return WatchTrayHosts(std::move(onChange)); };
     return std::make_unique<DesktopTrayIcon>(
         std::move(desktop), std::make_unique<DesktopNotifier>(owner, icon, InstalledIconExists()));
 }

@@ -134,8 +134,8 @@ void StatusNotifierItem::Show(const std::string& tip) {
     m_objectId = g_dbus_connection_register_object(m_bus, kItemPath, ItemInterfaceInfo(), &vtable, this,
                                                    nullptr, nullptr);
     wxWindow* const owner = &m_owner;
-    m_menu =
-        std::make_unique<StatusNotifierMenu>(kItemMenuPath, [owner](int id) { PostMenuChoice(*owner, id); });
+    m_menu = std::make_unique<StatusNotifierMenu>(kItemMenuPath, m_paused,
+                                                  [owner](int id) { PostMenuChoice(*owner, id); });
     static int serial = 0;
     m_busName = "org.kde.StatusNotifierItem-" + std::to_string(getpid()) + "-" + std::to_string(++serial);
     m_registrations = 0;
@@ -163,6 +163,12 @@ void StatusNotifierItem::Hide() {
     g_dbus_connection_flush_sync(m_bus, nullptr, nullptr);
     g_clear_object(&m_bus);
     m_busName.clear();
+}
+
+void StatusNotifierItem::SetPaused(bool paused) {
+    m_paused = paused;
+    if (m_menu)
+        m_menu->SetPaused(paused);
 }
 
 void StatusNotifierItem::RegisterWithWatcher() {

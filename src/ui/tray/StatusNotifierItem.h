@@ -38,6 +38,7 @@ public:
     void Hide() override;
     // Hosts show the exported menu themselves.
     void ShowMenu() override {}
+    void SetPaused(bool paused) override;
 
     // The item's bus name while shown, empty otherwise.
     const std::string& BusName() const { return m_busName; }
@@ -65,6 +66,7 @@ private:
     unsigned m_objectId = 0, m_nameId = 0, m_watchId = 0, m_idleId = 0;
     TrayClick m_pendingClick = TrayClick::LeftPress;
     int m_registrations = 0;
+    bool m_paused = false;
     std::unique_ptr<StatusNotifierMenu> m_menu;
 };
 

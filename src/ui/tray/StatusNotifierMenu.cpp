@@ -1,5 +1,6 @@
 #include "ui/tray/StatusNotifierMenu.h"
 
+#include "ui/tray/TrayIcon.h"
 #include "ui/tray/TrayMenu.h"
 
 #include <libdbusmenu-glib/client.h>
@@ -9,10 +10,11 @@
 
 namespace stillmark {
 
-StatusNotifierMenu::StatusNotifierMenu(const std::string& objectPath, std::function<void(int id)> onChoice)
+StatusNotifierMenu::StatusNotifierMenu(const std::string& objectPath, bool paused,
+                                       std::function<void(int id)> onChoice)
     : m_onChoice(std::move(onChoice)) {
     m_root = dbusmenu_menuitem_new();
-    for (const TrayMenuItem& entry : TrayMenuItems()) {
+    for (const TrayMenuItem& entry : TrayMenuItems(paused)) {
         DbusmenuMenuitem* item = dbusmenu_menuitem_new();
         if (entry.id == 0) {
             dbusmenu_menuitem_property_set(item, DBUSMENU_MENUITEM_PROP_TYPE,
@@ -36,6 +38,13 @@ StatusNotifierMenu::~StatusNotifierMenu() {
     // Leaving the server takes the menu off the bus.
     g_object_unref(m_server);
     g_object_unref(m_root);
+}
+
+void StatusNotifierMenu::SetPaused(bool paused) {
+    for (const auto& entry : m_entries) {
+        if (entry->id == kIdPause)
+            dbusmenu_menuitem_property_set(entry->item, DBUSMENU_MENUITEM_PROP_LABEL, PauseLabel(paused));
+    }
 }
 
 void StatusNotifierMenu::OnActivated(DbusmenuMenuitem*, unsigned, void* data) {

@@ -13,10 +13,13 @@ namespace stillmark {
 
 class StatusNotifierMenu {
 public:
-    StatusNotifierMenu(const std::string& objectPath, std::function<void(int id)> onChoice);
+    StatusNotifierMenu(const std::string& objectPath, bool paused, std::function<void(int id)> onChoice);
     ~StatusNotifierMenu();
     StatusNotifierMenu(const StatusNotifierMenu&) = delete;
     StatusNotifierMenu& operator=(const StatusNotifierMenu&) = delete;
+
+    // Relabels the pause entry; hosts showing the menu are told.
+    void SetPaused(bool paused);
 
 private:
     struct Entry {

@@ -11,6 +11,8 @@ public:
     virtual void Show(const std::string& tip) = 0;
     virtual void Hide() = 0;
     virtual void ShowMenu() = 0;
+    // The menu's pause entry offers to resume.
+    virtual void SetPaused(bool paused) = 0;
 };
 
 } // namespace stillmark

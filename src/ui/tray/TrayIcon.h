@@ -12,8 +12,10 @@ namespace stillmark {
 
 enum class TrayClick { LeftPress, MenuRequest };
 
-// The menu, top to bottom: wxID_ABOUT "About Stillmark...", a separator, kIdShow "Show", wxID_EXIT "Exit".
+// The menu, top to bottom: wxID_ABOUT "About Stillmark...", a separator, kIdShow "Show", kIdPause "Pause
+// for today" (while paused "Resume reminders"), wxID_EXIT "Exit".
 inline constexpr int kIdShow = wxID_HIGHEST + 1;
+inline constexpr int kIdPause = wxID_HIGHEST + 2;
 
 class TrayIcon {
 public:
@@ -28,9 +30,15 @@ public:
     virtual bool HasTray() const = 0;
     // Pops up the menu at the pointer (where the desktop leaves that to the program).
     virtual void ShowMenu() = 0;
+    // The menu's pause entry offers to resume.
+    virtual void SetPaused(bool paused) = 0;
+    // Called from the main loop when, while the icon is shown, a notification area came or went and the
+    // icon moved (HasTray() tells where it is now).
+    virtual void OnTrayChanged(std::function<void()> handler) = 0;
 };
 
-// The desktop's icon: decides StatusNotifierItem / XEmbed / none each time the icon is shown. Menu choices
+// The desktop's icon: decides StatusNotifierItem / XEmbed / none each time the icon is shown, and again
+// whenever a notification area comes or goes while it is shown. Menu choices
 // reach `owner` as wxEVT_MENU with the ids above; clicks reach onClick. `owner` outlives the icon.
 std::unique_ptr<TrayIcon> MakeDesktopTrayIcon(wxWindow& owner, const wxIcon& icon,
                                               std::function<void(TrayClick)> onClick);

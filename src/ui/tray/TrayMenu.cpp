@@ -4,14 +4,18 @@
 
 namespace stillmark {
 
-const std::vector<TrayMenuItem>& TrayMenuItems() {
-    static const std::vector<TrayMenuItem> items = {
+std::vector<TrayMenuItem> TrayMenuItems(bool paused) {
+    return {
         {wxID_ABOUT, "About Stillmark..."},
         {0, ""},
         {kIdShow, "Show"},
+        {kIdPause, PauseLabel(paused)},
         {wxID_EXIT, "Exit"},
     };
-    return items;
+}
+
+const char* PauseLabel(bool paused) {
+    return paused ? "Resume reminders" : "Pause for today";
 }
 
 } // namespace stillmark

@@ -10,6 +10,10 @@ struct TrayMenuItem {
     std::string text; // empty for a separator
 };
 
-const std::vector<TrayMenuItem>& TrayMenuItems();
+// The pause entry reads "Resume reminders" while paused.
+std::vector<TrayMenuItem> TrayMenuItems(bool paused);
+
+// The text of the pause entry.
+const char* PauseLabel(bool paused);
 
 } // namespace stillmark

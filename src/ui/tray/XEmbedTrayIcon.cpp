@@ -59,7 +59,7 @@ void XEmbedTrayIcon::Hide() {
 
 void XEmbedTrayIcon::ShowMenu() {
     wxMenu menu;
-    for (const TrayMenuItem& item : TrayMenuItems()) {
+    for (const TrayMenuItem& item : TrayMenuItems(m_paused)) {
         if (item.id == 0)
             menu.AppendSeparator();
         else

@@ -21,6 +21,7 @@ public:
     void Show(const std::string& tip) override;
     void Hide() override;
     void ShowMenu() override;
+    void SetPaused(bool paused) override { m_paused = paused; }
 
     // An X11 tray owns the tray selection of the screen.
     static bool IsAvailable();
@@ -33,6 +34,7 @@ private:
     wxWindow& m_owner;
     wxIcon m_icon;
     Icon* m_trayIcon; // destroyed through Destroy(), see the destructor
+    bool m_paused = false;
 };
 
 } // namespace stillmark

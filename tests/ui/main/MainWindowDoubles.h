@@ -81,7 +81,7 @@ public:
 // Records every call as one line: "show:<tip>", "hide", "notify:<title>|<text>|<seconds>", "menu".
 class RecordingTray final : public TrayIcon {
 public:
-    RecordingTray(std::vector<std::string>& log, bool hasTray) : m_log(log), m_hasTray(hasTray) {}
+    RecordingTray(std::vector<std::string>& log, bool hasTray) : hasTray(hasTray), m_log(log) {}
     void ShowIcon(const std::string& tooltip) override {
         m_log.push_back("show:" + tooltip);
         shown = true;
@@ -94,14 +94,18 @@ public:
         if (shown)
             m_log.push_back("notify:" + title + "|" + text + "|" + std::to_string(seconds));
     }
-    bool HasTray() const override { return m_hasTray; }
+    bool HasTray() const override { return hasTray; }
     void ShowMenu() override { m_log.push_back("menu"); }
+    void SetPaused(bool isPaused) override { paused = isPaused; }
+    void OnTrayChanged(std::function<void()> handler) override { trayChanged = std::move(handler); }
 
     bool shown = false;
+    bool hasTray;
+    bool paused = false;
+    std::function<void()> trayChanged;
 
 private:
     std::vector<std::string>& m_log;
-    bool m_hasTray;
 };
 
 } // namespace stillmark::test

@@ -36,6 +36,8 @@ public:
         if (onShowMenu)
             onShowMenu();
     }
+    void SetPaused(bool isPaused) override { paused = isPaused; }
+    void OnTrayChanged(std::function<void()> handler) override { trayChanged = std::move(handler); }
 
     std::vector<Kind> Kinds() const {
         std::vector<Kind> kinds;
@@ -57,6 +59,8 @@ public:
     bool iconShown = false; // ShowIcon sets it, HideIcon clears it
     int showMenuCount = 0;
     std::function<void()> onShowMenu;
+    bool paused = false;
+    std::function<void()> trayChanged; // what the window asked to hear when the tray comes or goes
 };
 
 } // namespace stillmark::test

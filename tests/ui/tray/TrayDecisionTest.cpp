@@ -89,6 +89,9 @@ public:
     void Show(const std::string& tip) override { m_journal.entries.push_back(m_name + " show " + tip); }
     void Hide() override { m_journal.entries.push_back(m_name + " hide"); }
     void ShowMenu() override { m_journal.entries.push_back(m_name + " menu"); }
+    void SetPaused(bool paused) override {
+        m_journal.entries.push_back(m_name + (paused ? " paused" : " running"));
+    }
 
 private:
     Journal& m_journal;
@@ -124,10 +127,22 @@ protected:
             return std::make_unique<FakeBackend>(journal,
                                                  kind == TrayKind::StatusNotifier ? "sni" : "xembed");
         };
+        desktop.watchHosts = [this](std::function<void()> onChange) -> std::unique_ptr<TrayHostWatch> {
+            hostsChanged = std::move(onChange);
+            return std::make_unique<FakeWatch>(hostsChanged);
+        };
         return std::make_unique<DesktopTrayIcon>(std::move(desktop), std::make_unique<FakeNotifier>(shown));
     }
 
+    // Watching ends when the watch goes: the report is forgotten then.
+    struct FakeWatch final : TrayHostWatch {
+        explicit FakeWatch(std::function<void()>& report) : report(report) {}
+        ~FakeWatch() override { report = nullptr; }
+        std::function<void()>& report;
+    };
+
     bool host = true, x11 = true, xembed = true;
+    std::function<void()> hostsChanged; // set while the icon watches the desktop
     Journal journal;
     std::vector<Notification> shown;
 };
@@ -207,6 +222,44 @@ TEST_F(DesktopTrayIconTest, MenuOnlyWhileShownAndTheTipIsCut) {
     icon->ShowMenu();
     EXPECT_EQ(journal.entries, (std::vector<std::string>{"make sni", "sni show " + std::string(126, 'a'),
                                                          "sni menu", "sni hide"}));
+}
+
+TEST_F(DesktopTrayIconTest, WhileShownTheIconMovesToTheNotificationAreaThereIsNow) {
+    host = false;
+    xembed = false;
+    auto icon = MakeIcon();
+    int moves = 0;
+    icon->OnTrayChanged([&] { ++moves; });
+    EXPECT_FALSE(hostsChanged) << "nothing watched before the icon shows";
+    icon->ShowIcon("tip");
+    icon->SetPaused(true);
+    ASSERT_TRUE(hostsChanged);
+    const struct {
+        bool host, xembed;
+        TrayKind kind;
+        int moves;
+    } steps[] = {
+        {false, false, TrayKind::None, 0},          // a change that changes nothing
+        {false, true, TrayKind::XEmbed, 1},         // the X11 tray came up
+        {true, true, TrayKind::StatusNotifier, 2},  // a panel with a host came up
+        {true, false, TrayKind::StatusNotifier, 2}, // the X11 tray went: the panel still shows it
+        {false, false, TrayKind::None, 3},          // the panel went too
+        {true, false, TrayKind::StatusNotifier, 4}, // and came back
+    };
+    for (const auto& step : steps) {
+        host = step.host;
+        xembed = step.xembed;
+        hostsChanged();
+        EXPECT_EQ(icon->Kind(), step.kind) << step.moves;
+        EXPECT_EQ(icon->HasTray(), step.kind != TrayKind::None) << step.moves;
+        EXPECT_EQ(moves, step.moves);
+    }
+    icon->HideIcon();
+    EXPECT_FALSE(hostsChanged) << "hidden, nothing is watched";
+    EXPECT_EQ(journal.entries,
+              (std::vector<std::string>{"make xembed", "xembed paused", "xembed show tip", "xembed hide",
+                                        "drop xembed", "make sni", "sni paused", "sni show tip", "sni hide",
+                                        "drop sni", "make sni", "sni paused", "sni show tip", "sni hide"}));
 }
 
 TEST_F(DesktopTrayIconTest, DestroyingTheIconTakesItAway) {

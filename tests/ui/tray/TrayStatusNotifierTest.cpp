@@ -184,18 +184,27 @@ TEST_F(TrayStatusNotifierTest, EachMenuEntryClickedReachesTheOwner) {
     test::PumpUntil(
         [&] {
             entries = MenuLayout(name);
-            return entries.size() == 4;
+            return entries.size() == 5;
         },
         5000ms);
-    ASSERT_EQ(entries.size(), 4u);
+    ASSERT_EQ(entries.size(), 5u);
     EXPECT_EQ(entries[0].label, "About Stillmark...");
     EXPECT_EQ(entries[1].type, "separator");
     EXPECT_EQ(entries[2].label, "Show");
-    EXPECT_EQ(entries[3].label, "Exit");
+    EXPECT_EQ(entries[3].label, "Pause for today");
+    EXPECT_EQ(entries[4].label, "Exit");
+    const auto pauseReads = [&](const std::string& label) {
+        const std::vector<MenuEntry> now = MenuLayout(name);
+        return now.size() == 5 && now[3].label == label;
+    };
+    item->SetPaused(true); // the host reads the entry again
+    EXPECT_TRUE(test::PumpUntil([&] { return pauseReads("Resume reminders"); }, 3000ms));
+    item->SetPaused(false);
+    EXPECT_TRUE(test::PumpUntil([&] { return pauseReads("Pause for today"); }, 3000ms));
     const struct {
         std::size_t position;
         int expected;
-    } cases[] = {{0, wxID_ABOUT}, {2, kIdShow}, {3, wxID_EXIT}};
+    } cases[] = {{0, wxID_ABOUT}, {2, kIdShow}, {3, kIdPause}, {4, wxID_EXIT}};
     for (const auto& c : cases) {
         commands.clear();
         GVariant* reply = test::CallOnBus(

@@ -74,10 +74,8 @@ TEST_F(TrayXEmbedTest, MenuChoiceReachesTheOwnerAsItsCommand) {
         const char* keys;
         std::vector<int> expected;
     } cases[] = {
-        {"Down Return", {wxID_ABOUT}},
-        {"Down Down Return", {kIdShow}}, // the separator is skipped
-        {"Up Return", {wxID_EXIT}},
-        {"Escape", {}},
+        {"Down Return", {wxID_ABOUT}}, {"Down Down Return", {kIdShow}}, // the separator is skipped
+        {"Up Up Return", {kIdPause}},  {"Up Return", {wxID_EXIT}},      {"Escape", {}},
     };
     for (const auto& c : cases) {
         commands.clear();
