@@ -46,8 +46,11 @@ cat >"$work/src/build.sh" <<EOF
 #!/bin/sh
 set -e
 cd /build/stillmark-$version
+echo "deb-cleanroom: \$(date +%T) apt-get build-dep ./"
 apt-get build-dep -y -q --no-install-recommends ./
+echo "deb-cleanroom: \$(date +%T) dpkg-buildpackage -b -us -uc"
 dpkg-buildpackage -b -us -uc -j$jobs
+echo "deb-cleanroom: \$(date +%T) built"
 mkdir /build/out
 mv /build/*.deb /build/*.buildinfo /build/*.changes /build/out/
 EOF
@@ -55,7 +58,7 @@ mkdir "$work/out"
 
 log=$out/deb-cleanroom.log
 start=$(date +%s)
-echo "deb-cleanroom: building stillmark $version in a fresh $suite root (log: $log)"
+echo "deb-cleanroom: $(date +%T) building stillmark $version in a fresh $suite root (log: $log)"
 # The root itself is thrown away ("/dev/null"): only the results come out.
 status=0
 "${as_root[@]}" env TMPDIR="$work" mmdebstrap --variant=buildd \

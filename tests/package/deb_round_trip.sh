@@ -68,7 +68,7 @@ env -u XDG_CONFIG_HOME "$src/scripts/with-desktop.sh" "$src/tests/package/start_
 "$src/scripts/copy-source.sh" "$work/source"
 "${as_root[@]}" autopkgtest --no-built-binaries --output-dir "$work/autopkgtest" "$work/source" -- null \
   >"$work/autopkgtest.log" 2>&1 || { cat "$work/autopkgtest.log"; fail "autopkgtest of the installed package"; }
-ok "autopkgtest: $(grep -E '^[a-z-]+ +(PASS|FAIL|SKIP)' "$work/autopkgtest/summary" | tr '\n' ';')"
+ok "autopkgtest of the installed package: $(awk '{ printf "%s %s; ", $1, $2 }' "$work/autopkgtest/summary")"
 
 # --- Remove and purge ---------------------------------------------------------------------------------
 "${as_root[@]}" apt-get remove -y -q stillmark >"$work/remove.log" 2>&1 || { cat "$work/remove.log"; fail "apt-get remove"; }
