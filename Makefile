@@ -2,8 +2,12 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
+# The developers' builds (build, test, asan, bench and so CI) treat warnings as errors; a plain cmake
+# configure and the package build do not.
+DEV_FLAGS = -DSTILLMARK_WERROR=ON
 
-.PHONY: all deps configure build run test soak asan bench install clean format deb-tools deb deb-check
+.PHONY: all deps configure build run test soak asan bench install clean format deb-tools deb deb-check \
+        deb-cleanroom
 
 all: build
 
@@ -11,7 +15,7 @@ deps:
 	@./scripts/install-deps.sh
 
 configure: deps
-	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS) >/dev/null
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(DEV_FLAGS) $(CMAKE_FLAGS) >/dev/null
 
 build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
@@ -26,7 +30,7 @@ soak: build
 	@./scripts/with-desktop.sh ctest --test-dir $(BUILD) --output-on-failure -L soak
 
 asan: deps
-	@cmake -S . -B $(BUILD)-asan -DCMAKE_BUILD_TYPE=Debug -DSTILLMARK_SANITIZE=ON >/dev/null
+	@cmake -S . -B $(BUILD)-asan -DCMAKE_BUILD_TYPE=Debug -DSTILLMARK_SANITIZE=ON $(DEV_FLAGS) >/dev/null
 	@cmake --build $(BUILD)-asan -j $(JOBS)
 	@ASAN_OPTIONS=detect_leaks=0 ./scripts/with-desktop.sh ctest --test-dir $(BUILD)-asan --output-on-failure -LE soak
 
@@ -45,9 +49,17 @@ deb: deb-tools
 	@echo "lintian:"
 	@lintian --info --display-info --fail-on error,warning $(BUILD)/stillmark_*.deb && echo "lintian: no error, no warning"
 
-# Installs the package with apt-get, checks it, removes and purges it again (needs root or sudo).
+# Installs the package with apt-get, checks it, runs its autopkgtest, removes and purges it again
+# (needs root or sudo).
 deb-check: deps deb
+	@./scripts/install-deb-tools.sh autopkgtest
 	@./tests/package/deb_round_trip.sh $(BUILD)
+
+# The package built as a distribution's build daemon does: in a fresh minimal Debian 12 root with only
+# what debian/control declares (needs root or sudo and Debian's mirror; minutes). Not part of "make test".
+deb-cleanroom:
+	@./scripts/install-deb-tools.sh cleanroom
+	@JOBS=$(JOBS) ./scripts/build-deb-cleanroom.sh $(BUILD)
 
 clean:
 	@rm -rf $(BUILD) $(BUILD)-asan

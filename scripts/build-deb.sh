@@ -13,14 +13,8 @@ version=$(dpkg-parsechangelog -l "$src/debian/changelog" -S Version)
 work=$out/deb-work
 stage=$work/stillmark-$version
 rm -rf "$work"
-mkdir -p "$stage"
 
-# The copy: the source without git's data, build folders and earlier in-tree package builds.
-excludes=(--exclude=./.git --exclude='./build*' --exclude='./obj-*' --exclude=./out --exclude=./dist
-          --exclude=./debian/stillmark --exclude=./debian/.debhelper --exclude=./debian/files
-          --exclude='./debian/*.substvars' --exclude='./debian/*debhelper*' --exclude='./debian/tmp')
-case "$out/" in "$src"/*) excludes+=(--exclude="./${out#"$src"/}") ;; esac
-tar -C "$src" -cf - "${excludes[@]}" . | tar -C "$stage" -xf -
+"$src/scripts/copy-source.sh" "$stage" "$out"
 
 # -b: binary packages only; -us -uc: unsigned. The tests are not part of the package build.
 (cd "$stage" && DEB_BUILD_OPTIONS="nocheck ${DEB_BUILD_OPTIONS:-}" dpkg-buildpackage -b -us -uc -j"$jobs")

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The whole life of the package on this machine: apt-get installs <build dir>/stillmark_*.deb with its
-# dependencies, the installed program starts from its menu entry and finds its data files, then
-# apt-get remove and purge take away every file the package installed. The user's settings file is
-# compared before and after: the package never touches it. Needs root or sudo; "make deb-check" runs it.
+# dependencies, the installed program starts from its menu entry and finds its data files, autopkgtest
+# runs the package's own tests (debian/tests) against it, then apt-get remove and purge take away every
+# file the package installed. The user's settings file is compared before and after: the package never
+# touches it. Needs root or sudo; "make deb-check" runs it.
 # It changes the system (the dependencies apt-get pulls in stay installed), so CI does not run it.
 #
 #   deb_round_trip.sh <build dir>
@@ -39,7 +40,7 @@ fingerprint() {
 settings_before=$(fingerprint)
 
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+trap '"${as_root[@]}" rm -rf "$work"' EXIT
 export DEBIAN_FRONTEND=noninteractive
 
 # --- Install ------------------------------------------------------------------------------------------
@@ -61,6 +62,13 @@ entry=/usr/share/applications/org.stillmark.Stillmark.desktop
 desktop-file-validate "$entry" || fail "desktop-file-validate $entry"
 env -u XDG_CONFIG_HOME "$src/scripts/with-desktop.sh" "$src/tests/package/start_from_menu.sh" "$entry" /usr/lib/stillmark ||
   fail "the installed program did not start from its menu entry"
+
+# The package's own tests as a distribution runs them: autopkgtest on this machine ("null"), against the
+# installed package (-B: nothing built from the source), from a clean copy of the source tree.
+"$src/scripts/copy-source.sh" "$work/source"
+"${as_root[@]}" autopkgtest --no-built-binaries --output-dir "$work/autopkgtest" "$work/source" -- null \
+  >"$work/autopkgtest.log" 2>&1 || { cat "$work/autopkgtest.log"; fail "autopkgtest of the installed package"; }
+ok "autopkgtest of the installed package: $(awk '{ printf "%s %s; ", $1, $2 }' "$work/autopkgtest/summary")"
 
 # --- Remove and purge ---------------------------------------------------------------------------------
 "${as_root[@]}" apt-get remove -y -q stillmark >"$work/remove.log" 2>&1 || { cat "$work/remove.log"; fail "apt-get remove"; }

@@ -32,6 +32,10 @@ else
   fi
   deb=$(ls "$out"/stillmark_"$version"_*.deb 2>/dev/null | head -1)
   [ -n "$deb" ] || fail "no stillmark_${version}_*.deb in $out: does debian/changelog carry the project's version $version?"
+  # debhelper logs each compile command: none may stop on warnings, as a distribution's newer compiler
+  # may warn about more.
+  grep -q -- ' -Wextra' "$out/build.log" || fail "the package build log shows no compile command"
+  if grep -Eq -- '-Werror( |$)' "$out/build.log"; then fail "the package build treats warnings as errors"; fi
 fi
 
 # The build ran on a copy: the source tree has no build products of debhelper.
