@@ -1,5 +1,7 @@
 #pragma once
 // What an alert says and how the reminder's one-second tick keeps its pace.
+#include "schedule/Translatable.h"
+
 #include <optional>
 #include <string>
 
@@ -7,10 +9,12 @@ namespace stillmark {
 
 inline constexpr int kReminderPeriodMs = 1000;
 inline constexpr const char* kAlertTitle = "Stillmark";
-inline constexpr const char* kAlertTip = "Stillmark, your daily break !";
+inline constexpr const char* kAlertTip = Translatable("Stillmark, your daily break !");
 inline constexpr int kAlertTimeoutSeconds = 3;
 
-std::string AlertBalloonText(const std::string& momentText);
+// "It is 12:00", a line break, "Stillmark time !": the moment's text stays as the Am-Pm setting
+// wrote it, the words around it come through translate.
+std::string AlertBalloonText(const std::string& momentText, Translator translate = AsWritten);
 
 // The tick keeps to the start of each wall-clock second, so a moment alerts just after its
 // minute begins rather than up to a second later. Given how far into its second a tick came,
