@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test soak asan bench install clean format deb-tools deb deb-check
+.PHONY: all deps configure build run test soak asan bench install clean format pot deb-tools deb deb-check
 
 all: build
 
@@ -54,3 +54,7 @@ clean:
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+# The translators' template po/stillmark.pot from the sources; MERGE=1 also updates every catalog.
+pot: deps
+	@./scripts/make-pot.sh $(if $(MERGE),--merge)
