@@ -18,7 +18,7 @@ from gi.repository import Gio, GLib
 
 EXPECTED_MENU = ["Über Stillmark…", "Anzeigen", "Beenden"]
 EXPECTED_TIP = "Stillmark, Ihre treue Pause"
-EXPECTED_BODY = "Es ist 12:00\nZeit für einen Stillmark!"
+EXPECTED_BODY = "Es ist 08:30\nZeit für einen Stillmark!"
 
 
 def wait_for(what, timeout=15.0):
@@ -36,9 +36,10 @@ def call(bus, dest, path, interface, method, args, reply):
                          Gio.DBusCallFlags.NONE, 3000, None).unpack()
 
 
-def item_name(bus):
+def item_name(bus, pid):
+    # Other tests' programs may share the bus: the item's name carries the program's process id.
     names = call(bus, "org.freedesktop.DBus", "/", "org.freedesktop.DBus", "ListNames", None, "(as)")[0]
-    return next((n for n in names if n.startswith("org.kde.StatusNotifierItem-")), None)
+    return next((n for n in names if n.startswith(f"org.kde.StatusNotifierItem-{pid}-")), None)
 
 
 def menu_labels(bus, item):
@@ -72,7 +73,8 @@ def main():
     failures = []
     with tempfile.TemporaryDirectory() as home:
         with open(os.path.join(home, "stillmark.INI"), "w") as ini:
-            ini.write("[Settings]\nStartHour=12:00\nEndHour=13:00\nStillpoints=2\nUseSound=0\nStartMinimized=1\n")
+            # A moment of its own, 08:30: other tests' programs alert at other times.
+            ini.write("[Settings]\nStartHour=08:30\nEndHour=09:30\nStillpoints=2\nUseSound=0\nStartMinimized=1\n")
         env = {k: v for k, v in os.environ.items() if not k.startswith("LC_")}
         env.update(XDG_CONFIG_HOME=home, LANG="de_DE.UTF-8", LANGUAGE="de")
         env["ASAN_OPTIONS"] = ":".join(filter(None, [env.get("ASAN_OPTIONS"), "verify_asan_link_order=0"]))
@@ -84,12 +86,12 @@ def main():
         time.sleep(0.5)
         # libfaketime preloaded directly: the faketime wrapper forks, and SIGTERM would miss the program.
         env.update(LD_PRELOAD=glob.glob("/usr/lib/*/faketime/libfaketime.so.1")[0],
-                   FAKETIME="@2026-12-08 11:59:54")
+                   FAKETIME="@2026-12-08 08:29:54")
         app_log = open(os.path.join(home, "app.log"), "w+")
         app = subprocess.Popen([program], env=env, stdout=app_log, stderr=subprocess.STDOUT)
         try:
             bus = Gio.bus_get_sync(Gio.BusType.SESSION, None)
-            item = wait_for(lambda: item_name(bus))
+            item = wait_for(lambda: item_name(bus, app.pid))
             if not item:
                 failures.append("no icon in the notification area")
             else:
@@ -99,7 +101,7 @@ def main():
                 title = tip_title(bus, item)
                 if title != EXPECTED_TIP:
                     failures.append(f"tip {title!r}, expected {EXPECTED_TIP!r}")
-            bodies = wait_for(lambda: [b for b in notify_bodies(log_path) if "12:00" in b], timeout=20)
+            bodies = wait_for(lambda: [b for b in notify_bodies(log_path) if "08:30" in b], timeout=20)
             if not bodies:
                 failures.append(f"no break notification; calls seen: {notify_bodies(log_path)}")
             elif bodies[0].replace("\\n", "\n") != EXPECTED_BODY:
