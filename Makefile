@@ -6,7 +6,7 @@ CMAKE_FLAGS ?=
 # configure and the package build do not.
 DEV_FLAGS = -DSTILLMARK_WERROR=ON
 
-.PHONY: all deps configure build run test soak asan bench install clean format deb-tools deb deb-check \
+.PHONY: all deps configure build run test soak asan bench install clean format pot deb-tools deb deb-check \
         deb-cleanroom
 
 all: build
@@ -66,3 +66,7 @@ clean:
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+# The translators' template po/stillmark.pot from the sources; MERGE=1 also updates every catalog.
+pot: deps
+	@./scripts/make-pot.sh $(if $(MERGE),--merge)

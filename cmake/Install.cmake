@@ -31,10 +31,9 @@ install(FILES ${PROJECT_SOURCE_DIR}/res/Welcome.wma ${CMAKE_BINARY_DIR}/ThankYou
         DESTINATION ${STILLMARK_PRIVATE_DIR})
 
 # Desktop integration: menu entry, icons of the hicolor theme, software-centre metadata.
-install(FILES ${PROJECT_SOURCE_DIR}/data/${STILLMARK_APP_ID}.desktop
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES ${CMAKE_BINARY_DIR}/${STILLMARK_APP_ID}.metainfo.xml
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+# The entry and the metadata carry every language's name and comments (po/CMakeLists.txt).
+install(FILES ${STILLMARK_DESKTOP_ENTRY} DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${STILLMARK_METAINFO} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 foreach(size 16 24 32 48 64 128 256)
   install(FILES ${PROJECT_SOURCE_DIR}/data/icons/hicolor/${size}x${size}/apps/stillmark.png
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)

@@ -19,6 +19,8 @@ packages=(
   python3-gi gir1.2-glib-2.0
   # Wayland desktop for tests; ss (iproute2) shows which display a program talks to
   weston iproute2
+  # translations: the catalogs' tools, and the German desktop of the translation test
+  gettext locales
 )
 if [ "${STILLMARK_EXTRA_PACKAGES:-}" ]; then
   read -r -a extra <<<"$STILLMARK_EXTRA_PACKAGES"
@@ -44,7 +46,11 @@ runtime=$(clang_runtime || true)
 if [ -n "$runtime" ] && ! is_installed "$runtime"; then
   missing+=("$runtime")
 fi
-[ ${#missing[@]} -eq 0 ] && exit 0
+# The translation test runs the program on a German desktop: its locale must be generated.
+has_test_locale() {
+  locale -a 2>/dev/null | grep -qix 'de_DE.utf-\?8'
+}
+[ ${#missing[@]} -eq 0 ] && has_test_locale && exit 0
 
 if [ "$(id -u)" -eq 0 ]; then
   as_root=()
@@ -58,10 +64,18 @@ else
   exit 1
 fi
 
-echo "install-deps: installing ${missing[*]}"
 export DEBIAN_FRONTEND=noninteractive
-"${as_root[@]}" apt-get update -q
-"${as_root[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "install-deps: installing ${missing[*]}"
+  "${as_root[@]}" apt-get update -q
+  "${as_root[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
+if ! has_test_locale; then
+  echo "install-deps: generating the de_DE.UTF-8 locale"
+  "${as_root[@]}" sed -i 's/^# *\(de_DE.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+  grep -q '^de_DE.UTF-8 UTF-8' /etc/locale.gen || echo 'de_DE.UTF-8 UTF-8' | "${as_root[@]}" tee -a /etc/locale.gen >/dev/null
+  "${as_root[@]}" locale-gen
+fi
 
 # Only now, with the package lists fresh, is clang's version known on a new machine.
 runtime=$(clang_runtime || true)

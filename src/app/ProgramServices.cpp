@@ -6,11 +6,9 @@
 
 namespace stillmark {
 
-namespace {
 std::filesystem::path FolderOfExecutable() {
     return std::filesystem::path(wxStandardPaths::Get().GetExecutablePath().utf8_string()).parent_path();
 }
-} // namespace
 
 ProgramServices::ProgramServices()
     : settings(DefaultSettingsPath()),

@@ -13,6 +13,9 @@
 
 namespace stillmark {
 
+// The folder of the program's real executable (a link to it resolved): its data files lie there.
+std::filesystem::path FolderOfExecutable();
+
 struct ProgramServices {
     ProgramServices();
     MainWindowServices ForMainWindow();

@@ -4,6 +4,7 @@
 #include "app/EndDeadline.h"
 #include "app/ProgramServices.h"
 #include "ui/common/CompactTheme.h"
+#include "ui/common/DesktopLanguage.h"
 #include "ui/main/MainWindow.h"
 #include "ui/main/UpDownControl.h"
 
@@ -56,6 +57,8 @@ bool StillmarkApp::OnInit() {
     // No command line of its own: wx's default parser would reject GTK's options.
     // The name notifications and message boxes carry.
     SetAppName("Stillmark");
+    // Before any window or resource is made: the resources translate their texts as they load.
+    UseDesktopLanguage(CatalogFolders(FolderOfExecutable(), STILLMARK_LOCALE_FROM_PROGRAM));
     wxInitAllImageHandlers();
     wxXmlResource::Get()->InitAllHandlers();
     wxXmlResource::Get()->AddHandler(new UpDownControlXmlHandler);

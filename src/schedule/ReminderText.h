@@ -1,12 +1,16 @@
 #pragma once
 // What an alert says.
+#include "schedule/Translatable.h"
+
 #include <string>
 
 namespace stillmark {
 
 inline constexpr const char* kAlertTitle = "Stillmark";
-inline constexpr const char* kAlertTip = "Stillmark, your daily break !";
+inline constexpr const char* kAlertTip = Translatable("Stillmark, your daily break !");
 
-std::string AlertBalloonText(const std::string& momentText);
+// "It is 12:00", a line break, "Stillmark time !": the moment's text stays as the Am-Pm setting
+// wrote it, the words around it come through translate.
+std::string AlertBalloonText(const std::string& momentText, Translator translate = AsWritten);
 
 } // namespace stillmark

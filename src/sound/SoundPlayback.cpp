@@ -6,12 +6,13 @@
 #include <algorithm>
 #include <cctype>
 #include <glib.h>
+#include <wx/translation.h>
 
 namespace stillmark {
 namespace {
 
 const char kBuiltInChimeName[] = "Sound01";
-const char kCannotPlayMessage[] = "Can't play the sound";
+const char kCannotPlayMessage[] = wxTRANSLATE("Can't play the sound");
 
 std::string AsciiLower(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(),
@@ -151,7 +152,8 @@ void SoundPlayback::ReportFailure() {
         [](gpointer self) -> gboolean {
             auto* playback = static_cast<SoundPlayback*>(self);
             playback->m_warningSource = 0;
-            playback->m_messages.Show(kCannotPlayMessage, MessageIcon::Information);
+            playback->m_messages.Show(wxGetTranslation(kCannotPlayMessage).utf8_string(),
+                                      MessageIcon::Information);
             return G_SOURCE_REMOVE;
         },
         this);

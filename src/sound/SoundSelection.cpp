@@ -1,6 +1,7 @@
 #include "sound/SoundSelection.h"
 
 #include <wx/filedlg.h>
+#include <wx/translation.h>
 
 namespace stillmark {
 
@@ -8,10 +9,11 @@ std::string SoundFileWildcard() {
     const std::string wav = "*.[wW][aA][vV]";
     const std::string mp3 = "*.[mM][pP]3";
     const std::string wma = "*.[wW][mM][aA]";
-    return "Windows Audio Files (*.wav)|" + wav +   //
-           "|MPEG-1 Audio Layer-3 (*.mp3)|" + mp3 + //
-           "|Windows Media Audio (*.wma)|" + wma +  //
-           "|All playable sounds (*.wav, *.mp3, *.wma)|" + wav + ";" + mp3 + ";" + wma;
+    return _("Windows Audio Files (*.wav)").utf8_string() + "|" + wav +        //
+           "|" + _("MPEG-1 Audio Layer-3 (*.mp3)").utf8_string() + "|" + mp3 + //
+           "|" + _("Windows Media Audio (*.wma)").utf8_string() + "|" + wma +  //
+           "|" + _("All playable sounds (*.wav, *.mp3, *.wma)").utf8_string() + "|" + wav + ";" + mp3 + ";" +
+           wma;
 }
 
 std::string InitialFolderOf(const std::string& soundText) {

@@ -67,6 +67,9 @@ expected=(
 for size in 16 24 32 48 64 128 256; do
   expected+=("usr/share/icons/hicolor/${size}x${size}/apps/stillmark.png")
 done
+for lang in $(grep -v '^#' "$src/po/LINGUAS"); do
+  expected+=("usr/share/locale/$lang/LC_MESSAGES/stillmark.mo")
+done
 for e in "${expected[@]}"; do
   grep -qxF "$e" <<<"$entries" || fail "the package lacks $e"
 done
@@ -74,7 +77,8 @@ grep -qx -- '-rwxr-xr-x usr/lib/stillmark/stillmark' <<<"$modes" || fail "usr/li
 
 # Nothing else: no test programs, headers or build files, nothing in /etc or a home folder.
 allowed='^(usr/bin/stillmark -> |usr/lib/stillmark/(stillmark|Welcome\.wma|ThankYou\.html|README\.md|libstillmark_webview\.so)$'
-allowed+='|usr/share/(applications|metainfo|man/man1|doc/stillmark|icons/hicolor|lintian/overrides)/)'
+allowed+='|usr/share/(applications|metainfo|man/man1|doc/stillmark|icons/hicolor|lintian/overrides)/'
+allowed+='|usr/share/locale/[A-Za-z_@]+/LC_MESSAGES/stillmark\.mo$)'
 unexpected=$(grep -Ev "$allowed" <<<"$entries")
 [ -z "$unexpected" ] || fail "files the package should not hold: $unexpected"
 
@@ -82,11 +86,13 @@ unexpected=$(grep -Ev "$allowed" <<<"$entries")
 root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT
 dpkg-deb -x "$deb" "$root" || fail "dpkg-deb -x"
-for pair in "res/Welcome.wma usr/lib/stillmark/Welcome.wma" "README.md usr/lib/stillmark/README.md" \
-            "data/$app_id.desktop usr/share/applications/$app_id.desktop"; do
+for pair in "res/Welcome.wma usr/lib/stillmark/Welcome.wma" "README.md usr/lib/stillmark/README.md"; do
   set -- $pair
   cmp -s "$src/$1" "$root/$2" || fail "$2 differs from $1"
 done
+# The menu entry is the source's with every language's keys added.
+grep -Ev '^[A-Za-z]+\[' "$root/usr/share/applications/$app_id.desktop" | cmp -s - "$src/data/$app_id.desktop" ||
+  fail "the menu entry's untranslated keys differ from data/$app_id.desktop"
 # The page and the metadata are filled in at build time (contact address, home page): nothing left open.
 for f in usr/lib/stillmark/ThankYou.html usr/share/metainfo/$app_id.metainfo.xml; do
   [ -s "$root/$f" ] || fail "$f is empty"

@@ -52,6 +52,12 @@ metainfo=$prefix/share/metainfo/$app_id.metainfo.xml
 desktop-file-validate "$desktop" || fail "desktop-file-validate"
 appstreamcli validate --no-net --strict "$metainfo" || fail "appstreamcli validate"
 grep -qx 'Exec=stillmark' "$desktop" || fail "Exec is not the installed command"
+# Every language of po/LINGUAS: its catalog, and its name and comments in the entry and the metadata.
+for lang in $(grep -v '^#' "$src/po/LINGUAS"); do
+  [ -f "$prefix/share/locale/$lang/LC_MESSAGES/stillmark.mo" ] || fail "catalog $lang missing"
+  grep -q "^Comment\[$lang\]=" "$desktop" || fail "the desktop entry has no $lang comment"
+  grep -q "<summary xml:lang=\"$lang\">" "$metainfo" || fail "the metainfo has no $lang summary"
+done
 grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$metainfo" || fail "launchable"
 icon=$(sed -n 's/^Icon=//p' "$desktop")
 for size in 16 24 32 48 64 128 256; do

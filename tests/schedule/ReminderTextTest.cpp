@@ -10,5 +10,12 @@ TEST(ReminderTextTest, BalloonNamesTheMoment) {
     EXPECT_EQ(AlertBalloonText("01:30 pm"), "It is 01:30 pm\nStillmark time !");
 }
 
+TEST(ReminderTextTest, TranslatedWordsSurroundTheMomentAsWritten) {
+    const Translator german = [](const char* english) -> std::string {
+        return std::string(english) == "It is %s" ? "Es ist %s Uhr" : "Zeit für einen Stillmark!";
+    };
+    EXPECT_EQ(AlertBalloonText("01:30 pm", german), "Es ist 01:30 pm Uhr\nZeit für einen Stillmark!");
+}
+
 } // namespace
 } // namespace stillmark

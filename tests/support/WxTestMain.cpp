@@ -6,6 +6,30 @@
 #include <wx/evtloop.h>
 #include <wx/init.h>
 #include <wx/log.h>
+#include <wx/stdpaths.h>
+#include <wx/translation.h>
+
+#include "ui/common/DesktopLanguage.h"
+
+namespace {
+
+// STILLMARK_TEST_LANGUAGE=<lang> (with LANGUAGE=<lang>) runs the tests in that language, with the
+// catalogs the build compiled beside the test programs. A catalog that does not load is a failure,
+// not a quiet run in English.
+bool UseTestLanguage() {
+    const char* language = std::getenv("STILLMARK_TEST_LANGUAGE");
+    if (!language || !*language)
+        return true;
+    const std::filesystem::path programDir =
+        std::filesystem::path(wxStandardPaths::Get().GetExecutablePath().utf8_string()).parent_path();
+    stillmark::UseDesktopLanguage({programDir / "locale"});
+    if (wxGetTranslation("Close") != "Close")
+        return true;
+    fprintf(stderr, "no catalog for the test language %s under %s/locale\n", language, programDir.c_str());
+    return false;
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
@@ -19,6 +43,8 @@ int main(int argc, char** argv) {
     }
     wxTheApp->SetAppName("Stillmark");
     wxLog::SetActiveTarget(new wxLogStderr);
+    if (!UseTestLanguage())
+        return 1;
     auto loop = std::make_unique<wxGUIEventLoop>();
     wxEventLoopBase::SetActive(loop.get());
     const int rc = RUN_ALL_TESTS();

@@ -5,6 +5,7 @@
 #include <wx/hyperlink.h>
 #include <wx/statbmp.h>
 #include <wx/textctrl.h>
+#include <wx/translation.h>
 #include <wx/xrc/xmlres.h>
 
 #include "sound/SoundPlayback.h"
@@ -16,13 +17,14 @@
 namespace stillmark {
 namespace {
 
-constexpr const char* kAboutText = "Often when doing programming one forgets the time and the necessity to "
-                                   "take a break a regular intervals. "
-                                   "Stillmark will gently tell you it's time for this. Stretch your legs and "
-                                   "get a coffee. While nipping on your "
-                                   "drink ponder upon the way you are tackling the problem. Many times you "
-                                   "find a better and easier way saving "
-                                   "you time and effort.                             Enjoy !";
+constexpr const char* kAboutText =
+    wxTRANSLATE("Often when doing programming one forgets the time and the necessity to "
+                "take a break a regular intervals. "
+                "Stillmark will gently tell you it's time for this. Stretch your legs and "
+                "get a coffee. While nipping on your "
+                "drink ponder upon the way you are tackling the problem. Many times you "
+                "find a better and easier way saving "
+                "you time and effort.                             Enjoy !");
 
 // In dialog units: the black frame around the logo (drawn on the dialog: a window there would
 // cover the logo) and the link's place.
@@ -39,13 +41,13 @@ AboutBox::AboutBox(wxWindow* parent, InfoServices& services, DonationWindow::Vie
     : m_services(services), m_makeView(std::move(makeView)) {
     EnsureXmlResources();
     if (!wxXmlResource::Get()->LoadDialog(this, parent, "about_box"))
-        Create(parent, wxID_ANY, "About...");
+        Create(parent, wxID_ANY, _("About..."));
     m_units = ApplyDialogTemplate(*this, "about_box");
     if (m_units.x <= 0)
         m_units = FontScale(*this); // no template: the link and the frame still find their places
     CentreLogoInFrame();
     if (auto* text = XRCCTRL(*this, "about_text", wxTextCtrl))
-        text->ChangeValue(kAboutText);
+        text->ChangeValue(wxGetTranslation(kAboutText));
     MakeContactLink();
 
     Bind(wxEVT_BUTTON, &AboutBox::OnDonate, this, wxID_CANCEL);
@@ -72,7 +74,7 @@ void AboutBox::CentreLogoInFrame() {
 
 void AboutBox::MakeContactLink() {
     const std::string target = ContactTarget(BuildContact(), m_services.programDir);
-    m_link = new wxGenericHyperlinkCtrl(this, wxID_ANY, "Contact me", wxString::FromUTF8(target),
+    m_link = new wxGenericHyperlinkCtrl(this, wxID_ANY, _("Contact me"), wxString::FromUTF8(target),
                                         UnitsToPixels(kLinkPosition, m_units), wxDefaultSize,
                                         wxHL_ALIGN_LEFT | wxBORDER_NONE);
     m_link->SetNormalColour(kLinkNormal);

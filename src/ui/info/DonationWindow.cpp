@@ -5,6 +5,7 @@
 #include <wx/display.h>
 #include <wx/sizer.h>
 #include <wx/stattext.h>
+#include <wx/translation.h>
 #include <wx/xrc/xmlres.h>
 
 #include "ui/common/DialogTemplate.h"
@@ -19,7 +20,7 @@ DonationWindow::DonationWindow(wxWindow* owner, InfoServices& services, ViewFact
     : m_services(services) {
     EnsureXmlResources();
     if (!wxXmlResource::Get()->LoadDialog(this, owner, "donation_window"))
-        Create(owner, wxID_ANY, "Donate", wxDefaultPosition, wxDefaultSize,
+        Create(owner, wxID_ANY, _("Donate"), wxDefaultPosition, wxDefaultSize,
                wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER);
     // The template's size, in the desktop's font, for when the work area is unknown.
     ApplyDialogTemplate(*this, "donation_window");

@@ -2,6 +2,7 @@
 
 #include <wx/utils.h>
 
+#include "ui/common/DesktopLanguage.h"
 #include "ui/common/MessageBox.h"
 #include "ui/info/LinkOpener.h"
 
@@ -12,7 +13,7 @@ bool OpenAndExplain(LinkOpener& opener, MessageBox& messages, const std::string&
     if (result == OpenResult::Opened)
         return true;
     wxBell();
-    messages.Show(OpenErrorMessage(result), MessageIcon::Exclamation);
+    messages.Show(OpenErrorMessage(result, InDesktopLanguage), MessageIcon::Exclamation);
     return false;
 }
 

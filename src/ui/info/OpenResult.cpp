@@ -4,34 +4,35 @@
 
 namespace stillmark {
 
-std::string OpenErrorText(OpenResult result) {
+std::string OpenErrorText(OpenResult result, Translator translate) {
     switch (result) {
     case OpenResult::Opened:
         return {};
     case OpenResult::OutOfResources:
-        return "The operating system is out\nof memory or resources.";
+        return translate(Translatable("The operating system is out\nof memory or resources."));
     case OpenResult::FileNotFound:
-        return "The specified file was not found.";
+        return translate(Translatable("The specified file was not found."));
     case OpenResult::PathNotFound:
-        return "The specified path was not found.";
+        return translate(Translatable("The specified path was not found."));
     case OpenResult::AccessDenied:
-        return "The operating system denied\naccess to the specified file.";
+        return translate(Translatable("The operating system denied\naccess to the specified file."));
     case OpenResult::OutOfMemory:
-        return "There was not enough memory to complete the operation.";
+        return translate(Translatable("There was not enough memory to complete the operation."));
     case OpenResult::BadFormat:
-        return "The .EXE file is invalid\n(non-Win32 .EXE or error in .EXE image).";
+        return translate(Translatable("The .EXE file is invalid\n(non-Win32 .EXE or error in .EXE image)."));
     case OpenResult::SharingViolation:
-        return "A sharing violation occurred. ";
+        return translate(Translatable("A sharing violation occurred. "));
     case OpenResult::AssociationIncomplete:
-        return "The filename association is\nincomplete or invalid.";
+        return translate(Translatable("The filename association is\nincomplete or invalid."));
     case OpenResult::NoAssociation:
-        return "There is no application associated\nwith the given filename extension.";
+        return translate(
+            Translatable("There is no application associated\nwith the given filename extension."));
     }
     return {};
 }
 
-std::string OpenErrorMessage(OpenResult result) {
-    return "Unable to open hyperlink:\n\n" + OpenErrorText(result);
+std::string OpenErrorMessage(OpenResult result, Translator translate) {
+    return translate(Translatable("Unable to open hyperlink:\n\n")) + OpenErrorText(result, translate);
 }
 
 namespace {

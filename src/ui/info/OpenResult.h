@@ -1,6 +1,8 @@
 #pragma once
 // What opening a link came to, the message the user reads when it failed, and how the causes
 // GLib reports (GIO's launch, the spawn of the fallback opener, its exit status) are read.
+#include "schedule/Translatable.h"
+
 #include <glib.h>
 #include <string>
 
@@ -20,8 +22,8 @@ enum class OpenResult {
 };
 
 // The explanation of a failure (empty for Opened), and the whole message with its heading.
-std::string OpenErrorText(OpenResult result);
-std::string OpenErrorMessage(OpenResult result);
+std::string OpenErrorText(OpenResult result, Translator translate = AsWritten);
+std::string OpenErrorMessage(OpenResult result, Translator translate = AsWritten);
 
 // An error of GIO (G_IO_ERROR) or of starting a program (G_SPAWN_ERROR); anything else means that
 // no program could take the target.

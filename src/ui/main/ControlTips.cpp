@@ -5,40 +5,46 @@
 #include <algorithm>
 #include <wx/artprov.h>
 #include <wx/toplevel.h>
+#include <wx/translation.h>
 
 namespace stillmark {
 
 const std::vector<std::pair<std::string_view, std::string_view>>& ControlTipTable() {
     static const std::vector<std::pair<std::string_view, std::string_view>> table = {
-        {"start_time",
-         "The start time or when the first stillmark will occure.\nUse the up/down button or enter the start "
-         "time."},
+        {"start_time", wxTRANSLATE("The start time or when the first stillmark will occure.\nUse the up/down "
+                                   "button or enter the start "
+                                   "time.")},
         {"end_time",
-         "The end time or when the last stillmark will occure.\nUse the up/down button or enter the "
-         "end time."},
-        {"increment", "The time step when clicking on the up/down buttons"},
-        {"count",
-         "The number of stillmark moments you like to have.\nUse the up/down button or enter the number."},
+         wxTRANSLATE(
+             "The end time or when the last stillmark will occure.\nUse the up/down button or enter the "
+             "end time.")},
+        {"increment", wxTRANSLATE("The time step when clicking on the up/down buttons")},
+        {"count", wxTRANSLATE("The number of stillmark moments you like to have.\nUse the up/down button or "
+                              "enter the number.")},
         {"sound_path",
-         "Sound to play when the stillmark moment occurs.\nLeave empty or use the name Default for the "
-         "build-in sound"},
-        {"use_sound", "Switch on/off the playing of the sound"},
-        {"use_ampm", "Shows Am-Pm (American display mode)\nor 24 hours (European display mode)"},
-        {"start_minimized", "When checked, this will start Stillmark\nby default in the notification area."},
-        {"browse_sound", "Browse for a sound (wav,mp3,wma file)"},
-        {"play_sound", "Push this button to play\nthe selected sound"},
-        {"stop_sound", "Push this button to stop\nplaying the selected sound"},
-        {"moments", "Shows the list of all stillmark moments"},
+         wxTRANSLATE(
+             // TRANSLATORS: "Default" is the name the field understands: keep it as it is.
+             "Sound to play when the stillmark moment occurs.\nLeave empty or use the name Default for the "
+             "build-in sound")},
+        {"use_sound", wxTRANSLATE("Switch on/off the playing of the sound")},
+        {"use_ampm", wxTRANSLATE("Shows Am-Pm (American display mode)\nor 24 hours (European display mode)")},
+        {"start_minimized",
+         wxTRANSLATE("When checked, this will start Stillmark\nby default in the notification area.")},
+        {"browse_sound", wxTRANSLATE("Browse for a sound (wav,mp3,wma file)")},
+        {"play_sound", wxTRANSLATE("Push this button to play\nthe selected sound")},
+        {"stop_sound", wxTRANSLATE("Push this button to stop\nplaying the selected sound")},
+        {"moments", wxTRANSLATE("Shows the list of all stillmark moments")},
         {"show_tip",
-         "Check this to get tips on all items in this dialog.\nHover over the items to see the tip."},
-        {"run_background",
-         "Pushing this button will make Stillmark run in the background.\nUpon stillmark time you will be "
-         "notified with a pop-up balloon"},
-        {"close", "Quits Stillmark"},
-        {"count_spin", "Click to increase or decrease the number of stillmark moments."},
-        {"start_spin", "Click to increase or decrease the stillmark starting time"},
-        {"end_spin", "Click to increase or decrease the stillmark ending time"},
-        {"about", "See more info about Stillmark."},
+         wxTRANSLATE(
+             "Check this to get tips on all items in this dialog.\nHover over the items to see the tip.")},
+        {"run_background", wxTRANSLATE("Pushing this button will make Stillmark run in the background.\nUpon "
+                                       "stillmark time you will be "
+                                       "notified with a pop-up balloon")},
+        {"close", wxTRANSLATE("Quits Stillmark")},
+        {"count_spin", wxTRANSLATE("Click to increase or decrease the number of stillmark moments.")},
+        {"start_spin", wxTRANSLATE("Click to increase or decrease the stillmark starting time")},
+        {"end_spin", wxTRANSLATE("Click to increase or decrease the stillmark ending time")},
+        {"about", wxTRANSLATE("See more info about Stillmark.")},
     };
     return table;
 }

@@ -37,7 +37,7 @@ bool CountValidator::TransferFromWindow() {
         return true;
     if (ParseWholeNumber(field->GetValue().utf8_string(), m_value))
         return true;
-    m_messages.Show(kNotAnIntegerMessage, MessageIcon::Exclamation);
+    m_messages.Show(wxGetTranslation(kNotAnIntegerMessage).utf8_string(), MessageIcon::Exclamation);
     field->SetFocus();
     field->SelectAll();
     return false;

@@ -2,13 +2,14 @@
 // The number of moments between its field and the settings: the field must hold a whole number;
 // anything else is refused with "Please enter an integer.", the field focused and its text selected.
 #include <string_view>
+#include <wx/translation.h>
 #include <wx/validate.h>
 
 namespace stillmark {
 
 class MessageBox;
 
-inline constexpr const char* kNotAnIntegerMessage = "Please enter an integer.";
+inline constexpr const char* kNotAnIntegerMessage = wxTRANSLATE("Please enter an integer.");
 
 // Blanks, an optional sign, decimal digits, blanks, nothing else, within the range of int.
 bool ParseWholeNumber(std::string_view text, int& value);

@@ -6,6 +6,7 @@
 #include "sound/SoundPlayback.h"
 #include "sound/SoundSelection.h"
 #include "ui/common/CompactTheme.h"
+#include "ui/common/DesktopLanguage.h"
 #include "ui/common/DialogTemplate.h"
 #include "ui/common/ModalDialogs.h"
 #include "ui/main/CountValidator.h"
@@ -296,7 +297,7 @@ void MainWindow::OnShowWindow(wxShowEvent& event) {
         return;
     for (const auto& [name, text] : ControlTipTable()) {
         if (wxWindow* control = FindWindow(XRCID(wxString(name.data(), name.size()))))
-            m_tips.AddTool(control, std::string(text));
+            m_tips.AddTool(control, InDesktopLanguage(std::string(text).c_str()));
     }
 }
 

@@ -1,16 +1,18 @@
 #include "ui/main/TrayPresence.h"
 
 #include "schedule/ReminderText.h"
+#include "ui/common/DesktopLanguage.h"
 
 #include <wx/toplevel.h>
+#include <wx/translation.h>
 
 namespace stillmark {
 
 namespace {
 constexpr const char* kBackgroundTitle = "Stillmark";
 constexpr const char* kBackgroundBalloon =
-    "Stillmark now runs in the notification area\nClick on the icon to show the dialog again";
-constexpr const char* kBackgroundTip = "Stillmark, your loyal break";
+    wxTRANSLATE("Stillmark now runs in the notification area\nClick on the icon to show the dialog again");
+constexpr const char* kBackgroundTip = wxTRANSLATE("Stillmark, your loyal break");
 // The notification service keeps a notification up for as long as the desktop's user chose.
 constexpr int kServiceTimeout = 0;
 } // namespace
@@ -26,9 +28,9 @@ TrayPresence::~TrayPresence() {
 }
 
 void TrayPresence::GoToBackground(bool withBalloon) {
-    m_tray->ShowIcon(kBackgroundTip);
+    m_tray->ShowIcon(InDesktopLanguage(kBackgroundTip));
     if (withBalloon)
-        m_tray->Notify(kBackgroundTitle, kBackgroundBalloon, kServiceTimeout);
+        m_tray->Notify(kBackgroundTitle, InDesktopLanguage(kBackgroundBalloon), kServiceTimeout);
     m_inBackground = true;
     if (m_tray->HasTray()) {
         m_window.Hide();
@@ -65,8 +67,8 @@ void TrayPresence::Leave() {
 void TrayPresence::Alert(const std::string& momentText) {
     // The tip changes with the first alert, while the icon is shown.
     if (m_inBackground)
-        m_tray->ShowIcon(kAlertTip);
-    m_tray->Notify(kAlertTitle, AlertBalloonText(momentText), kServiceTimeout);
+        m_tray->ShowIcon(InDesktopLanguage(kAlertTip));
+    m_tray->Notify(kAlertTitle, AlertBalloonText(momentText, InDesktopLanguage), kServiceTimeout);
 }
 
 void TrayPresence::SetPaused(bool paused) {

@@ -43,7 +43,7 @@ StatusNotifierMenu::~StatusNotifierMenu() {
 void StatusNotifierMenu::SetPaused(bool paused) {
     for (const auto& entry : m_entries) {
         if (entry->id == kIdPause)
-            dbusmenu_menuitem_property_set(entry->item, DBUSMENU_MENUITEM_PROP_LABEL, PauseLabel(paused));
+            dbusmenu_menuitem_property_set(entry->item, DBUSMENU_MENUITEM_PROP_LABEL, PauseLabel(paused).c_str());
     }
 }
 

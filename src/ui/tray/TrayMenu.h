@@ -14,6 +14,6 @@ struct TrayMenuItem {
 std::vector<TrayMenuItem> TrayMenuItems(bool paused);
 
 // The text of the pause entry.
-const char* PauseLabel(bool paused);
+std::string PauseLabel(bool paused);
 
 } // namespace stillmark

@@ -2,6 +2,7 @@
 // Nothing is clipped, the moments list draws in the window's font and shows the five default
 // moments without scrolling, and a control's tip wears the desktop's tool tip colours.
 #include <wx/settings.h>
+#include <wx/translation.h>
 #include <wx/uiaction.h>
 
 #include "DesktopFont.h"
@@ -94,7 +95,7 @@ TEST_F(MainWindowFit, ATipWearsTheDesktopsToolTipColours) {
         << "no tip over the Close button";
     PumpEvents(200ms);
     EXPECT_EQ(tip->GetTitle(), "Stillmark");
-    EXPECT_EQ(tip->GetText(), "Quits Stillmark");
+    EXPECT_EQ(tip->GetText(), wxGetTranslation("Quits Stillmark")); // in the language of the run
 
     // The tip's own pixels: the background just inside its border, away from the text.
     const wxImage pixels = CaptureScreen(tip->GetScreenRect());
