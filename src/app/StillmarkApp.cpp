@@ -4,7 +4,7 @@
 #include "app/ProgramServices.h"
 #include "ui/common/CompactTheme.h"
 #include "ui/main/MainWindow.h"
-#include "ui/main/UpDownControl.h"
+#include "ui/main/StepArrows.h"
 
 #include <X11/Xlib.h>
 #include <csignal>
@@ -39,7 +39,7 @@ bool StillmarkApp::OnInit() {
     SetAppName("Stillmark");
     wxInitAllImageHandlers();
     wxXmlResource::Get()->InitAllHandlers();
-    wxXmlResource::Get()->AddHandler(new UpDownControlXmlHandler);
+    wxXmlResource::Get()->AddHandler(new StepArrowsXmlHandler);
     InitXmlResource();
     ApplyCompactTheme();
     // Nothing here needs idle or update-UI events: skipping them keeps the waiting program quiet.

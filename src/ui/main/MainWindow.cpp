@@ -1,24 +1,27 @@
 #include "ui/main/MainWindow.h"
 
+#include "schedule/MomentSchedule.h"
 #include "schedule/TimeText.h"
 #include "settings/SettingsStore.h"
 #include "sound/SoundPlayback.h"
 #include "sound/SoundSelection.h"
-#include "ui/common/CompactTheme.h"
-#include "ui/common/DialogTemplate.h"
+#include "ui/common/AccessibleName.h"
 #include "ui/common/ModalDialogs.h"
 #include "ui/main/CountValidator.h"
+#include "ui/main/StepArrows.h"
 #include "ui/main/SwitchValidator.h"
 #include "ui/main/TextValidator.h"
-#include "ui/main/UpDownControl.h"
 #include "ui/main/WindowPlacement.h"
 
+#include <algorithm>
 #include <wx/app.h>
 #include <wx/checkbox.h>
 #include <wx/combobox.h>
 #include <wx/display.h>
+#include <wx/intl.h>
+#include <wx/listbox.h>
+#include <wx/sizer.h>
 #include <wx/textctrl.h>
-#include <wx/treectrl.h>
 #include <wx/utils.h>
 #include <wx/valgen.h>
 #include <wx/xrc/xmlres.h>
@@ -30,6 +33,22 @@ namespace {
 // The settings in the order the window reads its controls (a refused count keeps the ones after it).
 constexpr const char* kExchangeOrder[] = {"use_sound", "count",      "use_ampm", "start_minimized",
                                           "increment", "start_time", "end_time", "show_tip"};
+
+// The names a screen reader reads for the controls that show no text of their own.
+std::vector<std::pair<const char*, wxString>> AccessibleNames() {
+    return {{"start_time", _("Start Time")},
+            {"start_spin", _("Step Start Time")},
+            {"end_time", _("End Time")},
+            {"end_spin", _("Step End Time")},
+            {"increment", _("Increment")},
+            {"count", _("Nmbr Stillmarks")},
+            {"count_spin", _("Step Nmbr Stillmarks")},
+            {"moments", _("Stillmark Times")},
+            {"sound_path", _("Sound to Play")},
+            {"browse_sound", _("Browse for a sound")},
+            {"play_sound", _("Play")},
+            {"stop_sound", _("Stop")}};
+}
 
 std::vector<ScreenRect> ConnectedScreens() {
     std::vector<ScreenRect> screens;
@@ -54,10 +73,6 @@ MainWindow::MainWindow(MainWindowServices services)
       m_reminder(m_services.clock, m_schedule, [this](std::size_t index) { Alert(index); }),
       m_endTimer(this) {
     wxXmlResource::Get()->LoadDialog(this, nullptr, "main_window");
-    // The wrapping label first: the template's units must leave room for it as it is shown.
-    if (auto* showTip = XRCCTRL(*this, "show_tip", wxCheckBox))
-        EnableMultilineLabel(*showTip);
-    ApplyDialogTemplate(*this, "main_window");
     FindControls();
     const wxBitmap bitmap = wxXmlResource::Get()->LoadBitmap("window_icon");
     if (bitmap.IsOk()) {
@@ -65,20 +80,20 @@ MainWindow::MainWindow(MainWindowServices services)
         SetIcon(m_icon);
     }
     SetEscapeId(XRCID("close"));
+    SizeToContent();
+    for (const auto& [name, text] : AccessibleNames())
+        SetAccessibleName(*FindWindow(XRCID(name)), text);
 
     SetValidators();
     TransferDataToWindow();
     ShowSoundPath(m_settings.soundToPlay);
-    m_countSpin->SetRange(1, 40);
-    m_countSpin->SetPos(m_settings.stillpoints);
-    m_countSpin->SetBuddy(m_count);
     RebuildList();
 
-    m_tips.Create(this);
-    m_mouseRelay = std::make_unique<MouseMoveRelay>(this, [this](wxWindow* window, const wxPoint& pointer) {
-        if (m_settings.showTip)
-            m_tips.RelayEvent(window, pointer);
-    });
+    m_tips = std::make_unique<ControlTips>(bitmap);
+    for (const auto& [name, text] : ControlTipTable())
+        if (wxWindow* control = FindWindow(XRCID(wxString(name.data(), name.size()))))
+            m_tips->Add(*control, std::string(text));
+    m_tips->Enable(m_settings.showTip);
     m_presence = std::make_unique<TrayPresence>(*this, m_icon, m_services.makeTray);
     BindEvents();
     m_reminder.Start();
@@ -90,20 +105,13 @@ MainWindow::~MainWindow() {
     m_reminder.Stop();
     // The controls outlive this part of the window: nothing may reach back into it from them.
     m_soundField.reset();
-    m_countSpin->SetBuddy(nullptr);
-    // The list reports each item it deletes to this window: empty it while the window is whole.
-    m_moments->DeleteAllItems();
 }
 
 void MainWindow::FindControls() {
     m_startTime = XRCCTRL(*this, "start_time", wxTextCtrl);
     m_endTime = XRCCTRL(*this, "end_time", wxTextCtrl);
     m_count = XRCCTRL(*this, "count", wxTextCtrl);
-    m_moments = XRCCTRL(*this, "moments", wxTreeCtrl);
-    m_countSpin = XRCCTRL(*this, "count_spin", UpDownControl);
-    // The list draws in its own font unless told: the window's, as every other control.
-    m_moments->SetFont(GetFont());
-    m_moments->AddRoot(wxString());
+    m_moments = XRCCTRL(*this, "moments", wxListBox);
     m_soundField = std::make_unique<SoundPathField>(*XRCCTRL(*this, "sound_path", wxTextCtrl),
                                                     [this](const std::string& text) {
                                                         ShowSoundPath(text);
@@ -111,6 +119,21 @@ void MainWindow::FindControls() {
                                                     });
     for (const char* name : kExchangeOrder)
         m_exchangeOrder.push_back(FindWindow(XRCID(name)));
+}
+
+void MainWindow::SizeToContent() {
+    // Fields as wide as their longest text, the list as high as the five moments of the defaults;
+    // the sizers do the rest, at any font, theme and scale.
+    for (const char* name : {"start_time", "end_time"})
+        XRCCTRL(*this, name, wxTextCtrl)->SetMinSize(m_startTime->GetSizeFromText("00:00 pm"));
+    m_count->SetMinSize(m_count->GetSizeFromText("400"));
+    auto* increment = XRCCTRL(*this, "increment", wxComboBox);
+    increment->SetMinSize(increment->GetSizeFromText("30 min"));
+    auto* sound = XRCCTRL(*this, "sound_path", wxTextCtrl);
+    sound->SetMinSize(sound->GetSizeFromText(wxString('x', 24)));
+    const int row = m_moments->GetCharHeight() + FromDIP(10);
+    m_moments->SetMinSize(wxSize(m_moments->GetTextExtent("00:00 pm").x + 2 * row, 5 * row + FromDIP(4)));
+    GetSizer()->SetSizeHints(this);
 }
 
 void MainWindow::SetValidators() {
@@ -128,13 +151,20 @@ void MainWindow::BindEvents() {
     for (wxTextCtrl* field : {m_startTime, m_endTime, m_count})
         field->Bind(wxEVT_TEXT, &MainWindow::OnEdited, this);
     m_count->Bind(wxEVT_CHAR, &MainWindow::OnCountChar, this);
+    m_count->Bind(wxEVT_KEY_DOWN, &MainWindow::OnCountKey, this);
     XRCCTRL(*this, "increment", wxComboBox)->Bind(wxEVT_TEXT, &MainWindow::OnEdited, this);
     for (const char* name : {"use_sound", "start_minimized", "show_tip"})
         Bind(wxEVT_CHECKBOX, &MainWindow::OnEdited, this, XRCID(name));
     Bind(wxEVT_CHECKBOX, &MainWindow::OnUseAmPm, this, XRCID("use_ampm"));
-    Bind(EVT_UPDOWN_STEP, &MainWindow::OnStartSpin, this, XRCID("start_spin"));
-    Bind(EVT_UPDOWN_STEP, &MainWindow::OnEndSpin, this, XRCID("end_spin"));
-    Bind(wxEVT_SHOW, &MainWindow::OnShowWindow, this);
+    Bind(
+        EVT_STEP_ARROWS,
+        [this](wxCommandEvent& e) { StepTime(e.GetInt(), m_settings.startHour, m_startTime); },
+        XRCID("start_spin"));
+    Bind(
+        EVT_STEP_ARROWS, [this](wxCommandEvent& e) { StepTime(e.GetInt(), m_settings.endHour, m_endTime); },
+        XRCID("end_spin"));
+    Bind(
+        EVT_STEP_ARROWS, [this](wxCommandEvent& e) { StepCount(e.GetInt()); }, XRCID("count_spin"));
     Bind(wxEVT_CLOSE_WINDOW, &MainWindow::OnClose, this);
 
     Bind(wxEVT_BUTTON, &MainWindow::OnBrowseSound, this, XRCID("browse_sound"));
@@ -216,7 +246,8 @@ void MainWindow::Edited() {
         return;
     // A refused count keeps its last value; the list follows from the values read.
     TransferDataFromWindow();
-    m_countSpin->SetPos(m_settings.stillpoints);
+    if (m_tips)
+        m_tips->Enable(m_settings.showTip);
     if (!m_reformatting)
         RebuildList();
     m_autosave.Changed();
@@ -230,10 +261,10 @@ void MainWindow::RebuildList() {
         return;
     m_builtFrom = inputs;
     m_schedule.Rebuild(s.startHour, s.endHour, s.stillpoints, s.useAmPm);
-    const wxTreeItemId root = m_moments->GetRootItem();
-    m_moments->DeleteChildren(root);
+    wxArrayString texts;
     for (const Moment& moment : m_schedule.Moments())
-        m_moments->AppendItem(root, wxString::FromUTF8(moment.text));
+        texts.push_back(wxString::FromUTF8(moment.text));
+    m_moments->Set(texts);
 }
 
 void MainWindow::OnCountChar(wxKeyEvent& event) {
@@ -242,24 +273,37 @@ void MainWindow::OnCountChar(wxKeyEvent& event) {
     const int key = event.GetKeyCode();
     const bool isDigit = typed >= '0' && typed <= '9';
     const bool isControl = typed == WXK_NONE ? key != WXK_NONE : (typed < WXK_SPACE || typed == WXK_DELETE);
-    if (isDigit || isControl || event.HasAnyModifiers())
+    // Shortcuts (Ctrl+V pastes, and is checked when read) pass; Shift is only another character.
+    const bool shortcut = (event.GetModifiers() & (wxMOD_CONTROL | wxMOD_ALT | wxMOD_META)) != 0;
+    if (isDigit || isControl || shortcut)
         event.Skip();
     else
         wxBell();
 }
 
-void MainWindow::StepTime(int delta, std::string& time, wxTextCtrl* field) {
+void MainWindow::OnCountKey(wxKeyEvent& event) {
+    // Up and Down in the count field step it as its arrows do.
+    const int key = event.GetKeyCode();
+    if (!event.HasAnyModifiers() && (key == WXK_UP || key == WXK_NUMPAD_UP))
+        StepCount(+1);
+    else if (!event.HasAnyModifiers() && (key == WXK_DOWN || key == WXK_NUMPAD_DOWN))
+        StepCount(-1);
+    else
+        event.Skip();
+}
+
+void MainWindow::StepCount(int step) {
+    // From the number typed, if it reads as one; the field's change rebuilds the list.
+    long typed = 0;
+    const int from = m_count->GetValue().ToLong(&typed) ? static_cast<int>(std::clamp(typed, -1L, 1000L))
+                                                        : m_settings.stillpoints;
+    m_count->SetValue(wxString::Format("%d", StepMomentCount(from, step)));
+}
+
+void MainWindow::StepTime(int step, std::string& time, wxTextCtrl* field) {
     TransferDataFromWindow();
-    time = StepTimeText(time, m_settings.increment, delta, m_settings.useAmPm);
+    time = StepTimeText(time, m_settings.increment, step, m_settings.useAmPm);
     field->SetValue(wxString::FromUTF8(time)); // its change rebuilds the list
-}
-
-void MainWindow::OnStartSpin(UpDownEvent& event) {
-    StepTime(event.GetDelta(), m_settings.startHour, m_startTime);
-}
-
-void MainWindow::OnEndSpin(UpDownEvent& event) {
-    StepTime(event.GetDelta(), m_settings.endHour, m_endTime);
 }
 
 void MainWindow::OnUseAmPm(wxCommandEvent&) {
@@ -272,16 +316,6 @@ void MainWindow::OnUseAmPm(wxCommandEvent&) {
     m_startTime->SetValue(wxString::FromUTF8(start));
     m_reformatting = false;
     m_endTime->SetValue(wxString::FromUTF8(end));
-}
-
-void MainWindow::OnShowWindow(wxShowEvent& event) {
-    event.Skip();
-    if (!m_tips.SetTitle(TipIconInfo, "Stillmark"))
-        return;
-    for (const auto& [name, text] : ControlTipTable()) {
-        if (wxWindow* control = FindWindow(XRCID(wxString(name.data(), name.size()))))
-            m_tips.AddTool(control, std::string(text));
-    }
 }
 
 // ---- the sound ----
@@ -305,14 +339,9 @@ void MainWindow::OnBrowseSound(wxCommandEvent&) {
 // ---- the reminder and the background ----
 
 void MainWindow::Alert(std::size_t index) {
-    const wxTreeItemId root = m_moments->GetRootItem();
-    wxTreeItemIdValue cookie;
-    wxTreeItemId item = m_moments->GetFirstChild(root, cookie);
-    for (std::size_t i = 0; i < index && item.IsOk(); ++i)
-        item = m_moments->GetNextChild(root, cookie);
-    if (item.IsOk()) {
-        m_moments->SelectItem(item);
-        m_moments->EnsureVisible(item);
+    if (index < m_moments->GetCount()) {
+        m_moments->SetSelection(static_cast<int>(index));
+        m_moments->EnsureVisible(static_cast<int>(index));
     }
     m_presence->Alert(m_schedule.Moments()[index].text);
     if (m_settings.useSound)
@@ -365,7 +394,6 @@ void MainWindow::OnClose(wxCloseEvent&) {
     m_reminder.Stop();
     m_endTimer.Stop();
     m_autosave.SaveAtEnd();
-    m_mouseRelay.reset();
     m_presence->Leave();
     Destroy();
     // The window goes when the program next goes idle; nothing else may wake it.

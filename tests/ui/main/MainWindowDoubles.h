@@ -1,14 +1,7 @@
 #pragma once
-// Doubles for the main window's services: a settable clock, a recording sound engine, a recording
-// message box and a recording notification-area icon.
+// Doubles for the main window's services: a settable clock, and the shared recording ones.
+#include "RecordingDoubles.h"
 #include "schedule/Clock.h"
-#include "sound/SoundEngine.h"
-#include "ui/common/MessageBox.h"
-#include "ui/tray/TrayIcon.h"
-
-#include <functional>
-#include <string>
-#include <vector>
 
 namespace stillmark::test {
 
@@ -19,68 +12,6 @@ public:
 
 private:
     ClockReading& m_now;
-};
-
-class RecordingSoundEngine final : public SoundEngine {
-public:
-    explicit RecordingSoundEngine(std::vector<std::string>& log) : m_log(log) {}
-    bool PlayWaveMemory(const unsigned char*, std::size_t size) override {
-        m_log.push_back(size > 0 ? "wave:memory" : "wave:empty");
-        return true;
-    }
-    bool PlayWaveFile(const std::string& path) override {
-        m_log.push_back("wave:" + path);
-        return true;
-    }
-    void StopWave() override { m_log.push_back("stop-wave"); }
-    bool OpenMedia(const std::string& path) override {
-        m_log.push_back("open:" + path);
-        return true;
-    }
-    void PlayMediaFromStart() override { m_log.push_back("play-media"); }
-    void StopMedia() override { m_log.push_back("stop-media"); }
-    void CloseMedia() override { m_log.push_back("close-media"); }
-    void SetFailureHandler(FailureHandler) override {}
-
-private:
-    std::vector<std::string>& m_log;
-};
-
-class RecordingMessageBox final : public MessageBox {
-public:
-    void Show(const std::string& text, MessageIcon) override {
-        shown.push_back(text);
-        if (onShow)
-            onShow();
-    }
-    std::vector<std::string> shown;
-    std::function<void()> onShow; // what happens while the box would be open
-};
-
-// Records every call as one line: "show:<tip>", "hide", "notify:<title>|<text>|<seconds>", "menu".
-class RecordingTray final : public TrayIcon {
-public:
-    RecordingTray(std::vector<std::string>& log, bool hasTray) : m_log(log), m_hasTray(hasTray) {}
-    void ShowIcon(const std::string& tooltip) override {
-        m_log.push_back("show:" + tooltip);
-        shown = true;
-    }
-    void HideIcon() override {
-        m_log.push_back("hide");
-        shown = false;
-    }
-    void Notify(const std::string& title, const std::string& text, int seconds) override {
-        if (shown)
-            m_log.push_back("notify:" + title + "|" + text + "|" + std::to_string(seconds));
-    }
-    bool HasTray() const override { return m_hasTray; }
-    void ShowMenu() override { m_log.push_back("menu"); }
-
-    bool shown = false;
-
-private:
-    std::vector<std::string>& m_log;
-    bool m_hasTray;
 };
 
 } // namespace stillmark::test
