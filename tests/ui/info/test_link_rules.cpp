@@ -2,6 +2,7 @@
 // links and where "Contact me" leads.
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <gio/gio.h>
 #include <gtest/gtest.h>
 #include <optional>
@@ -131,15 +132,16 @@ TEST_F(FallbackOpenerTest, GioFailingHandsTheTargetToTheFallbackAsOneArgument) {
 TEST_F(FallbackOpenerTest, TheFallbacksVerdictDecides) {
     std::ofstream(dir / "plain") << "not a program";
     fs::permissions(dir / "plain", fs::perms::owner_read | fs::perms::owner_write);
-    const std::vector<std::pair<std::string, OpenResult>> cases = {
-        {Script(4), OpenResult::NoAssociation},
-        {Script(2), OpenResult::FileNotFound},
-        {(dir / "missing").string(), OpenResult::FileNotFound},
-        {(dir / "plain").string(), OpenResult::AccessDenied},
+    // Each fallback is made just before its use: the scripts share one file.
+    const std::vector<std::pair<std::function<std::string()>, OpenResult>> cases = {
+        {[&] { return Script(4); }, OpenResult::NoAssociation},
+        {[&] { return Script(2); }, OpenResult::FileNotFound},
+        {[&] { return (dir / "missing").string(); }, OpenResult::FileNotFound},
+        {[&] { return (dir / "plain").string(); }, OpenResult::AccessDenied},
     };
     for (const auto& [fallback, expected] : cases) {
-        DesktopLinkOpener opener(fallback);
-        EXPECT_EQ(OpenAndWait(opener, kNoHandler + "x"), expected) << fallback;
+        DesktopLinkOpener opener(fallback());
+        EXPECT_EQ(OpenAndWait(opener, kNoHandler + "x"), expected) << static_cast<int>(expected);
     }
 }
 
