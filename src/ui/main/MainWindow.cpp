@@ -123,14 +123,15 @@ void MainWindow::FindControls() {
 
 void MainWindow::SizeToContent() {
     // Fields as wide as their longest text, the list as high as the five moments of the defaults;
-    // the sizers do the rest, at any font, theme and scale.
-    for (const char* name : {"start_time", "end_time"})
-        XRCCTRL(*this, name, wxTextCtrl)->SetMinSize(m_startTime->GetSizeFromText("00:00 pm"));
-    m_count->SetMinSize(m_count->GetSizeFromText("400"));
-    auto* increment = XRCCTRL(*this, "increment", wxComboBox);
-    increment->SetMinSize(increment->GetSizeFromText("30 min"));
-    auto* sound = XRCCTRL(*this, "sound_path", wxTextCtrl);
-    sound->SetMinSize(sound->GetSizeFromText(wxString('x', 24)));
+    // heights are GTK's own, the sizers do the rest, at any font, theme and scale.
+    const auto widthFor = [](wxControl* control, const wxString& text) {
+        control->SetMinSize(wxSize(control->GetSizeFromText(text).x, -1));
+    };
+    widthFor(m_startTime, "00:00 pm");
+    widthFor(m_endTime, "00:00 pm");
+    widthFor(m_count, "400");
+    widthFor(XRCCTRL(*this, "increment", wxComboBox), "30 min");
+    widthFor(XRCCTRL(*this, "sound_path", wxTextCtrl), wxString('x', 24));
     const int row = m_moments->GetCharHeight() + FromDIP(10);
     m_moments->SetMinSize(wxSize(m_moments->GetTextExtent("00:00 pm").x + 2 * row, 5 * row + FromDIP(4)));
     GetSizer()->SetSizeHints(this);
