@@ -19,6 +19,8 @@ packages=(
   python3-gi gir1.2-glib-2.0
   # Wayland desktop for tests; ss (iproute2) shows which display a program talks to
   weston iproute2
+  # what a screen reader reads (the accessibility bus and its Python client)
+  at-spi2-core python3-pyatspi
 )
 if [ "${STILLMARK_EXTRA_PACKAGES:-}" ]; then
   read -r -a extra <<<"$STILLMARK_EXTRA_PACKAGES"

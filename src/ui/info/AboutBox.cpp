@@ -45,6 +45,7 @@ AboutBox::AboutBox(wxWindow* parent, InfoServices& services, DonationWindow::Vie
         text->ChangeValue(kAboutText);
         // About fifty letters a line and room for all of the text, in the box's font.
         text->SetMinSize(wxSize(50 * text->GetCharWidth(), 8 * text->GetCharHeight()));
+        SetAccessibleName(*text, "The idea of Stillmark");
     }
     MakeContactLink();
     if (GetSizer())
