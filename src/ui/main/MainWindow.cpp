@@ -5,8 +5,8 @@
 #include "settings/SettingsStore.h"
 #include "sound/SoundPlayback.h"
 #include "sound/SoundSelection.h"
-#include "ui/common/AccessibleName.h"
 #include "ui/common/ModalDialogs.h"
+#include "ui/main/ControlNames.h"
 #include "ui/main/CountValidator.h"
 #include "ui/main/StepArrows.h"
 #include "ui/main/SwitchValidator.h"
@@ -18,7 +18,6 @@
 #include <wx/checkbox.h>
 #include <wx/combobox.h>
 #include <wx/display.h>
-#include <wx/intl.h>
 #include <wx/listbox.h>
 #include <wx/sizer.h>
 #include <wx/textctrl.h>
@@ -33,22 +32,6 @@ namespace {
 // The settings in the order the window reads its controls (a refused count keeps the ones after it).
 constexpr const char* kExchangeOrder[] = {"use_sound", "count",      "use_ampm", "start_minimized",
                                           "increment", "start_time", "end_time", "show_tip"};
-
-// The names a screen reader reads for the controls that show no text of their own.
-std::vector<std::pair<const char*, wxString>> AccessibleNames() {
-    return {{"start_time", _("Start Time")},
-            {"start_spin", _("Step Start Time")},
-            {"end_time", _("End Time")},
-            {"end_spin", _("Step End Time")},
-            {"increment", _("Increment")},
-            {"count", _("Nmbr Stillmarks")},
-            {"count_spin", _("Step Nmbr Stillmarks")},
-            {"moments", _("Stillmark Times")},
-            {"sound_path", _("Sound to Play")},
-            {"browse_sound", _("Browse for a sound")},
-            {"play_sound", _("Play")},
-            {"stop_sound", _("Stop")}};
-}
 
 std::vector<ScreenRect> ConnectedScreens() {
     std::vector<ScreenRect> screens;
@@ -81,8 +64,7 @@ MainWindow::MainWindow(MainWindowServices services)
     }
     SetEscapeId(XRCID("close"));
     SizeToContent();
-    for (const auto& [name, text] : AccessibleNames())
-        SetAccessibleName(*FindWindow(XRCID(name)), text);
+    NameControls(*this);
 
     SetValidators();
     TransferDataToWindow();

@@ -96,6 +96,29 @@ TEST_F(MainWindowTest, TheCountFieldTakesDigitsOnlyFromTheKeyboard) {
     EXPECT_EQ(Field("count")->GetValue(), "13") << "Up steps the count";
 }
 
+TEST_F(MainWindowTest, TabFollowsTheReadingOrder) {
+    MainWindow& window = OpenWindow();
+    window.Raise();
+    Field("start_time")->SetFocus();
+    PumpEvents(100ms);
+    if (wxWindow::FindFocus() != Field("start_time"))
+        GTEST_SKIP() << "the virtual display gave no keyboard focus";
+    std::vector<std::string> order{"start_time"};
+    for (int i = 0; i < 18; ++i) {
+        wxWindow::FindFocus()->Navigate();
+        PumpEvents(20ms);
+        wxWindow* focus = wxWindow::FindFocus();
+        while (focus && focus->GetParent() != nullptr && focus->GetName().StartsWith("wx"))
+            focus = focus->GetParent(); // an inner part of a control
+        order.push_back(focus ? focus->GetName().utf8_string() : "(none)");
+    }
+    EXPECT_EQ(order,
+              (std::vector<std::string>{"start_time", "start_spin", "end_time", "end_spin", "increment",
+                                        "count", "count_spin", "use_sound", "use_ampm", "start_minimized",
+                                        "moments", "sound_path", "browse_sound", "play_sound", "stop_sound",
+                                        "show_tip", "run_background", "close", "about"}));
+}
+
 TEST_F(MainWindowTest, AmPmRelabelsBothTimesAndTheList) {
     OpenWindow();
     Click("use_ampm");
