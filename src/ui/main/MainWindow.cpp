@@ -80,6 +80,9 @@ MainWindow::MainWindow(MainWindowServices services)
     BindEvents();
     m_reminder.Start();
     m_autosave.ReportOnce(m_loadProblem);
+    // The first stop in reading order, whatever GTK would pick: the start time, its text selected.
+    m_startTime->SetFocus();
+    m_startTime->SelectAll();
 }
 
 MainWindow::~MainWindow() {
