@@ -21,6 +21,8 @@ packages=(
   weston iproute2
   # translations: the catalogs' tools, and the German desktop of the translation test
   gettext locales
+  # what a screen reader reads (the accessibility bus and its Python client)
+  at-spi2-core python3-pyatspi
 )
 if [ "${STILLMARK_EXTRA_PACKAGES:-}" ]; then
   read -r -a extra <<<"$STILLMARK_EXTRA_PACKAGES"

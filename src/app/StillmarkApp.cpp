@@ -6,7 +6,7 @@
 #include "ui/common/CompactTheme.h"
 #include "ui/common/DesktopLanguage.h"
 #include "ui/main/MainWindow.h"
-#include "ui/main/UpDownControl.h"
+#include "ui/main/StepArrows.h"
 
 #include <X11/Xlib.h>
 #include <csignal>
@@ -61,7 +61,7 @@ bool StillmarkApp::OnInit() {
     UseDesktopLanguage(CatalogFolders(FolderOfExecutable(), STILLMARK_LOCALE_FROM_PROGRAM));
     wxInitAllImageHandlers();
     wxXmlResource::Get()->InitAllHandlers();
-    wxXmlResource::Get()->AddHandler(new UpDownControlXmlHandler);
+    wxXmlResource::Get()->AddHandler(new StepArrowsXmlHandler);
     InitXmlResource();
     ApplyCompactTheme();
     // Nothing here needs idle or update-UI events: skipping them keeps the waiting program quiet.

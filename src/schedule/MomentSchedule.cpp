@@ -1,5 +1,7 @@
 #include "schedule/MomentSchedule.h"
 
+#include <algorithm>
+
 #include "schedule/Mathematics.h"
 #include "schedule/TimeText.h"
 
@@ -56,6 +58,15 @@ std::vector<std::string> ComputeMomentTexts(std::string_view startText, std::str
         texts.push_back(FormatTime(hour + minute / 60.0, useAmPm));
     }
     return texts;
+}
+
+int StepMomentCount(int count, int step) {
+    const int from = std::clamp(count, kMinMoments, kMaxMoments);
+    if (step > 0)
+        return from == kMaxMoments ? kMinMoments : from + 1;
+    if (step < 0)
+        return from == kMinMoments ? kMaxMoments : from - 1;
+    return from;
 }
 
 } // namespace stillmark

@@ -15,4 +15,8 @@ std::vector<double> ComputeMoments(std::string_view startText, std::string_view 
 std::vector<std::string> ComputeMomentTexts(std::string_view startText, std::string_view endText, int count,
                                             bool useAmPm);
 
+// One step of the count's arrows: step > 0 (up) one moment more, step < 0 (down) one fewer, within 1..40
+// and wrapping from 40 to 1 and from 1 to 40. A count outside that range steps from its nearer end.
+int StepMomentCount(int count, int step);
+
 } // namespace stillmark

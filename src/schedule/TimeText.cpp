@@ -96,10 +96,10 @@ std::string FormatTime(double hours, bool useAmPm) {
     return buffer;
 }
 
-std::string StepTimeText(std::string_view timeText, std::string_view incrementText, int delta, bool useAmPm) {
+std::string StepTimeText(std::string_view timeText, std::string_view incrementText, int step, bool useAmPm) {
     const double time = ParseTime(timeText);
     const double increment = ParseTime(incrementText);
-    return FormatTime(delta <= 0 ? time + increment : time - increment, useAmPm);
+    return FormatTime(step == 0 ? time : step > 0 ? time + increment : time - increment, useAmPm);
 }
 
 HourMinute SplitHourMinute(double value) {

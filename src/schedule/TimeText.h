@@ -16,9 +16,9 @@ double ParseTime(std::string_view text);
 // wrapped into it first.
 std::string FormatTime(double hours, bool useAmPm);
 
-// One step of a time spin: delta <= 0 (the upper arrow) moves the time later by the increment, delta > 0
-// earlier. The result is formatted, so it wraps through midnight.
-std::string StepTimeText(std::string_view timeText, std::string_view incrementText, int delta, bool useAmPm);
+// One step of a time's arrows: step > 0 (up) moves the time later by the increment, step < 0 (down)
+// earlier, 0 not at all. The result is formatted, so it wraps through midnight.
+std::string StepTimeText(std::string_view timeText, std::string_view incrementText, int step, bool useAmPm);
 
 struct HourMinute {
     int hour;

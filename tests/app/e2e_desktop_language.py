@@ -16,7 +16,7 @@ import time
 
 from gi.repository import Gio, GLib
 
-EXPECTED_MENU = ["Über Stillmark…", "Anzeigen", "Beenden"]
+EXPECTED_MENU = ["Über Stillmark…", "Anzeigen", "Für heute pausieren", "Beenden"]
 EXPECTED_TIP = "Stillmark, Ihre treue Pause"
 EXPECTED_BODY = "Es ist 08:30\nZeit für einen Stillmark!"
 

@@ -9,7 +9,6 @@ Runs inside the private desktop (scripts/with-desktop.sh); the lost-display case
 its own."""
 
 import os
-import re
 import shutil
 import signal
 import subprocess
@@ -18,9 +17,6 @@ import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from desktop_harness import Program  # noqa: E402
-
-TEMPLATE_SIZE = (300, 166)  # the main window in dialog units
-
 
 def xdotool(*args, env=None):
     return subprocess.run(["xdotool", *args], capture_output=True, text=True, env=env).stdout.strip()
@@ -36,14 +32,15 @@ def main_window(pid, env=None, timeout=10):
     return None
 
 
-def click_at(wid, x_du, y_du, env=None):
-    """Clicks a point of the window given in dialog units of its template."""
-    geometry = xdotool("getwindowgeometry", wid, env=env)
-    x, y = map(int, re.search(r"Position: (\d+),(\d+)", geometry).groups())
-    w, h = map(int, re.search(r"Geometry: (\d+)x(\d+)", geometry).groups())
-    xdotool("mousemove", "--sync", str(x + w * x_du // TEMPLATE_SIZE[0]), str(y + h * y_du // TEMPLATE_SIZE[1]),
-            env=env)
-    xdotool("click", "1", env=env)
+# Tab stops from the start time field, in reading order (the combo box's arrow is a stop of its own).
+TABS_TO = {"count": 6, "browse_sound": 13, "about": 19}
+
+
+def focus_by_tab(wid, control, env=None):
+    """Moves the focus from the start time field, which has it when the window opens, to `control`."""
+    xdotool("windowfocus", "--sync", wid, env=env)
+    for _ in range(TABS_TO[control]):
+        xdotool("key", "Tab", env=env)
 
 
 def type_start_time(wid, text, env=None):
@@ -161,12 +158,12 @@ def main():
         edit_then_signal(program, checks, sig)
 
     def empty_the_count(wid):
-        click_at(wid, 150, 29)
+        focus_by_tab(wid, "count")
         xdotool("key", "ctrl+a", "BackSpace")  # "Please enter an integer."
 
     signal_with_dialog_open(program, checks, "message box open", empty_the_count)
-    signal_with_dialog_open(program, checks, "About box open", lambda wid: click_at(wid, 214, 152))
-    signal_with_dialog_open(program, checks, "file chooser open", lambda wid: click_at(wid, 156, 121))
+    signal_with_dialog_open(program, checks, "About box open", lambda wid: (focus_by_tab(wid, "about"), xdotool("key", "space")))
+    signal_with_dialog_open(program, checks, "file chooser open", lambda wid: (focus_by_tab(wid, "browse_sound"), xdotool("key", "space")))
     if shutil.which("Xvfb"):
         display_lost(program, checks)
     for f in checks.failures:

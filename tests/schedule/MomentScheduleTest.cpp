@@ -134,5 +134,20 @@ TEST(MomentScheduleTest, EveryCountAndWindowListsMinutesInsideTheDay) {
     }
 }
 
+TEST(MomentScheduleTest, TheCountStepsByOneAndWrapsAtItsEnds) {
+    struct Case {
+        int count, step, expected;
+    };
+    for (const Case& c : std::vector<Case>{{5, +1, 6},
+                                           {5, -1, 4},
+                                           {40, +1, 1},
+                                           {1, -1, 40},
+                                           {0, -1, 40},
+                                           {99, +1, 1},
+                                           {-3, +1, 2},
+                                           {7, 0, 7}})
+        EXPECT_EQ(StepMomentCount(c.count, c.step), c.expected) << c.count << " step " << c.step;
+}
+
 } // namespace
 } // namespace stillmark

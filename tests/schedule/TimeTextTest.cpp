@@ -93,7 +93,7 @@ TEST(FormatTimeTest, EveryMinuteOfTheDayReadsBackAsItself) {
 struct StepCase {
     const char* time;
     const char* increment;
-    int delta;
+    int step;
     bool amPm;
     const char* expected;
 };
@@ -102,19 +102,19 @@ class StepTimeTextTest : public testing::TestWithParam<StepCase> {};
 
 TEST_P(StepTimeTextTest, StepsAndWraps) {
     const StepCase& c = GetParam();
-    EXPECT_EQ(StepTimeText(c.time, c.increment, c.delta, c.amPm), c.expected)
-        << c.time << " by " << c.increment << " delta " << c.delta;
+    EXPECT_EQ(StepTimeText(c.time, c.increment, c.step, c.amPm), c.expected)
+        << c.time << " by " << c.increment << " step " << c.step;
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Table, StepTimeTextTest,
     testing::Values(
-        StepCase{"07:00", "30 min", -1, false, "07:30"}, StepCase{"07:00", "30 min", 0, false, "07:30"},
-        StepCase{"07:00", "30 min", 1, false, "06:30"}, StepCase{"23:30", "1 hour", -1, false, "00:30"},
-        StepCase{"00:10", "15 min", 1, false, "23:55"}, StepCase{"07:00", "90 min", -1, false, "07:00"},
-        StepCase{"7:5", "90 min", 1, false, "07:05"}, StepCase{"11:30 am", "1 hour", -1, true, "12:30 pm"},
-        StepCase{"01:01", "1 min", 1, false, "01:00"}, StepCase{"12:00 am", "1 min", 1, true, "11:59 pm"},
-        StepCase{"23:59 pm", "24h", -1, false, "11:59"}, StepCase{"07:00", "x", -1, true, "07:00 am"}));
+        StepCase{"07:00", "30 min", 1, false, "07:30"}, StepCase{"07:00", "30 min", 0, false, "07:00"},
+        StepCase{"07:00", "30 min", -1, false, "06:30"}, StepCase{"23:30", "1 hour", 1, false, "00:30"},
+        StepCase{"00:10", "15 min", -1, false, "23:55"}, StepCase{"07:00", "90 min", 1, false, "07:00"},
+        StepCase{"7:5", "90 min", -1, false, "07:05"}, StepCase{"11:30 am", "1 hour", 1, true, "12:30 pm"},
+        StepCase{"01:01", "1 min", -1, false, "01:00"}, StepCase{"12:00 am", "1 min", -1, true, "11:59 pm"},
+        StepCase{"23:59 pm", "24h", 1, false, "11:59"}, StepCase{"07:00", "x", 1, true, "07:00 am"}));
 
 struct SplitCase {
     double value;

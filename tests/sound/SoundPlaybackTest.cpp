@@ -1,6 +1,7 @@
 // The sound decisions of the Play and Stop buttons and of the reminder, against a recording engine,
 // and the failure message against a recording engine and the real one.
 #include "sound/SoundPlayback.h"
+#include "RecordingDoubles.h"
 #include "sound/GstSoundEngine.h"
 #include "ui/common/MessageBox.h"
 
@@ -37,39 +38,8 @@ void Pump(std::chrono::milliseconds duration) {
     PumpUntil([] { return false; }, duration);
 }
 
-class RecordingEngine final : public SoundEngine {
-public:
-    bool PlayWaveMemory(const unsigned char* data, std::size_t size) override {
-        const bool isWave =
-            size > 12 && std::memcmp(data, "RIFF", 4) == 0 && std::memcmp(data + 8, "WAVE", 4) == 0;
-        calls.push_back(isWave ? "PlayWaveMemory" : "PlayWaveMemory(not a wave image)");
-        return waveWorks;
-    }
-    bool PlayWaveFile(const std::string& path) override {
-        calls.push_back("PlayWaveFile " + path);
-        return fileWorks;
-    }
-    void StopWave() override { calls.push_back("StopWave"); }
-    bool OpenMedia(const std::string& path) override {
-        calls.push_back("OpenMedia " + path);
-        return fileWorks;
-    }
-    void PlayMediaFromStart() override { calls.push_back("PlayMediaFromStart"); }
-    void StopMedia() override { calls.push_back("StopMedia"); }
-    void CloseMedia() override { calls.push_back("CloseMedia"); }
-    void SetFailureHandler(FailureHandler handler) override { onFailure = std::move(handler); }
-
-    Calls calls;
-    bool waveWorks = true;
-    bool fileWorks = true;
-    FailureHandler onFailure;
-};
-
-class RecordingMessageBox final : public MessageBox {
-public:
-    void Show(const std::string& text, MessageIcon) override { shown.push_back(text); }
-    std::vector<std::string> shown;
-};
+using RecordingEngine = test::RecordingSoundEngine;
+using test::RecordingMessageBox;
 
 class SoundPlaybackTest : public ::testing::Test {
 protected:

@@ -1,9 +1,8 @@
 #pragma once
-class wxWindow;
 
 namespace stillmark {
-// Trims GTK's generous control padding so controls fit rectangles laid out in dialog units.
+// Keeps the theme lean: no bold face loaded for the lists' hidden headers, and the default theme's
+// check marks from its PNG images, not through the SVG renderer. Controls keep GTK's own sizes and
+// padding.
 void ApplyCompactTheme();
-// Lets a check box's label wrap onto further lines within the box's width.
-void EnableMultilineLabel(wxWindow& checkBox);
 } // namespace stillmark

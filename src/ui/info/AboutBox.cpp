@@ -3,13 +3,15 @@
 #include <wx/button.h>
 #include <wx/dcclient.h>
 #include <wx/hyperlink.h>
+#include <wx/sizer.h>
 #include <wx/statbmp.h>
 #include <wx/textctrl.h>
 #include <wx/translation.h>
+#include <wx/weakref.h>
 #include <wx/xrc/xmlres.h>
 
 #include "sound/SoundPlayback.h"
-#include "ui/common/DialogTemplate.h"
+#include "ui/common/AccessibleName.h"
 #include "ui/info/ContactTarget.h"
 #include "ui/info/InfoResources.h"
 #include "ui/info/OpenAndExplain.h"
@@ -26,10 +28,9 @@ constexpr const char* kAboutText =
                 "find a better and easier way saving "
                 "you time and effort.                             Enjoy !");
 
-// In dialog units: the black frame around the logo (drawn on the dialog: a window there would
-// cover the logo) and the link's place.
-const wxRect kLogoFrame(16, 14, 26, 20);
-const wxPoint kLinkPosition(53, 43);
+// The black frame around the logo is drawn on the box, this far outside the picture: a window
+// there would cover the logo.
+constexpr int kLogoFrameGap = 3;
 
 const wxColour kLinkNormal(0, 0, 238);
 const wxColour kLinkVisited(85, 26, 139);
@@ -42,13 +43,15 @@ AboutBox::AboutBox(wxWindow* parent, InfoServices& services, DonationWindow::Vie
     EnsureXmlResources();
     if (!wxXmlResource::Get()->LoadDialog(this, parent, "about_box"))
         Create(parent, wxID_ANY, _("About..."));
-    m_units = ApplyDialogTemplate(*this, "about_box");
-    if (m_units.x <= 0)
-        m_units = FontScale(*this); // no template: the link and the frame still find their places
-    CentreLogoInFrame();
-    if (auto* text = XRCCTRL(*this, "about_text", wxTextCtrl))
+    if (auto* text = XRCCTRL(*this, "about_text", wxTextCtrl)) {
         text->ChangeValue(wxGetTranslation(kAboutText));
+        // About fifty letters a line and room for all of the text, in the box's font.
+        text->SetMinSize(wxSize(50 * text->GetCharWidth(), 8 * text->GetCharHeight()));
+        SetAccessibleName(*text, _("The idea of Stillmark").utf8_string());
+    }
     MakeContactLink();
+    if (GetSizer())
+        GetSizer()->SetSizeHints(this);
 
     Bind(wxEVT_BUTTON, &AboutBox::OnDonate, this, wxID_CANCEL);
     Bind(wxEVT_CLOSE_WINDOW, &AboutBox::OnClose, this);
@@ -62,21 +65,13 @@ AboutBox::AboutBox(wxWindow* parent, InfoServices& services, DonationWindow::Vie
         ok->SetFocus();
 }
 
-void AboutBox::CentreLogoInFrame() {
-    // The logo keeps its pixels while the frame grows with the font.
-    const wxRect frame = UnitsToPixels(kLogoFrame, m_units);
-    for (wxWindow* child : GetChildren())
-        if (auto* logo = dynamic_cast<wxStaticBitmap*>(child)) {
-            const wxSize size = logo->GetSize();
-            logo->Move(frame.x + (frame.width - size.x) / 2, frame.y + (frame.height - size.y) / 2);
-        }
-}
-
 void AboutBox::MakeContactLink() {
     const std::string target = ContactTarget(BuildContact(), m_services.programDir);
     m_link = new wxGenericHyperlinkCtrl(this, wxID_ANY, _("Contact me"), wxString::FromUTF8(target),
-                                        UnitsToPixels(kLinkPosition, m_units), wxDefaultSize,
-                                        wxHL_ALIGN_LEFT | wxBORDER_NONE);
+                                        wxDefaultPosition, wxDefaultSize, wxHL_ALIGN_LEFT | wxBORDER_NONE);
+    // In its place in the layout and in the tab order; without the resource, above the rest.
+    if (!wxXmlResource::Get()->AttachUnknownControl("contact_link", m_link, this) && GetSizer())
+        GetSizer()->Prepend(m_link, wxSizerFlags().Border());
     m_link->SetNormalColour(kLinkNormal);
     m_link->SetVisitedColour(kLinkVisited);
     m_link->SetHoverColour(kLinkHover);
@@ -93,16 +88,21 @@ void AboutBox::MakeContactLink() {
         event.Skip();
     });
     m_link->Bind(wxEVT_HYPERLINK, &AboutBox::OnLinkClicked, this);
-    if (wxWindow* donate = FindWindow(wxID_CANCEL))
-        m_link->MoveBeforeInTabOrder(donate);
+    SetAccessibleName(*m_link, "Contact me");
+    MarkAsLink(*m_link);
 }
 
 void AboutBox::OnLinkClicked(wxHyperlinkEvent& event) {
     // Handled here, not skipped: wx would otherwise hand the URL to its own browser launcher.
-    const bool opened = OpenAndExplain(m_services.opener, m_services.messages, event.GetURL().utf8_string());
-    m_link->SetVisited(opened);
-    m_link->SetForegroundColour(opened ? kLinkVisited : kLinkNormal);
-    m_link->Refresh();
+    // The answer may come after the box has gone.
+    wxWeakRef<wxGenericHyperlinkCtrl> link(m_link);
+    OpenAndExplain(m_services.opener, m_services.messages, event.GetURL().utf8_string(), [link](bool opened) {
+        if (!link)
+            return;
+        link->SetVisited(opened);
+        link->SetForegroundColour(opened ? kLinkVisited : kLinkNormal);
+        link->Refresh();
+    });
 }
 
 void AboutBox::OnShow(wxShowEvent& event) {
@@ -112,10 +112,20 @@ void AboutBox::OnShow(wxShowEvent& event) {
 }
 
 void AboutBox::OnDonate(wxCommandEvent&) {
-    DonationWindow donation(this, m_services, m_makeView);
-    m_donation = &donation;
-    donation.ShowModal();
-    m_donation = nullptr;
+    wxWindow* focused = FindFocus();
+    {
+        DonationWindow donation(this, m_services, m_makeView);
+        m_donation = &donation;
+        donation.ShowModal();
+        m_donation = nullptr;
+    }
+    // The window manager may hand the focus to any window once the donation window goes: it comes
+    // back here, where it was.
+    Raise();
+    if (focused && focused != this && IsDescendant(focused))
+        focused->SetFocus();
+    else if (wxWindow* ok = FindWindow(wxID_OK))
+        ok->SetFocus();
 }
 
 void AboutBox::OnClose(wxCloseEvent& event) {
@@ -131,9 +141,13 @@ void AboutBox::OnClose(wxCloseEvent& event) {
 
 void AboutBox::OnPaint(wxPaintEvent&) {
     wxPaintDC dc(this);
+    auto* logo = XRCCTRL(*this, "logo_picture", wxStaticBitmap);
+    if (!logo)
+        return;
+    wxRect picture(ScreenToClient(logo->GetScreenPosition()), logo->GetSize());
     dc.SetPen(*wxBLACK_PEN);
     dc.SetBrush(*wxTRANSPARENT_BRUSH);
-    dc.DrawRectangle(UnitsToPixels(kLogoFrame, m_units));
+    dc.DrawRectangle(picture.Inflate(kLogoFrameGap));
 }
 
 void ShowAboutBox(wxWindow* owner, InfoServices& services) {

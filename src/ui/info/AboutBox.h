@@ -5,7 +5,6 @@
 #include <string>
 #include <wx/dialog.h>
 
-#include "ui/common/DialogUnits.h"
 #include "ui/info/DonationWindow.h"
 #include "ui/info/InfoServices.h"
 
@@ -21,13 +20,10 @@ public:
     AboutBox(wxWindow* parent, InfoServices& services, DonationWindow::ViewFactory makeView = {});
 
     wxGenericHyperlinkCtrl* ContactLink() const { return m_link; }
-    // The template's dialog units in this box (pixels per unit).
-    DialogUnitScale Units() const { return m_units; }
     // The donation window while it is open, else null.
     DonationWindow* Donation() const { return m_donation; }
 
 private:
-    void CentreLogoInFrame();
     void MakeContactLink();
     void OnLinkClicked(wxHyperlinkEvent& event);
     void OnDonate(wxCommandEvent& event);
@@ -39,7 +35,6 @@ private:
     DonationWindow::ViewFactory m_makeView;
     wxGenericHyperlinkCtrl* m_link = nullptr; // child window
     DonationWindow* m_donation = nullptr;
-    DialogUnitScale m_units; // the template's dialog units in this box
 };
 
 } // namespace stillmark

@@ -1,28 +1,27 @@
 #include "ui/info/LinkOpener.h"
 
-#include <cerrno>
 #include <gio/gio.h>
+#include <memory>
 #include <sys/wait.h>
 
 namespace stillmark {
 
-DesktopLinkOpener::DesktopLinkOpener(std::string fallback, std::chrono::milliseconds fallbackWait)
-    : m_fallback(std::move(fallback)), m_fallbackWait(fallbackWait) {}
+DesktopLinkOpener::DesktopLinkOpener(std::string fallback) : m_fallback(std::move(fallback)) {}
 
-OpenResult DesktopLinkOpener::Open(const std::string& target) {
+void DesktopLinkOpener::Open(const std::string& target, Done done) {
     // A program cannot tell such a target from one of its options, so it is never handed on.
     if (target.empty() || target.front() == '-')
-        return OpenResult::FileNotFound;
+        return done(OpenResult::FileNotFound);
     if (target.size() > kMaxLinkTarget)
-        return OpenResult::OutOfMemory;
+        return done(OpenResult::OutOfMemory);
     GError* error = nullptr;
     if (g_app_info_launch_default_for_uri(target.c_str(), nullptr, &error))
-        return OpenResult::Opened;
+        return done(OpenResult::Opened);
     g_clear_error(&error);
-    return OpenWithFallback(target);
+    OpenWithFallback(target, std::move(done));
 }
 
-OpenResult DesktopLinkOpener::OpenWithFallback(const std::string& target) {
+void DesktopLinkOpener::OpenWithFallback(const std::string& target, Done done) {
     gchar* argv[] = {const_cast<gchar*>(m_fallback.c_str()), const_cast<gchar*>(target.c_str()), nullptr};
     GPid pid = 0;
     GError* error = nullptr;
@@ -30,31 +29,19 @@ OpenResult DesktopLinkOpener::OpenWithFallback(const std::string& target) {
     if (!g_spawn_async(nullptr, argv, nullptr, flags, nullptr, nullptr, &pid, &error)) {
         const OpenResult result = OpenResultOfError(error->domain, error->code);
         g_clear_error(&error);
-        return result;
+        return done(result);
     }
-    // The opener hands the target on and ends within moments: its exit status tells the outcome.
-    const gint64 deadline = g_get_monotonic_time() + m_fallbackWait.count() * 1000;
-    for (;;) {
-        int status = 0;
-        const pid_t done = waitpid(pid, &status, WNOHANG);
-        if (done == pid) {
-            g_spawn_close_pid(pid);
-            if (WIFEXITED(status))
-                return OpenResultOfExitStatus(WEXITSTATUS(status));
-            return OpenResult::NoAssociation; // killed
-        }
-        if (done == -1 && errno != EINTR) {
-            g_spawn_close_pid(pid); // collected elsewhere: it started
-            return OpenResult::Opened;
-        }
-        if (g_get_monotonic_time() >= deadline)
-            break;
-        g_usleep(5000);
-    }
-    // Still running (it may wait for the browser it started): the main loop reaps it when it ends.
+    // The opener hands the target on and ends within moments (or when the browser it started
+    // ends): its exit status tells the outcome, whenever it comes.
     g_child_watch_add(
-        pid, [](GPid child, gint, gpointer) { g_spawn_close_pid(child); }, nullptr);
-    return OpenResult::Opened;
+        pid,
+        [](GPid child, gint status, gpointer data) {
+            g_spawn_close_pid(child);
+            const std::unique_ptr<Done> report(static_cast<Done*>(data));
+            (*report)(WIFEXITED(status) ? OpenResultOfExitStatus(WEXITSTATUS(status))
+                                        : OpenResult::NoAssociation); // killed
+        },
+        new Done(std::move(done)));
 }
 
 } // namespace stillmark

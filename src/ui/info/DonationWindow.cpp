@@ -8,7 +8,6 @@
 #include <wx/translation.h>
 #include <wx/xrc/xmlres.h>
 
-#include "ui/common/DialogTemplate.h"
 #include "ui/info/DonateLayout.h"
 #include "ui/info/HtmlViewLoader.h"
 #include "ui/info/InfoResources.h"
@@ -22,8 +21,6 @@ DonationWindow::DonationWindow(wxWindow* owner, InfoServices& services, ViewFact
     if (!wxXmlResource::Get()->LoadDialog(this, owner, "donation_window"))
         Create(owner, wxID_ANY, _("Donate"), wxDefaultPosition, wxDefaultSize,
                wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER);
-    // The template's size, in the desktop's font, for when the work area is unknown.
-    ApplyDialogTemplate(*this, "donation_window");
     Bind(wxEVT_BUTTON, &DonationWindow::OnOk, this, wxID_OK);
     // Escape and the close box cancel (wx would otherwise press the only button, OK).
     Bind(wxEVT_CHAR_HOOK, [this](wxKeyEvent& event) {

@@ -1,7 +1,7 @@
 #pragma once
 // Opening a link target (a web page, a mail address, a local file) with the desktop's default
 // application. A service: the About box and the donation page receive it through their constructors.
-#include <chrono>
+#include <functional>
 #include <string>
 
 #include "ui/info/OpenResult.h"
@@ -10,30 +10,30 @@ namespace stillmark {
 
 class LinkOpener {
 public:
+    using Done = std::function<void(OpenResult)>;
     virtual ~LinkOpener() = default;
-    virtual OpenResult Open(const std::string& target) = 0;
+    // Calls `done` once with the outcome: at once, or from the main loop when a program it started
+    // has told it. Never waits.
+    virtual void Open(const std::string& target, Done done) = 0;
 };
 
 // The longest target handed on: with "xdg-open " in front it fits 519 bytes.
 inline constexpr std::size_t kMaxLinkTarget = 510;
 
 // GIO's default application for the target's scheme first; when GIO cannot launch one, the
-// fallback opener (xdg-open) started with an argument vector, never through a shell. An empty
+// fallback opener (xdg-open) started with an argument vector, never through a shell; its exit status
+// decides, collected by the main loop when it ends. An empty
 // target or one that begins with "-" (it would read as an option) is refused with FileNotFound,
 // one longer than kMaxLinkTarget with OutOfMemory.
 class DesktopLinkOpener final : public LinkOpener {
 public:
-    // fallbackWait: how long a click waits for the fallback's verdict (it normally answers at once);
-    // a fallback still running then counts as opened.
-    explicit DesktopLinkOpener(std::string fallback = "xdg-open",
-                               std::chrono::milliseconds fallbackWait = std::chrono::seconds(3));
-    OpenResult Open(const std::string& target) override;
+    explicit DesktopLinkOpener(std::string fallback = "xdg-open");
+    void Open(const std::string& target, Done done) override;
 
 private:
-    OpenResult OpenWithFallback(const std::string& target);
+    void OpenWithFallback(const std::string& target, Done done);
 
     std::string m_fallback;
-    std::chrono::milliseconds m_fallbackWait;
 };
 
 } // namespace stillmark

@@ -8,13 +8,16 @@
 
 namespace stillmark {
 
-bool OpenAndExplain(LinkOpener& opener, MessageBox& messages, const std::string& target) {
-    const OpenResult result = opener.Open(target);
-    if (result == OpenResult::Opened)
-        return true;
-    wxBell();
-    messages.Show(OpenErrorMessage(result, InDesktopLanguage), MessageIcon::Exclamation);
-    return false;
+void OpenAndExplain(LinkOpener& opener, MessageBox& messages, const std::string& target,
+                    std::function<void(bool)> opened) {
+    opener.Open(target, [&messages, opened = std::move(opened)](OpenResult result) {
+        if (result != OpenResult::Opened) {
+            wxBell();
+            messages.Show(OpenErrorMessage(result, InDesktopLanguage), MessageIcon::Exclamation);
+        }
+        if (opened)
+            opened(result == OpenResult::Opened);
+    });
 }
 
 } // namespace stillmark

@@ -22,6 +22,12 @@ bool WebHtmlView::Create(wxWindow* parent, int id, PageLinkHandlers handlers) {
                             wxWebViewBackendDefault, wxBORDER_NONE);
     if (!m_view)
         return false;
+    // The page's text in the desktop's font size, as the rest of the program: the engine sets text
+    // at 16 CSS pixels (12 pt) unless told otherwise.
+    if (m_view->CanSetZoomType(wxWEBVIEW_ZOOM_TYPE_TEXT)) {
+        m_view->SetZoomType(wxWEBVIEW_ZOOM_TYPE_TEXT);
+        m_view->SetZoomFactor(static_cast<float>(parent->GetFont().GetFractionalPointSize() / 12.0));
+    }
     m_handlers = std::move(handlers);
     m_view->Bind(wxEVT_WEBVIEW_NAVIGATING, &WebHtmlView::OnNavigating, this);
     m_view->Bind(wxEVT_WEBVIEW_NEWWINDOW, &WebHtmlView::OnNewWindow, this);

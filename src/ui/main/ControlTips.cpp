@@ -1,11 +1,8 @@
 #include "ui/main/ControlTips.h"
 
-#include "ui/main/TipWindow.h"
-
-#include <algorithm>
-#include <wx/artprov.h>
-#include <wx/toplevel.h>
+#include <gtk/gtk.h>
 #include <wx/translation.h>
+#include <wx/window.h>
 
 namespace stillmark {
 
@@ -49,244 +46,77 @@ const std::vector<std::pair<std::string_view, std::string_view>>& ControlTipTabl
     return table;
 }
 
+struct ControlTips::State {
+    bool enabled = true;
+    GdkPixbuf* fallbackIcon = nullptr;
+    ~State() {
+        if (fallbackIcon)
+            g_object_unref(fallbackIcon);
+    }
+};
+
 namespace {
 
-wxBitmap IconBitmap(int icon) {
-    const wxSize size(24, 24);
-    switch (icon) {
-    case TipIconInfo:
-        return wxArtProvider::GetBitmap(wxART_INFORMATION, wxART_MESSAGE_BOX, size);
-    case TipIconWarning:
-        return wxArtProvider::GetBitmap(wxART_WARNING, wxART_MESSAGE_BOX, size);
-    case TipIconError:
-        return wxArtProvider::GetBitmap(wxART_ERROR, wxART_MESSAGE_BOX, size);
-    default:
-        return wxBitmap();
-    }
-}
+constexpr const char* kInfoIcon = "dialog-information";
+constexpr const char* kTipKey = "stillmark-tip";
 
-bool IsInside(wxWindow* window, wxWindow* owner) {
-    for (wxWindow* w = window; w != nullptr; w = w->GetParent()) {
-        if (w == owner) {
-            return true;
-        }
-        if (w->IsTopLevel()) {
-            return false;
-        }
-    }
-    return false;
+// One control's tip, owned by its widget.
+struct Tip {
+    std::string markup;
+    std::shared_ptr<ControlTips::State> state;
+};
+
+gboolean OnQueryTooltip(GtkWidget* widget, gint, gint, gboolean, GtkTooltip* tooltip, gpointer) {
+    const auto* tip = static_cast<const Tip*>(g_object_get_data(G_OBJECT(widget), kTipKey));
+    if (!tip || !tip->state->enabled)
+        return FALSE;
+    gtk_tooltip_set_markup(tooltip, tip->markup.c_str());
+    if (gtk_icon_theme_has_icon(gtk_icon_theme_get_default(), kInfoIcon))
+        gtk_tooltip_set_icon_from_icon_name(tooltip, kInfoIcon, GTK_ICON_SIZE_DIALOG);
+    else
+        gtk_tooltip_set_icon(tooltip, tip->state->fallbackIcon);
+    return TRUE;
 }
 
 } // namespace
 
-// Any press of a mouse button or key dismisses the tip, as does the tip's time running out.
-class ControlTips::DismissFilter : public wxEventFilter {
-public:
-    explicit DismissFilter(ControlTips& tips) : m_tips(tips) { wxEvtHandler::AddFilter(this); }
-    ~DismissFilter() override { wxEvtHandler::RemoveFilter(this); }
-
-    int FilterEvent(wxEvent& event) override {
-        const wxEventType type = event.GetEventType();
-        if (type == wxEVT_LEFT_DOWN || type == wxEVT_RIGHT_DOWN || type == wxEVT_MIDDLE_DOWN ||
-            type == wxEVT_KEY_DOWN || type == wxEVT_MOUSEWHEEL) {
-            if (m_tips.IsTipShown()) {
-                m_tips.HideTip();
-            }
-            m_tips.m_initialTimer.Stop();
-            m_tips.m_pending = nullptr;
-        }
-        return Event_Skip;
-    }
-
-private:
-    ControlTips& m_tips;
-};
-
-ControlTips::ControlTips()
-    : m_initialTimer([this] { OnInitialDelay(); }), m_hideTimer([this] {
-          m_expired = m_showing;
-          HideTip();
-      }) {}
-
-ControlTips::~ControlTips() {
-    m_initialTimer.Stop();
-    m_hideTimer.Stop();
-    m_dismissFilter.reset();
-    if (m_owner) {
-        m_owner->Unbind(wxEVT_SHOW, &ControlTips::OnOwnerShow, this);
-    }
-    if (m_tip) {
-        m_tip->Destroy();
-    }
+ControlTips::ControlTips(const wxBitmap& fallbackIcon) : m_state(std::make_shared<State>()) {
+    if (fallbackIcon.IsOk() && fallbackIcon.GetPixbuf())
+        m_state->fallbackIcon = GDK_PIXBUF(g_object_ref(fallbackIcon.GetPixbuf()));
 }
 
-bool ControlTips::Create(wxWindow* owner) {
-    if (owner == nullptr) {
-        return false;
-    }
-    if (m_tip) {
-        return true;
-    }
-    m_owner = owner;
-    m_tip = new TipWindow(owner);
-    m_owner->Bind(wxEVT_SHOW, &ControlTips::OnOwnerShow, this);
-    m_dismissFilter = std::make_unique<DismissFilter>(*this);
-    return true;
+ControlTips::~ControlTips() = default;
+
+bool ControlTips::IsEnabled() const {
+    return m_state->enabled;
 }
 
-bool ControlTips::SetTitle(int icon, const std::string& title) {
-    if (!m_tip) {
-        return false;
-    }
-    m_icon = icon;
-    m_title = title;
-    return true;
+std::string ControlTips::Markup(std::string_view text) {
+    gchar* escaped = g_markup_escape_text(text.data(), static_cast<gssize>(text.size()));
+    std::string markup = std::string("<b>Stillmark</b>\n") + escaped;
+    g_free(escaped);
+    return markup;
 }
 
-void ControlTips::AddTool(wxWindow* control, const std::string& text) {
-    if (control == nullptr) {
+void ControlTips::Add(wxWindow& control, const std::string& text) {
+    GtkWidget* widget = control.GetHandle();
+    if (!widget)
         return;
-    }
-    // Forget controls that are gone, so a dialog shown again and again keeps one entry per control.
-    std::erase_if(m_tools, [](const Tool& t) { return !t.control; });
-    auto found = std::find_if(m_tools.begin(), m_tools.end(),
-                              [control](const Tool& t) { return t.control == control; });
-    if (found != m_tools.end()) {
-        found->text = text;
-    } else {
-        m_tools.push_back(Tool{control, text});
-    }
+    const bool first = g_object_get_data(G_OBJECT(widget), kTipKey) == nullptr;
+    g_object_set_data_full(G_OBJECT(widget), kTipKey, new Tip{Markup(text), m_state},
+                           [](gpointer tip) { delete static_cast<Tip*>(tip); });
+    if (first)
+        g_signal_connect(widget, "query-tooltip", G_CALLBACK(OnQueryTooltip), nullptr);
+    gtk_widget_set_has_tooltip(widget, TRUE);
 }
 
-const ControlTips::Tool* ControlTips::ToolFor(wxWindow* window) const {
-    for (wxWindow* w = window; w != nullptr; w = w->GetParent()) {
-        for (const Tool& tool : m_tools) {
-            if (tool.control == w) {
-                return &tool;
-            }
-        }
-        if (w->IsTopLevel()) {
-            break;
-        }
-    }
-    return nullptr;
-}
-
-wxWindow* ControlTips::FindTool(wxWindow* window) const {
-    const Tool* tool = ToolFor(window);
-    return tool != nullptr ? tool->control.get() : nullptr;
-}
-
-const std::string* ControlTips::FindToolText(wxWindow* window) const {
-    const Tool* tool = ToolFor(window);
-    return tool != nullptr ? &tool->text : nullptr;
-}
-
-TipWindow* ControlTips::GetTipWindow() const {
-    return m_tip.get();
-}
-
-bool ControlTips::IsTipShown() const {
-    return m_tip && m_tip->IsShown();
-}
-
-void ControlTips::SetDelays(std::chrono::milliseconds initial, std::chrono::milliseconds autoHide) {
-    m_initialDelay = initial;
-    m_autoHide = autoHide;
-}
-
-void ControlTips::RelayEvent(const wxMouseEvent& event) {
-    auto* window = dynamic_cast<wxWindow*>(event.GetEventObject());
-    if (window != nullptr) {
-        RelayEvent(window, window->ClientToScreen(event.GetPosition()));
-    }
-}
-
-void ControlTips::RelayEvent(wxWindow* window, const wxPoint& pointerOnScreen) {
-    if (!m_tip) {
+void ControlTips::Enable(bool enabled) {
+    if (m_state->enabled == enabled)
         return;
-    }
-    m_pointer = pointerOnScreen;
-    wxWindow* control = FindTool(window);
-    if (control != m_expired.get()) {
-        m_expired = nullptr;
-    }
-    if (control == nullptr) {
-        m_initialTimer.Stop();
-        m_pending = nullptr;
-        HideTip();
-        return;
-    }
-    if (control == m_expired.get()) {
-        return;
-    }
-    if (IsTipShown()) {
-        // Moving from one control to the next moves the tip at once; within one control it stays put.
-        if (control != m_showing.get()) {
-            ShowTipFor(control);
-        }
-        return;
-    }
-    // The pointer must rest: every move starts the wait again.
-    m_pending = control;
-    m_initialTimer.StartOnce(static_cast<int>(m_initialDelay.count()));
-}
-
-void ControlTips::OnInitialDelay() {
-    wxWindow* control = m_pending.get();
-    m_pending = nullptr;
-    if (control != nullptr && m_owner && m_owner->IsShown()) {
-        ShowTipFor(control);
-    }
-}
-
-void ControlTips::ShowTipFor(wxWindow* control) {
-    const std::string* text = FindToolText(control);
-    if (text == nullptr || !m_tip) {
-        return;
-    }
-    m_tip->SetContent(IconBitmap(m_icon), m_title, *text);
-    m_tip->ShowAt(m_pointer);
-    m_showing = control;
-    m_hideTimer.StartOnce(static_cast<int>(m_autoHide.count()));
-}
-
-void ControlTips::HideTip() {
-    m_hideTimer.Stop();
-    m_showing = nullptr;
-    if (m_tip && m_tip->IsShown()) {
-        m_tip->Hide();
-    }
-}
-
-void ControlTips::OnOwnerShow(wxShowEvent& event) {
-    if (!event.IsShown()) {
-        m_initialTimer.Stop();
-        m_pending = nullptr;
-        HideTip();
-    }
-    event.Skip();
-}
-
-MouseMoveRelay::MouseMoveRelay(wxWindow* owner, Callback onMove)
-    : m_owner(owner), m_onMove(std::move(onMove)) {
-    wxEvtHandler::AddFilter(this);
-}
-
-MouseMoveRelay::~MouseMoveRelay() {
-    wxEvtHandler::RemoveFilter(this);
-}
-
-int MouseMoveRelay::FilterEvent(wxEvent& event) {
-    if (event.GetEventType() != wxEVT_MOTION || !m_owner || !m_onMove) {
-        return Event_Skip;
-    }
-    auto* window = dynamic_cast<wxWindow*>(event.GetEventObject());
-    if (window != nullptr && IsInside(window, m_owner.get())) {
-        const auto& mouse = static_cast<const wxMouseEvent&>(event);
-        m_onMove(window, window->ClientToScreen(mouse.GetPosition()));
-    }
-    return Event_Skip;
+    m_state->enabled = enabled;
+    // A tip on screen asks again at once, and so hides when the tips are off.
+    if (GdkDisplay* display = gdk_display_get_default())
+        gtk_tooltip_trigger_tooltip_query(display);
 }
 
 } // namespace stillmark

@@ -1,26 +1,28 @@
 #include "ui/main/MainWindow.h"
 
 #include "schedule/AlertDays.h"
+#include "schedule/MomentSchedule.h"
 #include "schedule/TimeText.h"
 #include "settings/SettingsStore.h"
 #include "sound/SoundPlayback.h"
 #include "sound/SoundSelection.h"
-#include "ui/common/CompactTheme.h"
 #include "ui/common/DesktopLanguage.h"
-#include "ui/common/DialogTemplate.h"
 #include "ui/common/ModalDialogs.h"
+#include "ui/main/ControlNames.h"
 #include "ui/main/CountValidator.h"
+#include "ui/main/StepArrows.h"
 #include "ui/main/SwitchValidator.h"
 #include "ui/main/TextValidator.h"
-#include "ui/main/UpDownControl.h"
 #include "ui/main/WindowPlacement.h"
 
+#include <algorithm>
 #include <wx/app.h>
 #include <wx/checkbox.h>
 #include <wx/combobox.h>
 #include <wx/display.h>
+#include <wx/listbox.h>
+#include <wx/sizer.h>
 #include <wx/textctrl.h>
-#include <wx/treectrl.h>
 #include <wx/utils.h>
 #include <wx/valgen.h>
 #include <wx/xrc/xmlres.h>
@@ -60,10 +62,6 @@ MainWindow::MainWindow(MainWindowServices services)
                  [this](std::size_t index) { Alert(index); }),
       m_endTimer(this) {
     wxXmlResource::Get()->LoadDialog(this, nullptr, "main_window");
-    // The wrapping label first: the template's units must leave room for it as it is shown.
-    if (auto* showTip = XRCCTRL(*this, "show_tip", wxCheckBox))
-        EnableMultilineLabel(*showTip);
-    ApplyDialogTemplate(*this, "main_window");
     FindControls();
     const wxBitmap bitmap = wxXmlResource::Get()->LoadBitmap("window_icon");
     if (bitmap.IsOk()) {
@@ -71,20 +69,19 @@ MainWindow::MainWindow(MainWindowServices services)
         SetIcon(m_icon);
     }
     SetEscapeId(XRCID("close"));
+    SizeToContent();
+    NameControls(*this);
 
     SetValidators();
     TransferDataToWindow();
     ShowSoundPath(m_settings.soundToPlay);
-    m_countSpin->SetRange(1, 40);
-    m_countSpin->SetPos(m_settings.stillpoints);
-    m_countSpin->SetBuddy(m_count);
     RebuildList();
 
-    m_tips.Create(this);
-    m_mouseRelay = std::make_unique<MouseMoveRelay>(this, [this](wxWindow* window, const wxPoint& pointer) {
-        if (m_settings.showTip)
-            m_tips.RelayEvent(window, pointer);
-    });
+    m_tips = std::make_unique<ControlTips>(bitmap);
+    for (const auto& [name, text] : ControlTipTable())
+        if (wxWindow* control = FindWindow(XRCID(wxString(name.data(), name.size()))))
+            m_tips->Add(*control, InDesktopLanguage(std::string(text).c_str()));
+    m_tips->Enable(m_settings.showTip);
     m_presence = std::make_unique<TrayPresence>(*this, m_icon, m_services.makeTray);
     m_pause = std::make_unique<DayPause>(
         m_services.clock, m_settings.pausedOn, [this](bool paused) { m_presence->SetPaused(paused); },
@@ -96,6 +93,9 @@ MainWindow::MainWindow(MainWindowServices services)
     BindEvents();
     m_reminder.Start();
     m_autosave.ReportOnce(m_loadProblem);
+    // The first stop in reading order, whatever GTK would pick: the start time, its text selected.
+    m_startTime->SetFocus();
+    m_startTime->SelectAll();
 }
 
 MainWindow::~MainWindow() {
@@ -103,20 +103,13 @@ MainWindow::~MainWindow() {
     m_reminder.Stop();
     // The controls outlive this part of the window: nothing may reach back into it from them.
     m_soundField.reset();
-    m_countSpin->SetBuddy(nullptr);
-    // The list reports each item it deletes to this window: empty it while the window is whole.
-    m_moments->DeleteAllItems();
 }
 
 void MainWindow::FindControls() {
     m_startTime = XRCCTRL(*this, "start_time", wxTextCtrl);
     m_endTime = XRCCTRL(*this, "end_time", wxTextCtrl);
     m_count = XRCCTRL(*this, "count", wxTextCtrl);
-    m_moments = XRCCTRL(*this, "moments", wxTreeCtrl);
-    m_countSpin = XRCCTRL(*this, "count_spin", UpDownControl);
-    // The list draws in its own font unless told: the window's, as every other control.
-    m_moments->SetFont(GetFont());
-    m_moments->AddRoot(wxString());
+    m_moments = XRCCTRL(*this, "moments", wxListBox);
     m_soundField = std::make_unique<SoundPathField>(*XRCCTRL(*this, "sound_path", wxTextCtrl),
                                                     [this](const std::string& text) {
                                                         ShowSoundPath(text);
@@ -124,6 +117,22 @@ void MainWindow::FindControls() {
                                                     });
     for (const char* name : kExchangeOrder)
         m_exchangeOrder.push_back(FindWindow(XRCID(name)));
+}
+
+void MainWindow::SizeToContent() {
+    // Fields as wide as their longest text, the list as high as the five moments of the defaults;
+    // heights are GTK's own, the sizers do the rest, at any font, theme and scale.
+    const auto widthFor = [](wxControl* control, const wxString& text) {
+        control->SetMinSize(wxSize(control->GetSizeFromText(text).x, -1));
+    };
+    widthFor(m_startTime, "00:00 pm");
+    widthFor(m_endTime, "00:00 pm");
+    widthFor(m_count, "400");
+    widthFor(XRCCTRL(*this, "increment", wxComboBox), "30 min");
+    widthFor(XRCCTRL(*this, "sound_path", wxTextCtrl), wxString('x', 24));
+    const int row = m_moments->GetCharHeight() + FromDIP(10);
+    m_moments->SetMinSize(wxSize(m_moments->GetTextExtent("00:00 pm").x + 2 * row, 5 * row + FromDIP(4)));
+    GetSizer()->SetSizeHints(this);
 }
 
 void MainWindow::SetValidators() {
@@ -141,13 +150,20 @@ void MainWindow::BindEvents() {
     for (wxTextCtrl* field : {m_startTime, m_endTime, m_count})
         field->Bind(wxEVT_TEXT, &MainWindow::OnEdited, this);
     m_count->Bind(wxEVT_CHAR, &MainWindow::OnCountChar, this);
+    m_count->Bind(wxEVT_KEY_DOWN, &MainWindow::OnCountKey, this);
     XRCCTRL(*this, "increment", wxComboBox)->Bind(wxEVT_TEXT, &MainWindow::OnEdited, this);
     for (const char* name : {"use_sound", "start_minimized", "show_tip"})
         Bind(wxEVT_CHECKBOX, &MainWindow::OnEdited, this, XRCID(name));
     Bind(wxEVT_CHECKBOX, &MainWindow::OnUseAmPm, this, XRCID("use_ampm"));
-    Bind(EVT_UPDOWN_STEP, &MainWindow::OnStartSpin, this, XRCID("start_spin"));
-    Bind(EVT_UPDOWN_STEP, &MainWindow::OnEndSpin, this, XRCID("end_spin"));
-    Bind(wxEVT_SHOW, &MainWindow::OnShowWindow, this);
+    Bind(
+        EVT_STEP_ARROWS,
+        [this](wxCommandEvent& e) { StepTime(e.GetInt(), m_settings.startHour, m_startTime); },
+        XRCID("start_spin"));
+    Bind(
+        EVT_STEP_ARROWS, [this](wxCommandEvent& e) { StepTime(e.GetInt(), m_settings.endHour, m_endTime); },
+        XRCID("end_spin"));
+    Bind(
+        EVT_STEP_ARROWS, [this](wxCommandEvent& e) { StepCount(e.GetInt()); }, XRCID("count_spin"));
     Bind(wxEVT_CLOSE_WINDOW, &MainWindow::OnClose, this);
 
     Bind(wxEVT_BUTTON, &MainWindow::OnBrowseSound, this, XRCID("browse_sound"));
@@ -232,7 +248,8 @@ void MainWindow::Edited() {
         return;
     // A refused count keeps its last value; the list follows from the values read.
     TransferDataFromWindow();
-    m_countSpin->SetPos(m_settings.stillpoints);
+    if (m_tips)
+        m_tips->Enable(m_settings.showTip);
     if (!m_reformatting)
         RebuildList();
     m_autosave.Changed();
@@ -247,10 +264,10 @@ void MainWindow::RebuildList() {
     m_builtFrom = inputs;
     m_schedule.Rebuild(s.startHour, s.endHour, s.stillpoints, s.useAmPm);
     m_reminder.Reschedule();
-    const wxTreeItemId root = m_moments->GetRootItem();
-    m_moments->DeleteChildren(root);
+    wxArrayString texts;
     for (const Moment& moment : m_schedule.Moments())
-        m_moments->AppendItem(root, wxString::FromUTF8(moment.text));
+        texts.push_back(wxString::FromUTF8(moment.text));
+    m_moments->Set(texts);
 }
 
 void MainWindow::OnCountChar(wxKeyEvent& event) {
@@ -259,24 +276,37 @@ void MainWindow::OnCountChar(wxKeyEvent& event) {
     const int key = event.GetKeyCode();
     const bool isDigit = typed >= '0' && typed <= '9';
     const bool isControl = typed == WXK_NONE ? key != WXK_NONE : (typed < WXK_SPACE || typed == WXK_DELETE);
-    if (isDigit || isControl || event.HasAnyModifiers())
+    // Shortcuts (Ctrl+V pastes, and is checked when read) pass; Shift is only another character.
+    const bool shortcut = (event.GetModifiers() & (wxMOD_CONTROL | wxMOD_ALT | wxMOD_META)) != 0;
+    if (isDigit || isControl || shortcut)
         event.Skip();
     else
         wxBell();
 }
 
-void MainWindow::StepTime(int delta, std::string& time, wxTextCtrl* field) {
+void MainWindow::OnCountKey(wxKeyEvent& event) {
+    // Up and Down in the count field step it as its arrows do.
+    const int key = event.GetKeyCode();
+    if (!event.HasAnyModifiers() && (key == WXK_UP || key == WXK_NUMPAD_UP))
+        StepCount(+1);
+    else if (!event.HasAnyModifiers() && (key == WXK_DOWN || key == WXK_NUMPAD_DOWN))
+        StepCount(-1);
+    else
+        event.Skip();
+}
+
+void MainWindow::StepCount(int step) {
+    // From the number typed, if it reads as one; the field's change rebuilds the list.
+    long typed = 0;
+    const int from = m_count->GetValue().ToLong(&typed) ? static_cast<int>(std::clamp(typed, -1L, 1000L))
+                                                        : m_settings.stillpoints;
+    m_count->SetValue(wxString::Format("%d", StepMomentCount(from, step)));
+}
+
+void MainWindow::StepTime(int step, std::string& time, wxTextCtrl* field) {
     TransferDataFromWindow();
-    time = StepTimeText(time, m_settings.increment, delta, m_settings.useAmPm);
+    time = StepTimeText(time, m_settings.increment, step, m_settings.useAmPm);
     field->SetValue(wxString::FromUTF8(time)); // its change rebuilds the list
-}
-
-void MainWindow::OnStartSpin(UpDownEvent& event) {
-    StepTime(event.GetDelta(), m_settings.startHour, m_startTime);
-}
-
-void MainWindow::OnEndSpin(UpDownEvent& event) {
-    StepTime(event.GetDelta(), m_settings.endHour, m_endTime);
 }
 
 void MainWindow::OnUseAmPm(wxCommandEvent&) {
@@ -289,16 +319,6 @@ void MainWindow::OnUseAmPm(wxCommandEvent&) {
     m_startTime->SetValue(wxString::FromUTF8(start));
     m_reformatting = false;
     m_endTime->SetValue(wxString::FromUTF8(end));
-}
-
-void MainWindow::OnShowWindow(wxShowEvent& event) {
-    event.Skip();
-    if (!m_tips.SetTitle(TipIconInfo, "Stillmark"))
-        return;
-    for (const auto& [name, text] : ControlTipTable()) {
-        if (wxWindow* control = FindWindow(XRCID(wxString(name.data(), name.size()))))
-            m_tips.AddTool(control, InDesktopLanguage(std::string(text).c_str()));
-    }
 }
 
 // ---- the sound ----
@@ -322,14 +342,9 @@ void MainWindow::OnBrowseSound(wxCommandEvent&) {
 // ---- the reminder and the background ----
 
 void MainWindow::Alert(std::size_t index) {
-    const wxTreeItemId root = m_moments->GetRootItem();
-    wxTreeItemIdValue cookie;
-    wxTreeItemId item = m_moments->GetFirstChild(root, cookie);
-    for (std::size_t i = 0; i < index && item.IsOk(); ++i)
-        item = m_moments->GetNextChild(root, cookie);
-    if (item.IsOk()) {
-        m_moments->SelectItem(item);
-        m_moments->EnsureVisible(item);
+    if (index < m_moments->GetCount()) {
+        m_moments->SetSelection(static_cast<int>(index));
+        m_moments->EnsureVisible(static_cast<int>(index));
     }
     m_presence->Alert(m_schedule.Moments()[index].text);
     if (m_settings.useSound)
@@ -402,7 +417,6 @@ void MainWindow::OnClose(wxCloseEvent&) {
     m_endTimer.Stop();
     m_autosave.EndOfProgram();
     m_autosave.SaveAtEnd();
-    m_mouseRelay.reset();
     m_presence->Leave();
     Destroy();
     // The window goes when the program next goes idle; nothing else may wake it.

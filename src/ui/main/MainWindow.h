@@ -19,13 +19,10 @@
 #include <wx/icon.h>
 #include <wx/timer.h>
 
+class wxListBox;
 class wxTextCtrl;
-class wxTreeCtrl;
 
 namespace stillmark {
-
-class UpDownControl;
-class UpDownEvent;
 
 class MainWindow final : public wxDialog {
 public:
@@ -53,13 +50,15 @@ public:
 
 private:
     void FindControls();
+    void SizeToContent();
     void SetValidators();
     void BindEvents();
     void PlaceWindow();
 
     void Edited();
     void RebuildList();
-    void StepTime(int delta, std::string& time, wxTextCtrl* field);
+    void StepTime(int step, std::string& time, wxTextCtrl* field);
+    void StepCount(int step);
     void ShowSoundPath(const std::string& text);
     void Alert(std::size_t index);
     void GoToBackground(bool withBalloon);
@@ -68,10 +67,8 @@ private:
 
     void OnEdited(wxCommandEvent& event);
     void OnCountChar(wxKeyEvent& event);
-    void OnStartSpin(UpDownEvent& event);
-    void OnEndSpin(UpDownEvent& event);
+    void OnCountKey(wxKeyEvent& event);
     void OnUseAmPm(wxCommandEvent& event);
-    void OnShowWindow(wxShowEvent& event);
     void OnBrowseSound(wxCommandEvent& event);
     void OnClose(wxCloseEvent& event);
 
@@ -82,8 +79,7 @@ private:
     SettingsAutosave m_autosave;
     Reminder m_reminder;
     wxIcon m_icon;
-    ControlTips m_tips;
-    std::unique_ptr<MouseMoveRelay> m_mouseRelay;
+    std::unique_ptr<ControlTips> m_tips;
     std::unique_ptr<SoundPathField> m_soundField;
     std::unique_ptr<TrayPresence> m_presence;
     std::unique_ptr<DayPause> m_pause;
@@ -92,8 +88,7 @@ private:
     wxTextCtrl* m_startTime = nullptr;
     wxTextCtrl* m_endTime = nullptr;
     wxTextCtrl* m_count = nullptr;
-    wxTreeCtrl* m_moments = nullptr;
-    UpDownControl* m_countSpin = nullptr;
+    wxListBox* m_moments = nullptr;
     std::vector<wxWindow*> m_exchangeOrder;
 
     std::string m_builtFrom; // what the list was last built from

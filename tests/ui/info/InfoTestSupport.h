@@ -10,7 +10,7 @@
 #include <wx/timer.h>
 #include <wx/toplevel.h>
 
-#include "sound/SoundEngine.h"
+#include "RecordingDoubles.h"
 #include "sound/SoundPlayback.h"
 #include "ui/common/MessageBox.h"
 #include "ui/info/InfoServices.h"
@@ -24,44 +24,14 @@ inline const bool kGuiApp = [] {
     return true;
 }();
 
-class RecordingMessageBox final : public MessageBox {
-public:
-    void Show(const std::string& text, MessageIcon icon) override {
-        texts.push_back(text);
-        icons.push_back(icon);
-    }
-    std::vector<std::string> texts;
-    std::vector<MessageIcon> icons;
-};
-
 class RecordingOpener final : public LinkOpener {
 public:
-    OpenResult Open(const std::string& target) override {
+    void Open(const std::string& target, Done done) override {
         opened.push_back(target);
-        return answer;
+        done(answer);
     }
     OpenResult answer = OpenResult::Opened;
     std::vector<std::string> opened;
-};
-
-// Records what the sound playback asks of the players.
-class RecordingSoundEngine final : public SoundEngine {
-public:
-    bool PlayWaveMemory(const unsigned char*, std::size_t) override { return Log("chime"); }
-    bool PlayWaveFile(const std::string& path) override { return Log("wave " + path); }
-    void StopWave() override { Log("stop wave"); }
-    bool OpenMedia(const std::string& path) override { return Log("open " + path); }
-    void PlayMediaFromStart() override { Log("play media"); }
-    void StopMedia() override { Log("stop media"); }
-    void CloseMedia() override { Log("close media"); }
-    void SetFailureHandler(FailureHandler) override {}
-    std::vector<std::string> calls;
-
-private:
-    bool Log(std::string call) {
-        calls.push_back(std::move(call));
-        return true;
-    }
 };
 
 // Every service of the information dialogs, recording.

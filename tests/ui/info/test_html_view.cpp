@@ -158,7 +158,7 @@ TEST_F(HtmlViewTest, TheDonationPagesLinksOpenOutsideAndItsCloseLinkCloses) {
         {"outside link handed to the opener", [&] { return !info.opener.opened.empty(); },
          [&] {
              EXPECT_EQ(info.opener.opened, std::vector<std::string>{"https://example.invalid/x"});
-             EXPECT_EQ(info.messages.texts,
+             EXPECT_EQ(info.messages.shown,
                        std::vector<std::string>{OpenErrorMessage(OpenResult::NoAssociation)});
              EXPECT_EQ(view->GetWebView()->GetCurrentURL(), page);
              view->GetWebView()->RunScript("document.getElementById('close').click();");

@@ -79,8 +79,9 @@ TEST(InfoDialogs, AboutBoxEscapeOpensTheDonationWindowAndOnlyOkCloses) {
          [&] { return (about = dynamic_cast<AboutBox*>(FindShownDialog(AboutId()))) != nullptr; },
          [&] {
              EXPECT_EQ(about->GetTitle(), "About...");
-             EXPECT_EQ(info.engine.calls, (std::vector<std::string>{"stop media", "close media",
-                                                                    "open " + welcome, "play media"}));
+             EXPECT_EQ(info.engine.calls,
+                       (std::vector<std::string>{"StopMedia", "CloseMedia", "OpenMedia " + welcome,
+                                                 "PlayMediaFromStart"}));
              auto* text = XRCCTRL(*about, "about_text", wxTextCtrl);
              ASSERT_NE(text, nullptr);
              EXPECT_EQ(text->GetValue().utf8_string(), kExpectedAbout);
@@ -119,6 +120,13 @@ TEST(InfoDialogs, AboutBoxEscapeOpensTheDonationWindowAndOnlyOkCloses) {
         {"donation window closed by OK", [&] { return FindShownDialog(DonationId()) == nullptr; },
          [&] {
              EXPECT_TRUE(about->IsShown());
+             EXPECT_TRUE(PumpUntil(
+                 [&] {
+                     wxWindow* focus = wxWindow::FindFocus();
+                     return focus && about->IsDescendant(focus);
+                 },
+                 2s))
+                 << "the focus comes back to the About box";
              about->Close(); // the close request is the cancel command: the donation window again
          }},
         {"donation window shown again", [&] { return (donate = FindShownDialog(DonationId())) != nullptr; },
@@ -137,7 +145,7 @@ TEST(InfoDialogs, AboutBoxEscapeOpensTheDonationWindowAndOnlyOkCloses) {
     ShowAboutBox(&owner, info.services);
     EXPECT_FALSE(driver.TimedOut()) << "stuck at: " << driver.Pending();
     EXPECT_TRUE(driver.Finished());
-    EXPECT_TRUE(info.messages.texts.empty());
+    EXPECT_TRUE(info.messages.shown.empty());
 
     // A second opening starts afresh: the text again, the welcome sound again.
     info.engine.calls.clear();
@@ -243,8 +251,6 @@ TEST_F(ContactLinkTest, ShowsContactMeWithTheBuildsTargetInTheLinkColours) {
     link->GetEventHandler()->ProcessEvent(leave);
     EXPECT_FALSE(link->GetFont().GetUnderlined());
     EXPECT_EQ(link->GetForegroundColour(), wxColour(0, 0, 238));
-    // The template's place, in the dialog units the box's font gives.
-    EXPECT_EQ(link->GetPosition(), UnitsToPixels(wxPoint(53, 43), about->Units()));
 }
 
 TEST_F(ContactLinkTest, ClickOpensTheTargetThroughTheOpenerAndTurnsVisited) {
@@ -252,7 +258,7 @@ TEST_F(ContactLinkTest, ClickOpensTheTargetThroughTheOpenerAndTurnsVisited) {
     EXPECT_EQ(info.opener.opened, std::vector<std::string>{link->GetURL().utf8_string()});
     EXPECT_TRUE(link->GetVisited());
     EXPECT_EQ(link->GetForegroundColour(), wxColour(85, 26, 139));
-    EXPECT_TRUE(info.messages.texts.empty());
+    EXPECT_TRUE(info.messages.shown.empty());
 }
 
 TEST_F(ContactLinkTest, FailedClickExplainsAndLeavesTheLinkUnvisited) {
@@ -261,8 +267,8 @@ TEST_F(ContactLinkTest, FailedClickExplainsAndLeavesTheLinkUnvisited) {
     ClickLink(link);
     EXPECT_FALSE(link->GetVisited());
     EXPECT_EQ(link->GetForegroundColour(), wxColour(0, 0, 238));
-    ASSERT_EQ(info.messages.texts.size(), 1u);
-    EXPECT_EQ(info.messages.texts[0], OpenErrorMessage(OpenResult::AccessDenied));
+    ASSERT_EQ(info.messages.shown.size(), 1u);
+    EXPECT_EQ(info.messages.shown[0], OpenErrorMessage(OpenResult::AccessDenied));
     EXPECT_EQ(info.messages.icons[0], MessageIcon::Exclamation);
 }
 

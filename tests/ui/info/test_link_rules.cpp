@@ -2,8 +2,10 @@
 // links and where "Contact me" leads.
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <gio/gio.h>
 #include <gtest/gtest.h>
+#include <optional>
 #include <unistd.h>
 
 #include "ui/info/ContactTarget.h"
@@ -109,33 +111,63 @@ protected:
 // A scheme no desktop application takes: GIO fails and the fallback decides.
 const std::string kNoHandler = "x-stillmark-test:";
 
+// The outcome, once the main loop has collected it (nothing after 10 s).
+std::optional<OpenResult> OpenAndWait(LinkOpener& opener, const std::string& target) {
+    std::optional<OpenResult> result;
+    opener.Open(target, [&result](OpenResult r) { result = r; });
+    const gint64 deadline = g_get_monotonic_time() + 10 * G_USEC_PER_SEC;
+    while (!result && g_get_monotonic_time() < deadline)
+        if (!g_main_context_iteration(nullptr, FALSE))
+            g_usleep(1000);
+    return result;
+}
+
 TEST_F(FallbackOpenerTest, GioFailingHandsTheTargetToTheFallbackAsOneArgument) {
     const std::string hostile = kNoHandler + "a\"; touch /tmp/owned; $(id) b";
     DesktopLinkOpener opener(Script(0));
-    EXPECT_EQ(opener.Open(hostile), OpenResult::Opened);
+    EXPECT_EQ(OpenAndWait(opener, hostile), OpenResult::Opened);
     EXPECT_EQ(Arguments(), hostile + "\n");
 }
 
 TEST_F(FallbackOpenerTest, TheFallbacksVerdictDecides) {
-    EXPECT_EQ(DesktopLinkOpener(Script(4)).Open(kNoHandler + "x"), OpenResult::NoAssociation);
-    EXPECT_EQ(DesktopLinkOpener(Script(2)).Open(kNoHandler + "x"), OpenResult::FileNotFound);
-    EXPECT_EQ(DesktopLinkOpener((dir / "missing").string()).Open(kNoHandler + "x"), OpenResult::FileNotFound);
     std::ofstream(dir / "plain") << "not a program";
     fs::permissions(dir / "plain", fs::perms::owner_read | fs::perms::owner_write);
-    EXPECT_EQ(DesktopLinkOpener((dir / "plain").string()).Open(kNoHandler + "x"), OpenResult::AccessDenied);
-    // A fallback that is still busy when the wait ends has started: it counts as opened.
-    EXPECT_EQ(DesktopLinkOpener("sleep", std::chrono::milliseconds(50)).Open("1"), OpenResult::Opened);
+    // Each fallback is made just before its use: the scripts share one file.
+    const std::vector<std::pair<std::function<std::string()>, OpenResult>> cases = {
+        {[&] { return Script(4); }, OpenResult::NoAssociation},
+        {[&] { return Script(2); }, OpenResult::FileNotFound},
+        {[&] { return (dir / "missing").string(); }, OpenResult::FileNotFound},
+        {[&] { return (dir / "plain").string(); }, OpenResult::AccessDenied},
+    };
+    for (const auto& [fallback, expected] : cases) {
+        DesktopLinkOpener opener(fallback());
+        EXPECT_EQ(OpenAndWait(opener, kNoHandler + "x"), expected) << static_cast<int>(expected);
+    }
+}
+
+TEST_F(FallbackOpenerTest, TheVerdictComesFromTheMainLoopWithoutWaiting) {
+    DesktopLinkOpener opener("sleep");
+    std::optional<OpenResult> result;
+    const gint64 before = g_get_monotonic_time();
+    opener.Open("1", [&result](OpenResult r) { result = r; });
+    EXPECT_LT(g_get_monotonic_time() - before, G_USEC_PER_SEC / 2) << "the click waited for the opener";
+    EXPECT_FALSE(result);
+    const gint64 deadline = before + 10 * G_USEC_PER_SEC;
+    while (!result && g_get_monotonic_time() < deadline)
+        if (!g_main_context_iteration(nullptr, FALSE))
+            g_usleep(1000);
+    EXPECT_EQ(result, OpenResult::Opened);
 }
 
 TEST_F(FallbackOpenerTest, RefusedTargetsReachNoProgram) {
     DesktopLinkOpener opener(Script(0));
-    EXPECT_EQ(opener.Open(""), OpenResult::FileNotFound);
-    EXPECT_EQ(opener.Open("--help"), OpenResult::FileNotFound);
-    EXPECT_EQ(opener.Open("-x"), OpenResult::FileNotFound);
-    EXPECT_EQ(opener.Open(kNoHandler + std::string(kMaxLinkTarget - kNoHandler.size() + 1, 'x')),
+    EXPECT_EQ(OpenAndWait(opener, ""), OpenResult::FileNotFound);
+    EXPECT_EQ(OpenAndWait(opener, "--help"), OpenResult::FileNotFound);
+    EXPECT_EQ(OpenAndWait(opener, "-x"), OpenResult::FileNotFound);
+    EXPECT_EQ(OpenAndWait(opener, kNoHandler + std::string(kMaxLinkTarget - kNoHandler.size() + 1, 'x')),
               OpenResult::OutOfMemory);
     EXPECT_EQ(Arguments(), "");
-    EXPECT_EQ(opener.Open(kNoHandler + std::string(kMaxLinkTarget - kNoHandler.size(), 'x')),
+    EXPECT_EQ(OpenAndWait(opener, kNoHandler + std::string(kMaxLinkTarget - kNoHandler.size(), 'x')),
               OpenResult::Opened);
 }
 

@@ -8,7 +8,7 @@
 #include "sound/SoundPlayback.h"
 #include "ui/common/ModalDialogs.h"
 #include "ui/main/MainWindow.h"
-#include "ui/main/UpDownControl.h"
+#include "ui/main/StepArrows.h"
 
 #include <filesystem>
 #include <fstream>
@@ -18,8 +18,8 @@
 #include <wx/checkbox.h>
 #include <wx/combobox.h>
 #include <wx/image.h>
+#include <wx/listbox.h>
 #include <wx/textctrl.h>
-#include <wx/treectrl.h>
 #include <wx/xrc/xmlres.h>
 
 namespace stillmark::test {
@@ -32,7 +32,7 @@ inline void LoadResourcesOnce() {
         return;
     wxInitAllImageHandlers();
     wxXmlResource::Get()->InitAllHandlers();
-    wxXmlResource::Get()->AddHandler(new UpDownControlXmlHandler);
+    wxXmlResource::Get()->AddHandler(new StepArrowsXmlHandler);
     InitXmlResource();
     loaded = true;
 }
@@ -62,9 +62,7 @@ protected:
     }
 
     MainWindow& OpenWindow() {
-        m_sound.reset(); // it holds on to the engine
-        m_engine = std::make_unique<RecordingSoundEngine>(m_sounds);
-        m_sound = std::make_unique<SoundPlayback>(*m_engine, m_messages);
+        m_sound = std::make_unique<SoundPlayback>(m_engine, m_messages);
         m_store = std::make_unique<SettingsStore>(m_ini);
         MainWindowServices services{m_clock,
                                     m_wakeTimer,
@@ -106,11 +104,8 @@ protected:
 
     std::vector<std::string> Moments() {
         std::vector<std::string> texts;
-        auto* tree = Control<wxTreeCtrl>("moments");
-        wxTreeItemIdValue cookie;
-        for (auto item = tree->GetFirstChild(tree->GetRootItem(), cookie); item.IsOk();
-             item = tree->GetNextSibling(item))
-            texts.emplace_back(tree->GetItemText(item).utf8_str());
+        for (const wxString& text : Control<wxListBox>("moments")->GetStrings())
+            texts.emplace_back(text.utf8_str());
         return texts;
     }
 
@@ -148,9 +143,8 @@ protected:
     ClockReading m_now{2026, 12, 8, 9, 0, 30};
     FakeClock m_clock{m_now};
     RecordingWakeTimer m_wakeTimer;
-    std::vector<std::string> m_sounds;
     RecordingMessageBox m_messages;
-    std::unique_ptr<RecordingSoundEngine> m_engine;
+    RecordingSoundEngine m_engine;
     std::unique_ptr<SoundPlayback> m_sound;
     std::unique_ptr<SettingsStore> m_store;
     ModalDialogs m_modals;

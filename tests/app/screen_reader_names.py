@@ -1,0 +1,141 @@
+#!/usr/bin/python3
+"""What a screen reader finds in the program: every control that takes the focus has a name, the
+list of moments reads as the moments, and "Contact me" in the About box is a link.
+
+Usage: screen_reader_names.py PROGRAM (inside scripts/with-desktop.sh)."""
+import os
+import subprocess
+import sys
+import tempfile
+import time
+
+# A session bus and an accessibility bus of the test's own: the accessibility bus's address lies
+# in a folder of the user's, which other sessions of the same user would share.
+if not os.environ.get("STILLMARK_A11Y_SESSION"):
+    runtime = tempfile.mkdtemp(prefix="stillmark-a11y-run-")
+    os.environ.update(STILLMARK_A11Y_SESSION="1", XDG_RUNTIME_DIR=runtime)
+    sys.exit(subprocess.call(["dbus-run-session", "--", sys.executable, os.path.abspath(__file__)] + sys.argv[1:]))
+
+import pyatspi  # noqa: E402  (after the session above: it connects to the bus it finds)
+
+MOMENTS = ["07:00", "10:45", "14:30", "18:15", "22:00"]
+
+
+def walk(node, depth=0):
+    if node is None or depth > 40:
+        return
+    yield node
+    for i in range(node.childCount):
+        try:
+            yield from walk(node.getChildAtIndex(i), depth + 1)
+        except Exception:  # a child that went away while we looked
+            continue
+
+
+def find_app(name, seconds=20):
+    deadline = time.time() + seconds
+    while time.time() < deadline:
+        desktop = pyatspi.Registry.getDesktop(0)
+        for i in range(desktop.childCount):
+            app = desktop.getChildAtIndex(i)
+            if app is not None and app.name == name:
+                return app
+        time.sleep(0.2)
+    return None
+
+
+def wait_for(predicate, seconds=10):
+    deadline = time.time() + seconds
+    while time.time() < deadline:
+        found = predicate()
+        if found:
+            return found
+        time.sleep(0.2)
+    return None
+
+
+WINDOWS = (pyatspi.ROLE_DIALOG, pyatspi.ROLE_FRAME)
+
+
+def describe(node):
+    return f"{node.getRoleName()} '{node.name}'"
+
+
+def nameless_focusable(window):
+    faults = []
+    for node in walk(window):
+        states = node.getState()
+        if states.contains(pyatspi.STATE_FOCUSABLE) and states.contains(pyatspi.STATE_SHOWING):
+            # Rows and cells of a list are read by their text.
+            if node.getRole() in (pyatspi.ROLE_TABLE_CELL, pyatspi.ROLE_LIST_ITEM):
+                continue
+            if not node.name.strip():
+                parent = node.parent
+                faults.append(f"nameless {node.getRoleName()} in {describe(parent) if parent else '?'}")
+    return faults
+
+
+def list_items(window):
+    for node in walk(window):
+        if node.name == "Stillmark Times" and node.getRole() in (
+                pyatspi.ROLE_TREE_TABLE, pyatspi.ROLE_TABLE, pyatspi.ROLE_LIST, pyatspi.ROLE_LIST_BOX):
+            return [c.name for c in walk(node)
+                    if c.getRole() in (pyatspi.ROLE_TABLE_CELL, pyatspi.ROLE_LIST_ITEM)]
+    return None
+
+
+def main():
+    program = sys.argv[1]
+    env = dict(os.environ)
+    env.pop("NO_AT_BRIDGE", None)
+    env["GTK_A11Y"] = "atk"
+    config = tempfile.mkdtemp(prefix="stillmark-a11y-")
+    env["XDG_CONFIG_HOME"] = config
+    proc = subprocess.Popen([program], env=env)
+    faults = []
+    try:
+        app = find_app(os.path.basename(program))
+        if app is None:
+            print("the program never appeared on the accessibility bus")
+            return 1
+        window = wait_for(lambda: next((w for w in walk(app) if w.getRole() in WINDOWS
+                                        and w.name == "Stillmark"), None))
+        if window is None:
+            print("no main window")
+            return 1
+        faults += nameless_focusable(window)
+        items = list_items(window)
+        if items != MOMENTS:
+            faults.append(f"the list reads {items}, not the moments {MOMENTS}")
+
+        about_button = next((n for n in walk(window) if n.getRole() == pyatspi.ROLE_PUSH_BUTTON
+                             and n.name == "About..."), None)
+        if about_button is None:
+            faults.append("no About... button")
+        else:
+            # A real click: the accessibility bus waits while a modal window runs from its own call.
+            box = about_button.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+            subprocess.run(["xdotool", "mousemove", str(box.x + box.width // 2), str(box.y + box.height // 2),
+                            "click", "1"], check=False)
+            about = wait_for(lambda: next((w for w in walk(app) if w.name == "About..."
+                                           and w.getRole() in WINDOWS), None))
+            if about is None:
+                faults.append("the About box did not open")
+            else:
+                faults += nameless_focusable(about)
+                if not any(n.getRole() == pyatspi.ROLE_LINK and n.name == "Contact me" for n in walk(about)):
+                    faults.append("no link named 'Contact me' in the About box")
+    finally:
+        proc.terminate()
+        try:
+            proc.wait(10)
+        except subprocess.TimeoutExpired:
+            proc.kill()
+    for fault in faults:
+        print(fault)
+    print("ok" if not faults else f"{len(faults)} fault(s)")
+    return 1 if faults else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
