@@ -74,14 +74,14 @@ void GLibWakeTimer::Disarm() {
 void GLibWakeTimer::SetTimer(std::optional<std::time_t> when) {
     if (m_fd < 0)
         return;
-    itimerspec spec{}; // all zero: disarmed
+    itimerspec expiry{}; // all zero: disarmed
     if (when) {
         // A zero time would disarm: the smallest time after it fires at once, as any past time does.
-        spec.it_value.tv_sec = std::max<std::time_t>(*when, 0);
-        spec.it_value.tv_nsec = *when > 0 ? 0 : 1;
+        expiry.it_value.tv_sec = std::max<std::time_t>(*when, 0);
+        expiry.it_value.tv_nsec = *when > 0 ? 0 : 1;
     }
     const int flags = when ? TFD_TIMER_ABSTIME | TFD_TIMER_CANCEL_ON_SET : 0;
-    if (timerfd_settime(m_fd, flags, &spec, nullptr) != 0)
+    if (timerfd_settime(m_fd, flags, &expiry, nullptr) != 0)
         g_warning("cannot arm the wall-clock timer: %s", g_strerror(errno));
 }
 
