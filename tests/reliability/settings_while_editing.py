@@ -33,7 +33,7 @@ def main_window(pid, env=None, timeout=10):
 
 
 # Tab stops from the start time field, in reading order (the combo box's arrow is a stop of its own).
-TABS_TO = {"count": 6, "browse_sound": 13, "about": 19}
+TABS_TO = {"count": 6, "browse_sound": 13, "close": 18, "about": 19}
 
 
 def focus_by_tab(wid, control, env=None):
