@@ -1,5 +1,6 @@
 #include "app/ProgramServices.h"
 
+#include "ui/common/DesktopLanguage.h"
 #include "ui/tray/TrayIcon.h"
 
 #include <wx/stdpaths.h>
@@ -11,7 +12,7 @@ std::filesystem::path FolderOfExecutable() {
 }
 
 ProgramServices::ProgramServices()
-    : settings(DefaultSettingsPath()),
+    : settings(DefaultSettingsPath(), InDesktopLanguage),
       sound(soundEngine, messages), info{sound, opener, messages, FolderOfExecutable()}, about(info) {}
 
 MainWindowServices ProgramServices::ForMainWindow() {

@@ -17,8 +17,10 @@ namespace {
 constexpr std::size_t kMaxEntryBytes = 64 * 1024;
 constexpr std::string_view kReservedInExec = " \t\n\"'\\><~|&;$*?#()`";
 
-std::string CannotChange(const std::filesystem::path& file, const std::string& reason) {
-    return "Stillmark cannot change its start with the desktop in " + file.string() + ": " + reason;
+std::string CannotChange(Translator translate, const std::filesystem::path& file, const std::string& reason) {
+    // TRANSLATORS: %1$s is the path of the program's entry in the autostart folder, %2$s what failed.
+    return FillIn(translate(Translatable("Stillmark cannot change its start with the desktop in %s: %s")),
+                  {file.string(), reason});
 }
 
 } // namespace
@@ -79,7 +81,8 @@ std::string ExecArgument(std::string_view argument) {
     return value;
 }
 
-AutostartEntry::AutostartEntry(std::filesystem::path file) : m_file(std::move(file)) {}
+AutostartEntry::AutostartEntry(std::filesystem::path file, Translator translate)
+    : m_file(std::move(file)), m_translate(translate) {}
 
 bool AutostartEntry::IsOn() const {
     const FileContent content = ReadFileBytes(m_file, kMaxEntryBytes);
@@ -94,10 +97,12 @@ bool AutostartEntry::IsOn() const {
 std::string AutostartEntry::TurnOn(const std::filesystem::path& program) {
     const std::string exec = ExecArgument(program.string());
     if (program.empty() || exec.empty())
-        return CannotChange(m_file, "the program's own path is not known or cannot be written there");
-    const WriteTarget target = ResolveWriteTarget(m_file);
+        return CannotChange(
+            m_translate, m_file,
+            m_translate(Translatable("the program's own path is not known or cannot be written there")));
+    const WriteTarget target = ResolveWriteTarget(m_file, m_translate);
     if (target.file.empty())
-        return CannotChange(m_file, target.refusal);
+        return CannotChange(m_translate, m_file, target.refusal);
     const std::string bytes = "[Desktop Entry]\n"
                               "Type=Application\n"
                               "Name=Stillmark\n"
@@ -109,13 +114,13 @@ std::string AutostartEntry::TurnOn(const std::filesystem::path& program) {
                               "Terminal=false\n"
                               "X-GNOME-Autostart-enabled=true\n";
     if (const std::string reason = WriteFileAtomically(target.file, bytes); !reason.empty())
-        return CannotChange(m_file, reason);
+        return CannotChange(m_translate, m_file, reason);
     return {};
 }
 
 std::string AutostartEntry::TurnOff() {
     if (::unlink(m_file.c_str()) != 0 && errno != ENOENT)
-        return CannotChange(m_file, std::strerror(errno));
+        return CannotChange(m_translate, m_file, std::strerror(errno));
     return {};
 }
 

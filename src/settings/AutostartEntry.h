@@ -1,6 +1,8 @@
 #pragma once
 // Starting with the desktop: the program's entry in the user's autostart folder. The file is the truth:
 // it is on while the entry exists and does not say Hidden=true.
+#include "schedule/Translatable.h"
+
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -23,7 +25,8 @@ std::string ExecArgument(std::string_view argument);
 
 class AutostartEntry {
 public:
-    explicit AutostartEntry(std::filesystem::path file);
+    // Failures are told in the language of translate.
+    explicit AutostartEntry(std::filesystem::path file, Translator translate = AsWritten);
     const std::filesystem::path& Path() const { return m_file; }
 
     bool IsOn() const;
@@ -35,6 +38,7 @@ public:
 
 private:
     std::filesystem::path m_file;
+    Translator m_translate;
 };
 
 } // namespace stillmark

@@ -87,7 +87,7 @@ void RemoveStaleTemporaries(const std::filesystem::path& file) {
 
 } // namespace
 
-FileContent ReadFileBytes(const std::filesystem::path& file, std::size_t maxBytes) {
+FileContent ReadFileBytes(const std::filesystem::path& file, std::size_t maxBytes, Translator translate) {
     // Non-blocking, so that a pipe at the path is refused instead of waited on.
     FileDescriptor fd(::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (fd.Get() < 0) {
@@ -100,7 +100,7 @@ FileContent ReadFileBytes(const std::filesystem::path& file, std::size_t maxByte
     if (S_ISDIR(status.st_mode))
         return {ReadStatus::Failed, {}, std::strerror(EISDIR)};
     if (!S_ISREG(status.st_mode))
-        return {ReadStatus::Failed, {}, "not a regular file"};
+        return {ReadStatus::Failed, {}, translate(Translatable("not a regular file"))};
     if (static_cast<std::uintmax_t>(status.st_size) > maxBytes)
         return {ReadStatus::TooLarge, {}, {}};
     std::string bytes;

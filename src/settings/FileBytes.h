@@ -1,5 +1,7 @@
 #pragma once
 
+#include "schedule/Translatable.h"
+
 #include <cstddef>
 #include <filesystem>
 #include <string>
@@ -18,7 +20,8 @@ struct FileContent {
 // The whole content of a regular file of at most maxBytes; a larger file is not read (TooLarge). Missing
 // means there is no file at the path; Failed covers everything else that keeps the content from being
 // read (no permission, a folder, a link loop, an I/O error).
-FileContent ReadFileBytes(const std::filesystem::path& file, std::size_t maxBytes);
+FileContent ReadFileBytes(const std::filesystem::path& file, std::size_t maxBytes,
+                          Translator translate = AsWritten);
 
 // Replaces the file's content so that at every moment the file holds either its old or its new content: the
 // bytes go to a temporary file in the same folder, which is flushed to disk and then renamed over the file.

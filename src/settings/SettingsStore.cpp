@@ -23,12 +23,10 @@ std::filesystem::path HomeFolder() {
     return {};
 }
 
-std::string CannotSave(const std::filesystem::path& file, const std::string& reason) {
-    return "Stillmark cannot save its settings to " + file.string() + ": " + reason;
-}
-
-std::string TooLarge() {
-    return "the file is larger than 1 MiB";
+std::string CannotSave(Translator translate, const std::filesystem::path& file, const std::string& reason) {
+    // TRANSLATORS: %1$s is the settings file's path, %2$s why it cannot be saved.
+    return FillIn(translate(Translatable("Stillmark cannot save its settings to %s: %s")),
+                  {file.string(), reason});
 }
 
 // The file's content split into a leading byte order mark, kept aside, and the document.
@@ -55,14 +53,15 @@ std::filesystem::path DefaultSettingsPath() {
     return home / ".config" / kFileName;
 }
 
-SettingsStore::SettingsStore(std::filesystem::path file) : m_file(std::move(file)) {}
+SettingsStore::SettingsStore(std::filesystem::path file, Translator translate)
+    : m_file(std::move(file)), m_translate(translate) {}
 
 const std::filesystem::path& SettingsStore::Path() const {
     return m_file;
 }
 
 LoadResult SettingsStore::Load() {
-    const FileContent content = ReadFileBytes(m_file, kMaxSettingsFileBytes);
+    const FileContent content = ReadFileBytes(m_file, kMaxSettingsFileBytes, m_translate);
     switch (content.status) {
     case ReadStatus::Ok:
         return {ReadSettings(Parse(content.bytes).document), {}};
@@ -70,14 +69,18 @@ LoadResult SettingsStore::Load() {
         return {};
     case ReadStatus::TooLarge:
         return {{},
-                "Stillmark does not read its settings from " + m_file.string() + ": " + TooLarge() +
-                    ". It uses the defaults and leaves the file as it is."};
+                FillIn(m_translate(
+                           Translatable("Stillmark does not read its settings from %s: the file is larger "
+                                        "than 1 MiB. It uses the defaults and leaves the file as it is.")),
+                       {m_file.string()})};
     case ReadStatus::Failed:
         break;
     }
+    // TRANSLATORS: %1$s is the settings file's path, %2$s why it cannot be read.
     return {{},
-            "Stillmark cannot read its settings from " + m_file.string() + ": " + content.reason +
-                ". It uses the defaults."};
+            FillIn(m_translate(
+                       Translatable("Stillmark cannot read its settings from %s: %s. It uses the defaults.")),
+                   {m_file.string(), content.reason})};
 }
 
 SaveResult SettingsStore::Save(const Settings& settings) {
@@ -89,28 +92,34 @@ SaveResult SettingsStore::Save(const Settings& settings, const Settings& since) 
 }
 
 SaveResult SettingsStore::Write(const Settings& settings, const Settings* since) {
-    const WriteTarget target = ResolveWriteTarget(m_file);
+    const WriteTarget target = ResolveWriteTarget(m_file, m_translate);
     if (target.file.empty())
-        return {false, CannotSave(m_file, target.refusal)};
+        return {false, CannotSave(m_translate, m_file, target.refusal)};
 
     // Content that could not be read would be lost by writing over it.
-    const FileContent old = ReadFileBytes(target.file, kMaxSettingsFileBytes);
+    const FileContent old = ReadFileBytes(target.file, kMaxSettingsFileBytes, m_translate);
     if (old.status == ReadStatus::TooLarge)
-        return {false, CannotSave(m_file, TooLarge())};
+        return {false,
+                CannotSave(m_translate, m_file, m_translate(Translatable("the file is larger than 1 MiB")))};
     if (old.status == ReadStatus::Failed)
-        return {false, CannotSave(m_file, "the file there cannot be read (" + old.reason + ")")};
+        return {false, CannotSave(m_translate, m_file,
+                                  FillIn(m_translate(Translatable("the file there cannot be read (%s)")),
+                                         {old.reason}))};
 
     ParsedFile file = Parse(old.bytes);
     const std::vector<std::string> refused = WriteSettings(file.document, settings, since);
     SaveResult result;
     if (!refused.empty())
-        result = {false, CannotSave(m_file, "the value of " + refused.front() + " holds a line break")};
+        // TRANSLATORS: %s is a setting's name as the file writes it, such as SoundToPlay.
+        result = {false, CannotSave(m_translate, m_file,
+                                    FillIn(m_translate(Translatable("the value of %s holds a line break")),
+                                           {refused.front()}))};
 
     const std::string bytes = std::string(file.mark) + file.document.Serialize();
     if (old.status == ReadStatus::Ok && bytes == old.bytes)
         return result;
     if (const std::string reason = WriteFileAtomically(target.file, bytes); !reason.empty())
-        return {false, CannotSave(m_file, reason)};
+        return {false, CannotSave(m_translate, m_file, reason)};
     return result;
 }
 

@@ -2,6 +2,7 @@
 // The settings file: one read and one parse per load, one atomic write per save. Lines the program does
 // not own (other sections, unknown keys, comments, junk, NUL bytes, line ends, a leading byte order mark)
 // are written back byte for byte.
+#include "schedule/Translatable.h"
 #include "settings/Settings.h"
 
 #include <cstddef>
@@ -28,7 +29,8 @@ struct SaveResult {
 
 class SettingsStore {
 public:
-    explicit SettingsStore(std::filesystem::path file);
+    // Problems are told in the language of translate.
+    explicit SettingsStore(std::filesystem::path file, Translator translate = AsWritten);
     const std::filesystem::path& Path() const;
 
     // A missing file gives the defaults without a problem; a file that cannot be read or is too large
@@ -46,6 +48,7 @@ public:
 private:
     SaveResult Write(const Settings& settings, const Settings* since);
     std::filesystem::path m_file;
+    Translator m_translate;
 };
 
 } // namespace stillmark

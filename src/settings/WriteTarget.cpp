@@ -13,8 +13,10 @@ namespace {
 // As many links as the system itself follows before it gives up.
 constexpr int kMaxLinks = 40;
 
-WriteTarget Refuse(const std::filesystem::path& target, const std::string& why) {
-    return {{}, "it is a link to " + target.string() + ", " + why};
+// The refusal why, naming the first link's target and a detail: a later link or the system's reason.
+WriteTarget Refuse(Translator translate, const char* why, const std::filesystem::path& target,
+                   std::string_view detail = {}) {
+    return {{}, FillIn(translate(why), {target.string(), detail})};
 }
 
 bool IsOwnOrRoot(uid_t owner) {
@@ -34,20 +36,26 @@ bool OthersCanWrite(const struct stat& folder) {
            std::strcmp(group->gr_name, user->pw_name) != 0;
 }
 
-// Why a link may not be followed: it is not the user's or root's, or others could replace it.
-std::string LinkProblem(const std::filesystem::path& link, const struct stat& status,
-                        const std::string& which) {
+// Why a link may not be followed: it is not the user's or root's, or others could replace it. The first
+// link is the one the user made; a later one is named.
+const char* LinkProblem(const std::filesystem::path& link, const struct stat& status, bool firstLink) {
     if (!IsOwnOrRoot(status.st_uid))
-        return "and " + which + " is not yours";
+        // TRANSLATORS: why a settings file, a symbolic link, is not written: %1$s is the link's target,
+        // %2$s another link on the way to it.
+        return firstLink ? Translatable("it is a link to %s, and the link is not yours")
+                         : Translatable("it is a link to %s, and the link %s on the way is not yours");
     struct stat folder {};
     if (::stat(link.parent_path().c_str(), &folder) != 0 || OthersCanWrite(folder))
-        return "and " + which + " sits in a folder others can write";
-    return {};
+        return firstLink
+                   ? Translatable("it is a link to %s, and the link sits in a folder others can write")
+                   : Translatable(
+                         "it is a link to %s, and the link %s on the way sits in a folder others can write");
+    return nullptr;
 }
 
 } // namespace
 
-WriteTarget ResolveWriteTarget(const std::filesystem::path& path) {
+WriteTarget ResolveWriteTarget(const std::filesystem::path& path, Translator translate) {
     struct stat status {};
     if (::lstat(path.c_str(), &status) != 0 || !S_ISLNK(status.st_mode))
         return {path, {}};
@@ -61,41 +69,47 @@ WriteTarget ResolveWriteTarget(const std::filesystem::path& path) {
         std::error_code error;
         std::filesystem::path next = std::filesystem::read_symlink(current, error);
         if (error)
-            return {{}, "its link cannot be read (" + error.message() + ")"};
+            return {{}, FillIn(translate(Translatable("its link cannot be read (%s)")), {error.message()})};
         if (next.is_relative())
             next = current.parent_path() / next;
         next = next.lexically_normal();
         const bool firstLink = links == 0;
         if (firstLink)
             firstTarget = next;
-        const std::string which = firstLink ? "the link" : "the link " + current.string() + " on the way";
-        if (const std::string problem = LinkProblem(current, status, which); !problem.empty())
-            return Refuse(firstTarget, problem);
+        if (const char* problem = LinkProblem(current, status, firstLink))
+            return Refuse(translate, problem, firstTarget, current.string());
         current = next;
 
         if (::lstat(current.c_str(), &status) != 0) {
             if (errno != ENOENT)
-                return Refuse(firstTarget, std::strerror(errno));
+                // TRANSLATORS: %1$s is the target of a symbolic link, %2$s the system's reason.
+                return Refuse(translate, Translatable("it is a link to %s, %s"), firstTarget,
+                              std::strerror(errno));
             // Dangling: the target is created, in a folder of the user's, at the end of a single link.
             if (!firstLink)
-                return Refuse(firstTarget, "which is a link that leads nowhere");
+                return Refuse(translate,
+                              Translatable("it is a link to %s, which is a link that leads nowhere"),
+                              firstTarget);
             struct stat folder {};
             if (::stat(current.parent_path().c_str(), &folder) != 0 || !S_ISDIR(folder.st_mode))
-                return Refuse(firstTarget, "whose folder does not exist");
+                return Refuse(translate, Translatable("it is a link to %s, whose folder does not exist"),
+                              firstTarget);
             if (folder.st_uid != ::geteuid())
-                return Refuse(firstTarget, "whose folder is not yours");
+                return Refuse(translate, Translatable("it is a link to %s, whose folder is not yours"),
+                              firstTarget);
             return {current, {}};
         }
         if (S_ISLNK(status.st_mode))
             continue;
         if (!S_ISREG(status.st_mode))
-            return Refuse(firstTarget, "which is not a regular file");
+            return Refuse(translate, Translatable("it is a link to %s, which is not a regular file"),
+                          firstTarget);
         if (status.st_uid != ::geteuid())
-            return Refuse(firstTarget, "which is not your file");
+            return Refuse(translate, Translatable("it is a link to %s, which is not your file"), firstTarget);
         // The end of the chain: a rename onto it keeps every link on the way.
         return {current, {}};
     }
-    return Refuse(firstTarget, std::strerror(ELOOP));
+    return Refuse(translate, Translatable("it is a link to %s, %s"), firstTarget, std::strerror(ELOOP));
 }
 
 } // namespace stillmark

@@ -1,5 +1,7 @@
 #pragma once
 // Where a write of the settings file may go when the path is a symbolic link.
+#include "schedule/Translatable.h"
+
 #include <filesystem>
 #include <string>
 
@@ -14,6 +16,6 @@ struct WriteTarget {
 // link on it belongs to the running user or root and sits in a folder no other user can write, and
 // the chain ends in a regular file of the user's; a single dangling link whose target's folder is the
 // user's gets its target created there (the link stays). Anything else is refused.
-WriteTarget ResolveWriteTarget(const std::filesystem::path& path);
+WriteTarget ResolveWriteTarget(const std::filesystem::path& path, Translator translate = AsWritten);
 
 } // namespace stillmark

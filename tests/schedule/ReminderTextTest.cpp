@@ -17,5 +17,18 @@ TEST(ReminderTextTest, TranslatedWordsSurroundTheMomentAsWritten) {
     EXPECT_EQ(AlertBalloonText("01:30 pm", german), "Es ist 01:30 pm Uhr\nZeit für einen Stillmark!");
 }
 
+TEST(ReminderTextTest, FillInPutsValuesInOrderOrWhereATranslationMovesThem) {
+    const struct {
+        const char* pattern;
+        const char* expected;
+    } cases[] = {{"%s: %s", "a: b"},
+                 {"%2$s ← %1$s", "b ← a"},
+                 {"100% %s %s %s", "100% a b %s"},
+                 {"%1$s%", "a%"},
+                 {"%3$s %9$", "%3$s %9$"}};
+    for (const auto& c : cases)
+        EXPECT_EQ(FillIn(c.pattern, {"a", "b"}), c.expected) << c.pattern;
+}
+
 } // namespace
 } // namespace stillmark

@@ -157,6 +157,12 @@ TEST_F(SettingsWriteTest, ValueWithLineBreakKeepsItsStoredValue) {
         EXPECT_EQ(read.soundToPlay, "/a.wav");
         EXPECT_EQ(test::ReadBytes(File()).find('\r'), std::string::npos);
     }
+    const Translator french = [](const char* english) -> std::string {
+        return std::string(english) == "the value of %s holds a line break" ? "%s contient un saut de ligne"
+                                                                            : "%2$s (%1$s)";
+    };
+    EXPECT_EQ(SettingsStore(File(), french).Save(settings).problem,
+              "SoundToPlay contient un saut de ligne (" + File().string() + ")");
 }
 
 TEST_F(SettingsWriteTest, MissingFoldersAreCreated) {
