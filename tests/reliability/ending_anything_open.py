@@ -17,7 +17,7 @@ import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from desktop_harness import Program  # noqa: E402
-from settings_while_editing import Checks, click_at, main_window, type_start_time, xdotool  # noqa: E402
+from settings_while_editing import Checks, focus_by_tab, main_window, type_start_time, xdotool  # noqa: E402
 
 DEADLINE = 1.0  # seconds from the request to the end of the process
 LATE = "did not end in time"  # what the program says when its own deadline had to end it
@@ -56,20 +56,22 @@ def open_nothing(run, wid):
 
 def open_message_box(run, wid):
     before = windows(run.proc.pid)
-    click_at(wid, 150, 29)
+    focus_by_tab(wid, "count")
     xdotool("key", "ctrl+a", "BackSpace")  # "Please enter an integer."
     return wait_new_window(run.proc.pid, before) is not None
 
 
 def open_file_chooser(run, wid):
     before = windows(run.proc.pid)
-    click_at(wid, 156, 121)
+    focus_by_tab(wid, "browse_sound")
+    xdotool("key", "space")
     return wait_new_window(run.proc.pid, before) is not None
 
 
 def open_about(run, wid):
     before = windows(run.proc.pid)
-    click_at(wid, 214, 152)
+    focus_by_tab(wid, "about")
+    xdotool("key", "space")
     return wait_new_window(run.proc.pid, before)
 
 
@@ -96,7 +98,8 @@ def signal_burst(run, wid):
 
 
 def press_close(run, wid):
-    click_at(wid, 151, 152)
+    focus_by_tab(wid, "close")
+    xdotool("key", "space")
 
 
 def press_escape(run, wid):
