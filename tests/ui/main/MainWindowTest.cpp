@@ -130,7 +130,7 @@ TEST_F(MainWindowTest, TabFollowsTheReadingOrder) {
         if (wxWindow* focus = wxWindow::FindFocus())
             order.push_back(focus->GetName().utf8_string());
     }
-    EXPECT_EQ(order, (std::vector<std::string>{"start_time",
+    const std::vector<std::string> expected = {"start_time",
                                                "start_spin",
                                                "end_time",
                                                "end_spin",
@@ -156,7 +156,8 @@ TEST_F(MainWindowTest, TabFollowsTheReadingOrder) {
                                                "show_tip",
                                                "run_background",
                                                "close",
-                                               "about"}));
+                                               "about"};
+    EXPECT_EQ(order, expected);
 }
 
 TEST_F(MainWindowTest, AmPmRelabelsBothTimesAndTheList) {
