@@ -1,7 +1,10 @@
 #include "app/ProgramServices.h"
 
+#include "settings/AutostartEntry.h"
 #include "ui/common/DesktopLanguage.h"
 #include "ui/tray/TrayIcon.h"
+
+#include <cstdlib>
 
 #include <wx/stdpaths.h>
 
@@ -11,9 +14,10 @@ std::filesystem::path FolderOfExecutable() {
     return std::filesystem::path(wxStandardPaths::Get().GetExecutablePath().utf8_string()).parent_path();
 }
 
-ProgramServices::ProgramServices()
+ProgramServices::ProgramServices(std::string_view argv0)
     : settings(DefaultSettingsPath(), InDesktopLanguage),
-      sound(soundEngine, messages), info{sound, opener, messages, FolderOfExecutable()}, about(info) {}
+      sound(soundEngine, messages), info{sound, opener, messages, FolderOfExecutable()}, about(info),
+      launcher(LauncherPath(argv0, std::getenv("PATH") ? std::getenv("PATH") : "")) {}
 
 MainWindowServices ProgramServices::ForMainWindow() {
     return {clock,
@@ -23,7 +27,9 @@ MainWindowServices ProgramServices::ForMainWindow() {
             messages,
             modalDialogs,
             MakeDesktopTrayIcon,
-            [this](wxWindow* owner) { about.Show(owner); }};
+            [this](wxWindow* owner) { about.Show(owner); },
+            DefaultAutostartPath(),
+            launcher};
 }
 
 } // namespace stillmark

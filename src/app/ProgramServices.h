@@ -17,7 +17,8 @@ namespace stillmark {
 std::filesystem::path FolderOfExecutable();
 
 struct ProgramServices {
-    ProgramServices();
+    // argv0: the command that started the program, started again at log-in.
+    explicit ProgramServices(std::string_view argv0);
     MainWindowServices ForMainWindow();
 
     SystemClock clock;
@@ -30,6 +31,7 @@ struct ProgramServices {
     DesktopLinkOpener opener;
     InfoServices info;
     AboutBoxOpener about;
+    std::filesystem::path launcher;
 };
 
 } // namespace stillmark

@@ -68,7 +68,7 @@ bool StillmarkApp::OnInit() {
     wxIdleEvent::SetMode(wxIDLE_PROCESS_SPECIFIED);
     wxUpdateUIEvent::SetMode(wxUPDATE_UI_PROCESS_SPECIFIED);
 
-    m_services = std::make_unique<ProgramServices>();
+    m_services = std::make_unique<ProgramServices>(argv[0].utf8_string());
     m_window = new MainWindow(m_services->ForMainWindow());
     m_window->Bind(wxEVT_DESTROY, [this](wxWindowDestroyEvent& event) {
         event.Skip();

@@ -1,6 +1,6 @@
 #!/usr/bin/python3
 """What a screen reader finds in the program: every control that takes the focus has a name, the
-list of moments reads as the moments, and "Contact me" in the About box is a link.
+seven day toggles read as seven days, the list of moments reads as the moments, and "Contact me" in the About box is a link.
 
 Usage: screen_reader_names.py PROGRAM (inside scripts/with-desktop.sh)."""
 import os
@@ -104,6 +104,9 @@ def main():
             print("no main window")
             return 1
         faults += nameless_focusable(window)
+        days = {n.name for n in walk(window) if n.getRole() == pyatspi.ROLE_TOGGLE_BUTTON}
+        if len(days) != 7:
+            faults.append(f"the day toggles read {sorted(days)}, not seven day names")
         items = list_items(window)
         if items != MOMENTS:
             faults.append(f"the list reads {items}, not the moments {MOMENTS}")

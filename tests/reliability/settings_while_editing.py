@@ -32,8 +32,9 @@ def main_window(pid, env=None, timeout=10):
     return None
 
 
-# Tab stops from the start time field, in reading order (the combo box's arrow is a stop of its own).
-TABS_TO = {"count": 6, "browse_sound": 13, "close": 18, "about": 19}
+# Tab stops from the start time field, in reading order (the combo box's arrow is a stop of its own;
+# the autostart box and the seven day toggles come before the sound).
+TABS_TO = {"count": 6, "browse_sound": 21, "close": 26, "about": 27}
 
 
 def focus_by_tab(wid, control, env=None):

@@ -27,6 +27,10 @@ const std::vector<std::pair<std::string_view, std::string_view>>& ControlTipTabl
         {"use_ampm", wxTRANSLATE("Shows Am-Pm (American display mode)\nor 24 hours (European display mode)")},
         {"start_minimized",
          wxTRANSLATE("When checked, this will start Stillmark\nby default in the notification area.")},
+        {"start_with_desktop",
+         wxTRANSLATE("When checked, Stillmark starts with the desktop at each log-in.")},
+        {"day", wxTRANSLATE("Stillmark alerts on the days that are pressed in.\nOn other days the list still "
+                            "shows the moments.")},
         {"browse_sound", wxTRANSLATE("Browse for a sound (wav,mp3,wma file)")},
         {"play_sound", wxTRANSLATE("Push this button to play\nthe selected sound")},
         {"stop_sound", wxTRANSLATE("Push this button to stop\nplaying the selected sound")},

@@ -1,9 +1,12 @@
 #include "ui/main/CountValidator.h"
 
+#include "schedule/MomentSchedule.h"
 #include "ui/common/MessageBox.h"
 
+#include <algorithm>
 #include <charconv>
 #include <wx/textctrl.h>
+#include <wx/utils.h>
 
 namespace stillmark {
 
@@ -23,6 +26,45 @@ bool ParseWholeNumber(std::string_view text, int& value) {
         return false;
     value = parsed;
     return true;
+}
+
+void CountValidator::BindKeys() {
+    Bind(wxEVT_CHAR, &CountValidator::OnChar, this);
+    Bind(wxEVT_KEY_DOWN, &CountValidator::OnKeyDown, this);
+}
+
+void CountValidator::OnChar(wxKeyEvent& event) {
+    // Digits only from the keyboard; editing and navigation keys pass.
+    const wxChar typed = event.GetUnicodeKey();
+    const int key = event.GetKeyCode();
+    const bool isDigit = typed >= '0' && typed <= '9';
+    const bool isControl = typed == WXK_NONE ? key != WXK_NONE : (typed < WXK_SPACE || typed == WXK_DELETE);
+    // Shortcuts (Ctrl+V pastes, and is checked when read) pass; Shift is only another character.
+    const bool shortcut = (event.GetModifiers() & (wxMOD_CONTROL | wxMOD_ALT | wxMOD_META)) != 0;
+    if (isDigit || isControl || shortcut)
+        event.Skip();
+    else
+        wxBell();
+}
+
+void CountValidator::OnKeyDown(wxKeyEvent& event) {
+    const int key = event.GetKeyCode();
+    if (!event.HasAnyModifiers() && (key == WXK_UP || key == WXK_NUMPAD_UP))
+        Step(+1);
+    else if (!event.HasAnyModifiers() && (key == WXK_DOWN || key == WXK_NUMPAD_DOWN))
+        Step(-1);
+    else
+        event.Skip();
+}
+
+void CountValidator::Step(int step) {
+    auto* field = dynamic_cast<wxTextCtrl*>(GetWindow());
+    if (!field)
+        return;
+    long typed = 0;
+    const int from =
+        field->GetValue().ToLong(&typed) ? static_cast<int>(std::clamp(typed, -1L, 1000L)) : m_value;
+    field->SetValue(wxString::Format("%d", StepMomentCount(from, step)));
 }
 
 bool CountValidator::TransferToWindow() {

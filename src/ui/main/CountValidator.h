@@ -1,6 +1,7 @@
 #pragma once
 // The number of moments between its field and the settings: the field must hold a whole number;
 // anything else is refused with "Please enter an integer.", the field focused and its text selected.
+// The keyboard types digits only into it (pasted text is checked when read); Up and Down step it.
 #include <string_view>
 #include <wx/translation.h>
 #include <wx/validate.h>
@@ -16,10 +17,11 @@ bool ParseWholeNumber(std::string_view text, int& value);
 
 class CountValidator final : public wxValidator {
 public:
-    CountValidator(int& value, MessageBox& messages) : m_value(value), m_messages(messages) {}
+    CountValidator(int& value, MessageBox& messages) : m_value(value), m_messages(messages) { BindKeys(); }
     CountValidator(const CountValidator& other)
         : wxValidator(), m_value(other.m_value), m_messages(other.m_messages) {
         Copy(other);
+        BindKeys();
     }
 
     wxObject* Clone() const override { return new CountValidator(*this); }
@@ -27,7 +29,15 @@ public:
     bool TransferFromWindow() override;
     bool Validate(wxWindow*) override { return true; } // refused in TransferFromWindow, where it is read
 
+    // One step up (+1) or down (-1) from the number typed, if it reads as one, wrapping from 40 to 1;
+    // the field's change event follows.
+    void Step(int step);
+
 private:
+    void BindKeys();
+    void OnChar(wxKeyEvent& event);
+    void OnKeyDown(wxKeyEvent& event);
+
     int& m_value;
     MessageBox& m_messages;
 };

@@ -5,11 +5,11 @@
 #include "schedule/TimeText.h"
 #include "settings/SettingsStore.h"
 #include "sound/SoundPlayback.h"
-#include "sound/SoundSelection.h"
 #include "ui/common/DesktopLanguage.h"
 #include "ui/common/ModalDialogs.h"
 #include "ui/main/ControlNames.h"
 #include "ui/main/CountValidator.h"
+#include "ui/main/DayToggles.h"
 #include "ui/main/StepArrows.h"
 #include "ui/main/SwitchValidator.h"
 #include "ui/main/TextValidator.h"
@@ -22,6 +22,7 @@
 #include <wx/display.h>
 #include <wx/listbox.h>
 #include <wx/sizer.h>
+#include <wx/statbox.h>
 #include <wx/textctrl.h>
 #include <wx/utils.h>
 #include <wx/valgen.h>
@@ -42,6 +43,15 @@ std::vector<ScreenRect> ConnectedScreens() {
         screens.push_back({r.x, r.y, r.width, r.height});
     }
     return screens;
+}
+
+// Gives the tip to every control of that name (the day toggles share one).
+void AddTip(wxWindow& parent, const wxString& name, const std::string& text, ControlTips& tips) {
+    for (wxWindow* child : parent.GetChildren()) {
+        if (child->GetName() == name)
+            tips.Add(*child, text);
+        AddTip(*child, name, text, tips);
+    }
 }
 
 Settings LoadSettings(SettingsStore& store, std::string& problem) {
@@ -74,13 +84,13 @@ MainWindow::MainWindow(MainWindowServices services)
 
     SetValidators();
     TransferDataToWindow();
-    ShowSoundPath(m_settings.soundToPlay);
+    m_sound->ShowStored();
     RebuildList();
 
     m_tips = std::make_unique<ControlTips>(bitmap);
     for (const auto& [name, text] : ControlTipTable())
-        if (wxWindow* control = FindWindow(XRCID(wxString(name.data(), name.size()))))
-            m_tips->Add(*control, InDesktopLanguage(std::string(text).c_str()));
+        AddTip(*this, wxString(name.data(), name.size()), InDesktopLanguage(std::string(text).c_str()),
+               *m_tips);
     m_tips->Enable(m_settings.showTip);
     m_presence = std::make_unique<TrayPresence>(*this, m_icon, m_services.makeTray);
     m_pause = std::make_unique<DayPause>(
@@ -102,7 +112,7 @@ MainWindow::~MainWindow() {
     m_endTimer.Stop();
     m_reminder.Stop();
     // The controls outlive this part of the window: nothing may reach back into it from them.
-    m_soundField.reset();
+    m_sound.reset();
 }
 
 void MainWindow::FindControls() {
@@ -110,11 +120,15 @@ void MainWindow::FindControls() {
     m_endTime = XRCCTRL(*this, "end_time", wxTextCtrl);
     m_count = XRCCTRL(*this, "count", wxTextCtrl);
     m_moments = XRCCTRL(*this, "moments", wxListBox);
-    m_soundField = std::make_unique<SoundPathField>(*XRCCTRL(*this, "sound_path", wxTextCtrl),
-                                                    [this](const std::string& text) {
-                                                        ShowSoundPath(text);
-                                                        m_autosave.Changed();
-                                                    });
+    m_sound = std::make_unique<SoundControls>(*this, m_settings, m_services.sound,
+                                              [this] { m_autosave.Changed(); });
+    m_days = std::make_unique<DayToggles>(*XRCCTRL(*this, "days", wxStaticBox), m_settings.days, [this] {
+        m_autosave.Changed();
+        m_reminder.Reschedule();
+    });
+    m_autostart =
+        std::make_unique<AutostartBox>(*XRCCTRL(*this, "start_with_desktop", wxCheckBox),
+                                       m_services.autostartFile, m_services.launcher, m_services.messages);
     for (const char* name : kExchangeOrder)
         m_exchangeOrder.push_back(FindWindow(XRCID(name)));
 }
@@ -149,8 +163,6 @@ void MainWindow::SetValidators() {
 void MainWindow::BindEvents() {
     for (wxTextCtrl* field : {m_startTime, m_endTime, m_count})
         field->Bind(wxEVT_TEXT, &MainWindow::OnEdited, this);
-    m_count->Bind(wxEVT_CHAR, &MainWindow::OnCountChar, this);
-    m_count->Bind(wxEVT_KEY_DOWN, &MainWindow::OnCountKey, this);
     XRCCTRL(*this, "increment", wxComboBox)->Bind(wxEVT_TEXT, &MainWindow::OnEdited, this);
     for (const char* name : {"use_sound", "start_minimized", "show_tip"})
         Bind(wxEVT_CHECKBOX, &MainWindow::OnEdited, this, XRCID(name));
@@ -163,16 +175,13 @@ void MainWindow::BindEvents() {
         EVT_STEP_ARROWS, [this](wxCommandEvent& e) { StepTime(e.GetInt(), m_settings.endHour, m_endTime); },
         XRCID("end_spin"));
     Bind(
-        EVT_STEP_ARROWS, [this](wxCommandEvent& e) { StepCount(e.GetInt()); }, XRCID("count_spin"));
+        EVT_STEP_ARROWS,
+        [this](wxCommandEvent& e) {
+            static_cast<CountValidator*>(m_count->GetValidator())->Step(e.GetInt());
+        },
+        XRCID("count_spin"));
     Bind(wxEVT_CLOSE_WINDOW, &MainWindow::OnClose, this);
 
-    Bind(wxEVT_BUTTON, &MainWindow::OnBrowseSound, this, XRCID("browse_sound"));
-    Bind(
-        wxEVT_BUTTON, [this](wxCommandEvent&) { m_services.sound.PlayForButton(m_settings.soundToPlay); },
-        XRCID("play_sound"));
-    Bind(
-        wxEVT_BUTTON, [this](wxCommandEvent&) { m_services.sound.StopForButton(m_settings.soundToPlay); },
-        XRCID("stop_sound"));
     Bind(
         wxEVT_BUTTON, [this](wxCommandEvent&) { GoToBackground(true); }, XRCID("run_background"));
     Bind(
@@ -270,39 +279,6 @@ void MainWindow::RebuildList() {
     m_moments->Set(texts);
 }
 
-void MainWindow::OnCountChar(wxKeyEvent& event) {
-    // The count field takes digits only from the keyboard; editing and navigation keys pass.
-    const wxChar typed = event.GetUnicodeKey();
-    const int key = event.GetKeyCode();
-    const bool isDigit = typed >= '0' && typed <= '9';
-    const bool isControl = typed == WXK_NONE ? key != WXK_NONE : (typed < WXK_SPACE || typed == WXK_DELETE);
-    // Shortcuts (Ctrl+V pastes, and is checked when read) pass; Shift is only another character.
-    const bool shortcut = (event.GetModifiers() & (wxMOD_CONTROL | wxMOD_ALT | wxMOD_META)) != 0;
-    if (isDigit || isControl || shortcut)
-        event.Skip();
-    else
-        wxBell();
-}
-
-void MainWindow::OnCountKey(wxKeyEvent& event) {
-    // Up and Down in the count field step it as its arrows do.
-    const int key = event.GetKeyCode();
-    if (!event.HasAnyModifiers() && (key == WXK_UP || key == WXK_NUMPAD_UP))
-        StepCount(+1);
-    else if (!event.HasAnyModifiers() && (key == WXK_DOWN || key == WXK_NUMPAD_DOWN))
-        StepCount(-1);
-    else
-        event.Skip();
-}
-
-void MainWindow::StepCount(int step) {
-    // From the number typed, if it reads as one; the field's change rebuilds the list.
-    long typed = 0;
-    const int from = m_count->GetValue().ToLong(&typed) ? static_cast<int>(std::clamp(typed, -1L, 1000L))
-                                                        : m_settings.stillpoints;
-    m_count->SetValue(wxString::Format("%d", StepMomentCount(from, step)));
-}
-
 void MainWindow::StepTime(int step, std::string& time, wxTextCtrl* field) {
     TransferDataFromWindow();
     time = StepTimeText(time, m_settings.increment, step, m_settings.useAmPm);
@@ -319,24 +295,6 @@ void MainWindow::OnUseAmPm(wxCommandEvent&) {
     m_startTime->SetValue(wxString::FromUTF8(start));
     m_reformatting = false;
     m_endTime->SetValue(wxString::FromUTF8(end));
-}
-
-// ---- the sound ----
-
-void MainWindow::ShowSoundPath(const std::string& text) {
-    // A shortened display form is not a path: the field shows the stored path again.
-    if (!IsShortenedPath(text))
-        m_settings.soundToPlay = text;
-    m_soundField->Show(m_settings.soundToPlay);
-}
-
-void MainWindow::OnBrowseSound(wxCommandEvent&) {
-    const auto choice = BrowseForSound(this, m_settings.soundToPlay, m_settings.soundFilter);
-    if (!choice)
-        return;
-    m_settings.soundFilter = choice->soundFilter;
-    ShowSoundPath(choice->path);
-    m_autosave.Changed();
 }
 
 // ---- the reminder and the background ----
@@ -377,8 +335,8 @@ void MainWindow::ComeBack() {
 void MainWindow::EndOnRequest() {
     // Each change reached the settings as it was made: nothing else is read from the controls now,
     // so no refusal can open a box. Only a sound path being typed is taken over.
-    if (!m_ending && m_soundField->HasFocus())
-        ShowSoundPath(m_soundField->Text());
+    if (!m_ending)
+        m_sound->TakeOverTyped();
     m_ending = true;
     m_autosave.EndOfProgram();
     m_autosave.SaveNow();
@@ -399,8 +357,7 @@ void MainWindow::CloseWhenDialogsEnded() {
 void MainWindow::TakeOverTypedSoundPath() {
     // Escape and the close box leave a typed sound path in the field: take it over as leaving
     // the field would.
-    if (m_soundField->HasFocus())
-        ShowSoundPath(m_soundField->Text());
+    m_sound->TakeOverTyped();
     TransferDataFromWindow();
 }
 

@@ -4,12 +4,14 @@
 // program; the settings it shows are on disk within about a second of each change.
 #include "schedule/DaySchedule.h"
 #include "settings/Settings.h"
+#include "ui/main/AutostartBox.h"
 #include "ui/main/ControlTips.h"
 #include "ui/main/DayPause.h"
+#include "ui/main/DayToggles.h"
 #include "ui/main/MainWindowServices.h"
 #include "ui/main/Reminder.h"
 #include "ui/main/SettingsAutosave.h"
-#include "ui/main/SoundPathField.h"
+#include "ui/main/SoundControls.h"
 #include "ui/main/TrayPresence.h"
 
 #include <memory>
@@ -58,18 +60,13 @@ private:
     void Edited();
     void RebuildList();
     void StepTime(int step, std::string& time, wxTextCtrl* field);
-    void StepCount(int step);
-    void ShowSoundPath(const std::string& text);
     void Alert(std::size_t index);
     void GoToBackground(bool withBalloon);
     void CloseWhenDialogsEnded();
     void TakeOverTypedSoundPath();
 
     void OnEdited(wxCommandEvent& event);
-    void OnCountChar(wxKeyEvent& event);
-    void OnCountKey(wxKeyEvent& event);
     void OnUseAmPm(wxCommandEvent& event);
-    void OnBrowseSound(wxCommandEvent& event);
     void OnClose(wxCloseEvent& event);
 
     MainWindowServices m_services;
@@ -80,7 +77,9 @@ private:
     Reminder m_reminder;
     wxIcon m_icon;
     std::unique_ptr<ControlTips> m_tips;
-    std::unique_ptr<SoundPathField> m_soundField;
+    std::unique_ptr<SoundControls> m_sound;
+    std::unique_ptr<DayToggles> m_days;
+    std::unique_ptr<AutostartBox> m_autostart;
     std::unique_ptr<TrayPresence> m_presence;
     std::unique_ptr<DayPause> m_pause;
     wxTimer m_endTimer;

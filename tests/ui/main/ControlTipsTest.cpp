@@ -14,7 +14,7 @@ const bool guiApp = [] {
     return true;
 }();
 
-TEST(ControlTipTable, HoldsTheNineteenControlsInOrderWithTheirTexts) {
+TEST(ControlTipTable, HoldsEachControlInOrderWithItsText) {
     const std::vector<std::pair<std::string_view, std::string_view>> expected = {
         {"start_time",
          "The start time or when the first stillmark will occure.\nUse the up/down button or enter the "
@@ -31,6 +31,9 @@ TEST(ControlTipTable, HoldsTheNineteenControlsInOrderWithTheirTexts) {
         {"use_sound", "Switch on/off the playing of the sound"},
         {"use_ampm", "Shows Am-Pm (American display mode)\nor 24 hours (European display mode)"},
         {"start_minimized", "When checked, this will start Stillmark\nby default in the notification area."},
+        {"start_with_desktop", "When checked, Stillmark starts with the desktop at each log-in."},
+        {"day", "Stillmark alerts on the days that are pressed in.\nOn other days the list still shows the "
+                "moments."},
         {"browse_sound", "Browse for a sound (wav,mp3,wma file)"},
         {"play_sound", "Push this button to play\nthe selected sound"},
         {"stop_sound", "Push this button to stop\nplaying the selected sound"},
@@ -47,7 +50,7 @@ TEST(ControlTipTable, HoldsTheNineteenControlsInOrderWithTheirTexts) {
         {"about", "See more info about Stillmark."},
     };
     const auto& table = stillmark::ControlTipTable();
-    ASSERT_EQ(table.size(), 19u);
+    ASSERT_EQ(table.size(), expected.size());
     for (std::size_t i = 0; i < expected.size(); ++i) {
         EXPECT_EQ(table[i].first, expected[i].first) << "row " << i;
         EXPECT_EQ(table[i].second, expected[i].second) << "row " << i;

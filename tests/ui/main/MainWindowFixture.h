@@ -80,7 +80,9 @@ protected:
                                         ++m_aboutOpened;
                                         if (m_aboutShows)
                                             m_aboutShows(owner);
-                                    }};
+                                    },
+                                    m_dir / "autostart" / "stillmark.desktop",
+                                    "/usr/bin/stillmark"};
         m_window = new MainWindow(services);
         m_window->Bind(wxEVT_DESTROY, [this](wxWindowDestroyEvent& event) {
             event.Skip();
