@@ -183,10 +183,7 @@ def main():
     second_start(program, checks, "second start without a session bus",
                  {"DBUS_SESSION_BUS_ADDRESS": "unix:path=/nonexistent/bus", "XDG_RUNTIME_DIR": lock_folder})
     shutil.rmtree(lock_folder, ignore_errors=True)
-    for f in checks.failures:
-        print("FAIL:", f)
-    print("ok" if not checks.failures else f"{len(checks.failures)} failures")
-    return 1 if checks.failures else 0
+    return checks.report()
 
 
 if __name__ == "__main__":

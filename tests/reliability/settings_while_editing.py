@@ -67,6 +67,13 @@ class Checks:
         if not ok:
             self.failures.append(f"{what}: {detail}")
 
+    def report(self):
+        """Prints the failures and a summary; gives the exit status."""
+        for f in self.failures:
+            print("FAIL:", f)
+        print("ok" if not self.failures else f"{len(self.failures)} failures")
+        return 1 if self.failures else 0
+
 
 def start(program, checks, what, extra_env=None):
     run = Program(program, dict(StartHour="07:00", ShowTip=0), env=extra_env)
@@ -167,10 +174,7 @@ def main():
     signal_with_dialog_open(program, checks, "file chooser open", lambda wid: (focus_by_tab(wid, "browse_sound"), xdotool("key", "space")))
     if shutil.which("Xvfb"):
         display_lost(program, checks)
-    for f in checks.failures:
-        print("FAIL:", f)
-    print("ok" if not checks.failures else f"{len(checks.failures)} failures")
-    return 1 if checks.failures else 0
+    return checks.report()
 
 
 if __name__ == "__main__":

@@ -214,47 +214,31 @@ void MessageBoxOver(wxWindow* owner) {
     box.ShowModal();
 }
 
+// The About box with the donation window over it, and `inner` over both.
+void DonationOverAbout(wxWindow* owner, std::function<void(wxWindow*)> inner) {
+    OwnDialogOver(owner, "About", [inner](wxWindow* about) { OwnDialogOver(about, "Donate", inner); });
+}
+
+const EndCase kWays[] = {
+    {"Signal", [](MainWindow& w) { w.EndOnRequest(); }},
+    {"MenuExit",
+     [](MainWindow& w) {
+         wxCommandEvent exit(wxEVT_MENU, wxID_EXIT);
+         w.GetEventHandler()->ProcessEvent(exit);
+     }},
+    {"CloseRequest", [](MainWindow& w) { w.Close(); }},
+};
+
+const OpenDialogCase kOpen[] = {
+    {"MessageBox", MessageBoxOver},
+    {"OwnDialog", [](wxWindow* o) { OwnDialogOver(o, "About", {}); }},
+    {"MessageBoxOverOwnDialog", [](wxWindow* o) { OwnDialogOver(o, "About", MessageBoxOver); }},
+    {"OwnDialogOverOwnDialog", [](wxWindow* o) { DonationOverAbout(o, {}); }},
+    {"MessageBoxOverTwoOwnDialogs", [](wxWindow* o) { DonationOverAbout(o, MessageBoxOver); }},
+};
+
 INSTANTIATE_TEST_SUITE_P(WaysAndDialogs, EndWithOpenDialog,
-                         ::testing::Combine(::testing::Values(
-                                                EndCase{"Signal", [](MainWindow& w) { w.EndOnRequest(); }},
-                                                EndCase{"MenuExit",
-                                                        [](MainWindow& w) {
-                                                            wxCommandEvent exit(wxEVT_MENU, wxID_EXIT);
-                                                            w.GetEventHandler()->ProcessEvent(exit);
-                                                        }},
-                                                EndCase{"CloseRequest", [](MainWindow& w) { w.Close(); }}),
-                                            ::testing::Values(OpenDialogCase{"MessageBox", MessageBoxOver},
-                                                              OpenDialogCase{"OwnDialog",
-                                                                             [](wxWindow* o) {
-                                                                                 OwnDialogOver(o, "About",
-                                                                                               {});
-                                                                             }},
-                                                              OpenDialogCase{"MessageBoxOverOwnDialog",
-                                                                             [](wxWindow* o) {
-                                                                                 OwnDialogOver(
-                                                                                     o, "About",
-                                                                                     MessageBoxOver);
-                                                                             }},
-                                                              OpenDialogCase{"OwnDialogOverOwnDialog",
-                                                                             [](wxWindow* o) {
-                                                                                 OwnDialogOver(
-                                                                                     o, "About",
-                                                                                     [](wxWindow* about) {
-                                                                                         OwnDialogOver(
-                                                                                             about, "Donate",
-                                                                                             {});
-                                                                                     });
-                                                                             }},
-                                                              OpenDialogCase{"MessageBoxOverTwoOwnDialogs",
-                                                                             [](wxWindow* o) {
-                                                                                 OwnDialogOver(
-                                                                                     o, "About",
-                                                                                     [](wxWindow* about) {
-                                                                                         OwnDialogOver(
-                                                                                             about, "Donate",
-                                                                                             MessageBoxOver);
-                                                                                     });
-                                                                             }})),
+                         ::testing::Combine(::testing::ValuesIn(kWays), ::testing::ValuesIn(kOpen)),
                          [](const auto& info) {
                              return std::string(std::get<0>(info.param).name) + "_" +
                                     std::get<1>(info.param).name;
