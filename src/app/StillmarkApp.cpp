@@ -1,8 +1,8 @@
 #include "app/StillmarkApp.h"
 
 #include "XmlResources.h"
-#include "app/EndDeadline.h"
-#include "app/ProgramServices.h"
+#include "platform/linux/EndDeadline.h"
+#include "platform/linux/ProgramServices.h"
 #include "ui/common/CompactTheme.h"
 #include "ui/common/DesktopLanguage.h"
 #include "ui/main/MainWindow.h"

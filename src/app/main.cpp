@@ -1,5 +1,5 @@
-#include "app/SingleInstance.h"
 #include "app/StillmarkApp.h"
+#include "platform/linux/SingleInstance.h"
 
 #include <cstdlib>
 

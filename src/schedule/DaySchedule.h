@@ -1,6 +1,6 @@
 #pragma once
 // The day's moments and the decision which of them alert at a clock reading; no display.
-#include "schedule/Clock.h"
+#include "base/Clock.h"
 #include "schedule/LocalTime.h"
 
 #include <cstddef>

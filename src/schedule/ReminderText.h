@@ -1,6 +1,6 @@
 #pragma once
 // What an alert says.
-#include "schedule/Translatable.h"
+#include "base/Translatable.h"
 
 #include <string>
 

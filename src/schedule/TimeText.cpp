@@ -1,6 +1,6 @@
 #include "schedule/TimeText.h"
 
-#include "schedule/LeadingInteger.h"
+#include "base/LeadingInteger.h"
 #include "schedule/Mathematics.h"
 
 #include <climits>

@@ -1,7 +1,7 @@
 #pragma once
 // Starting with the desktop: the program's entry in the user's autostart folder. The file is the truth:
 // it is on while the entry exists and does not say Hidden=true.
-#include "schedule/Translatable.h"
+#include "base/Translatable.h"
 
 #include <filesystem>
 #include <string>

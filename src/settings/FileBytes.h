@@ -1,6 +1,6 @@
 #pragma once
 
-#include "schedule/Translatable.h"
+#include "base/Translatable.h"
 
 #include <cstddef>
 #include <filesystem>

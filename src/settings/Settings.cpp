@@ -1,7 +1,7 @@
 #include "settings/Settings.h"
 
-#include "schedule/LeadingInteger.h"
-#include "schedule/TextCut.h"
+#include "base/LeadingInteger.h"
+#include "base/TextCut.h"
 #include "settings/IniDocument.h"
 
 #include <array>

@@ -2,7 +2,7 @@
 // The settings file: one read and one parse per load, one atomic write per save. Lines the program does
 // not own (other sections, unknown keys, comments, junk, NUL bytes, line ends, a leading byte order mark)
 // are written back byte for byte.
-#include "schedule/Translatable.h"
+#include "base/Translatable.h"
 #include "settings/Settings.h"
 
 #include <cstddef>

@@ -1,6 +1,6 @@
 #pragma once
 // Where a write of the settings file may go when the path is a symbolic link.
-#include "schedule/Translatable.h"
+#include "base/Translatable.h"
 
 #include <filesystem>
 #include <string>

@@ -1,7 +1,7 @@
 #include "sound/SoundPlayback.h"
 
+#include "base/MessageBox.h"
 #include "sound/BuiltInSound.h"
-#include "ui/common/MessageBox.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,5 +1,5 @@
 // Real files through the real GStreamer engine, into a file or a fake output instead of a sound device.
-#include "sound/GstSoundEngine.h"
+#include "platform/linux/GstSoundEngine.h"
 #include "sound/BuiltInSound.h"
 
 #include <algorithm>

@@ -2,8 +2,8 @@
 // and the failure message against a recording engine and the real one.
 #include "sound/SoundPlayback.h"
 #include "RecordingDoubles.h"
-#include "sound/GstSoundEngine.h"
-#include "ui/common/MessageBox.h"
+#include "base/MessageBox.h"
+#include "platform/linux/GstSoundEngine.h"
 
 #include <chrono>
 #include <cstring>

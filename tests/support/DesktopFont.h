@@ -2,7 +2,7 @@
 // The desktop font a display test runs under, and screenshots named after it. CTest starts each
 // font size as its own process (GTK reads the desktop font once, at start): it points
 // XDG_CONFIG_HOME at a folder whose gtk-3.0/settings.ini names the font and sets
-// STILLMARK_TEST_FONT_PT to its size (see DesktopFontTests.cmake).
+// STILLMARK_TEST_FONT_PT to its size (see cmake/DesktopFontTests.cmake).
 #include <string>
 
 class wxWindow;

@@ -1,8 +1,8 @@
 #pragma once
 // The recording doubles of the program's services, shared by every test: a message box, a sound
 // engine and a notification-area icon that note what they are asked instead of reaching the desktop.
+#include "base/MessageBox.h"
 #include "sound/SoundEngine.h"
-#include "ui/common/MessageBox.h"
 #include "ui/tray/TrayIcon.h"
 
 #include <cstring>

@@ -2,8 +2,8 @@
 
 #include <wx/utils.h>
 
+#include "base/MessageBox.h"
 #include "ui/common/DesktopLanguage.h"
-#include "ui/common/MessageBox.h"
 #include "ui/info/LinkOpener.h"
 
 namespace stillmark {

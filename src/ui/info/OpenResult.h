@@ -1,7 +1,7 @@
 #pragma once
 // What opening a link came to, the message the user reads when it failed, and how the causes
 // GLib reports (GIO's launch, the spawn of the fallback opener, its exit status) are read.
-#include "schedule/Translatable.h"
+#include "base/Translatable.h"
 
 #include <glib.h>
 #include <string>

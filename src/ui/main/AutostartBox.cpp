@@ -1,7 +1,7 @@
 #include "ui/main/AutostartBox.h"
 
+#include "base/MessageBox.h"
 #include "ui/common/DesktopLanguage.h"
-#include "ui/common/MessageBox.h"
 
 #include <wx/checkbox.h>
 

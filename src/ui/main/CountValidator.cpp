@@ -1,7 +1,7 @@
 #include "ui/main/CountValidator.h"
 
+#include "base/MessageBox.h"
 #include "schedule/MomentSchedule.h"
-#include "ui/common/MessageBox.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,7 +1,7 @@
 #include "ui/main/DayPause.h"
 
+#include "base/Clock.h"
 #include "schedule/AlertDays.h"
-#include "schedule/Clock.h"
 
 #include <utility>
 

@@ -1,7 +1,7 @@
 #include "ui/main/Reminder.h"
 
-#include "schedule/Clock.h"
-#include "schedule/WakeTimer.h"
+#include "base/Clock.h"
+#include "base/WakeTimer.h"
 
 namespace stillmark {
 

@@ -1,6 +1,6 @@
 #include "ui/main/SettingsAutosave.h"
 
-#include "ui/common/MessageBox.h"
+#include "base/MessageBox.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -1,6 +1,6 @@
 #include "ui/tray/DesktopTrayIcon.h"
 
-#include "schedule/TextCut.h"
+#include "base/TextCut.h"
 
 #include <utility>
 

@@ -1,6 +1,6 @@
 #include "ui/tray/Notification.h"
 
-#include "schedule/TextCut.h"
+#include "base/TextCut.h"
 
 #include <limits>
 

@@ -1,5 +1,5 @@
 // The About box and the donation window in the desktop's font: run once per font size (see
-// DesktopFontTests.cmake). Nothing is clipped, every control draws in the window's font, and a
+// cmake/DesktopFontTests.cmake). Nothing is clipped, every control draws in the window's font, and a
 // screenshot of each window is kept for a look.
 #include <filesystem>
 #include <gtest/gtest.h>

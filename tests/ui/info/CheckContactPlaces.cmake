@@ -1,5 +1,5 @@
 # cmake -DSOURCE_DIR=<source> -DWORK_DIR=<scratch folder> -P CheckContactPlaces.cmake
-include(${SOURCE_DIR}/src/ui/info/ContactFiles.cmake)
+include(${SOURCE_DIR}/cmake/ContactFiles.cmake)
 
 function(expect_in file text)
   file(READ ${file} content)

@@ -11,8 +11,8 @@
 #include <wx/toplevel.h>
 
 #include "RecordingDoubles.h"
+#include "base/MessageBox.h"
 #include "sound/SoundPlayback.h"
-#include "ui/common/MessageBox.h"
 #include "ui/info/InfoServices.h"
 #include "ui/info/LinkOpener.h"
 

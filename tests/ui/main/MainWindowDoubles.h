@@ -2,8 +2,8 @@
 // Doubles for the main window's services: a settable clock, a timer that only records its arming, and
 // the shared recording ones.
 #include "RecordingDoubles.h"
-#include "schedule/Clock.h"
-#include "schedule/WakeTimer.h"
+#include "base/Clock.h"
+#include "base/WakeTimer.h"
 
 #include <functional>
 #include <optional>

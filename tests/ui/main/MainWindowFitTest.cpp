@@ -1,4 +1,4 @@
-// The main window in the desktop's font: run once per font size (see DesktopFontTests.cmake).
+// The main window in the desktop's font: run once per font size (see cmake/DesktopFontTests.cmake).
 // Nothing is clipped, the moments list shows the five default moments without scrolling, and GTK
 // shows a control's tip while the check box says so.
 #include <wx/settings.h>
@@ -115,12 +115,12 @@ TEST_F(MainWindowFit, GtkShowsTheTipAndTheCheckBoxSwitchesItAtOnce) {
     EXPECT_EQ(ShownTipText(), "");
     Click("show_tip");
     pointer.MouseMove(about->GetScreenRect().GetLeftTop() + about->GetSize() / 2 + wxPoint(2, 1));
-    EXPECT_TRUE(
-        PumpUntil([&] {
+    EXPECT_TRUE(PumpUntil(
+        [&] {
             return ShownTipText() ==
                    "<b>Stillmark</b>\n" + wxGetTranslation("See more info about Stillmark.").utf8_string();
         },
-                  5s))
+        5s))
         << "on again";
 }
 

@@ -3,7 +3,7 @@
 // where no service answers.
 #include "EventPump.h"
 #include "TrayDesktopHelpers.h"
-#include "ui/tray/DesktopNotifier.h"
+#include "platform/linux/DesktopNotifier.h"
 #include "ui/tray/TrayIcon.h"
 
 #include <functional>

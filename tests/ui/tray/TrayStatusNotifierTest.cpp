@@ -3,8 +3,8 @@
 // again when the watcher comes back, gone from the bus when hidden; and the choice of icon.
 #include "EventPump.h"
 #include "TrayDesktopHelpers.h"
-#include "ui/tray/StatusNotifierItem.h"
-#include "ui/tray/StatusNotifierWatcher.h"
+#include "platform/linux/StatusNotifierItem.h"
+#include "platform/linux/StatusNotifierWatcher.h"
 #include "ui/tray/TrayIcon.h"
 
 #include <algorithm>

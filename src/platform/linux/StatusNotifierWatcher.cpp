@@ -1,4 +1,4 @@
-#include "ui/tray/StatusNotifierWatcher.h"
+#include "platform/linux/StatusNotifierWatcher.h"
 
 #include <gio/gio.h>
 

@@ -13,10 +13,4 @@ public:
     virtual void Show(const std::string& text, MessageIcon icon) = 0;
 };
 
-// The desktop's message box, shown modally over the program's windows.
-class WxMessageBox final : public MessageBox {
-public:
-    void Show(const std::string& text, MessageIcon icon) override;
-};
-
 } // namespace stillmark

@@ -2,7 +2,7 @@
 // The reminder's timer on the GLib main loop: a timerfd on the wall clock, armed for an absolute time and
 // cancelled by the kernel when the clock is set; also woken by a resume from sleep (logind, where a
 // system bus exists) and by a new time zone (/etc/localtime replaced).
-#include "schedule/WakeTimer.h"
+#include "base/WakeTimer.h"
 
 #include <gio/gio.h>
 

@@ -1,8 +1,8 @@
 // The assembly of the desktop's icon from its real parts.
-#include "ui/tray/DesktopNotifier.h"
+#include "platform/linux/DesktopNotifier.h"
+#include "platform/linux/StatusNotifierItem.h"
+#include "platform/linux/StatusNotifierWatcher.h"
 #include "ui/tray/DesktopTrayIcon.h"
-#include "ui/tray/StatusNotifierItem.h"
-#include "ui/tray/StatusNotifierWatcher.h"
 #include "ui/tray/XEmbedTrayIcon.h"
 
 #include <wx/icon.h>

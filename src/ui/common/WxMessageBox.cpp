@@ -1,4 +1,4 @@
-#include "ui/common/MessageBox.h"
+#include "ui/common/WxMessageBox.h"
 
 #include <wx/app.h>
 #include <wx/msgdlg.h>

@@ -1,6 +1,6 @@
-#include "ui/tray/StatusNotifierItem.h"
+#include "platform/linux/StatusNotifierItem.h"
 
-#include "ui/tray/StatusNotifierMenu.h"
+#include "platform/linux/StatusNotifierMenu.h"
 #include "ui/tray/TrayMenuPoster.h"
 
 #include <gio/gio.h>

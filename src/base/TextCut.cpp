@@ -1,4 +1,4 @@
-#include "schedule/TextCut.h"
+#include "base/TextCut.h"
 
 namespace stillmark {
 

@@ -1,12 +1,12 @@
 #pragma once
 // Every service of the program, built in one place at start-up and living until the program ends.
-#include "app/GLibWakeTimer.h"
-#include "schedule/Clock.h"
+#include "base/Clock.h"
+#include "platform/linux/GLibWakeTimer.h"
+#include "platform/linux/GstSoundEngine.h"
 #include "settings/SettingsStore.h"
-#include "sound/GstSoundEngine.h"
 #include "sound/SoundPlayback.h"
-#include "ui/common/MessageBox.h"
 #include "ui/common/ModalDialogs.h"
+#include "ui/common/WxMessageBox.h"
 #include "ui/info/InfoServices.h"
 #include "ui/info/LinkOpener.h"
 #include "ui/main/MainWindowServices.h"

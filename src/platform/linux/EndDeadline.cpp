@@ -1,4 +1,4 @@
-#include "app/EndDeadline.h"
+#include "platform/linux/EndDeadline.h"
 
 #include <atomic>
 #include <cerrno>

@@ -1,4 +1,4 @@
-#include "schedule/Clock.h"
+#include "base/Clock.h"
 
 #include <ctime>
 

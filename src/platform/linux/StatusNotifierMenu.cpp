@@ -1,4 +1,4 @@
-#include "ui/tray/StatusNotifierMenu.h"
+#include "platform/linux/StatusNotifierMenu.h"
 
 #include "ui/tray/TrayIcon.h"
 #include "ui/tray/TrayMenu.h"
@@ -43,7 +43,8 @@ StatusNotifierMenu::~StatusNotifierMenu() {
 void StatusNotifierMenu::SetPaused(bool paused) {
     for (const auto& entry : m_entries) {
         if (entry->id == kIdPause)
-            dbusmenu_menuitem_property_set(entry->item, DBUSMENU_MENUITEM_PROP_LABEL, PauseLabel(paused).c_str());
+            dbusmenu_menuitem_property_set(entry->item, DBUSMENU_MENUITEM_PROP_LABEL,
+                                           PauseLabel(paused).c_str());
     }
 }
 

@@ -1,4 +1,4 @@
-#include "sound/GstSoundEngine.h"
+#include "platform/linux/GstSoundEngine.h"
 
 #include <cstring>
 #include <filesystem>

@@ -1,4 +1,4 @@
-#include "app/ProgramServices.h"
+#include "platform/linux/ProgramServices.h"
 
 #include "settings/AutostartEntry.h"
 #include "ui/common/DesktopLanguage.h"

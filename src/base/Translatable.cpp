@@ -1,4 +1,4 @@
-#include "schedule/Translatable.h"
+#include "base/Translatable.h"
 
 namespace stillmark {
 

@@ -1,4 +1,4 @@
-#include "ui/tray/DesktopNotifier.h"
+#include "platform/linux/DesktopNotifier.h"
 
 #include <gio/gio.h>
 #include <gtk/gtk.h>
