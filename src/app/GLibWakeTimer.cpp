@@ -106,8 +106,9 @@ void GLibWakeTimer::OnSystemBus(GObject*, GAsyncResult* result, gpointer self) {
     // Any sender: the signal only makes the reminder read the clock again, which no sender can misuse,
     // and a test's private bus can announce a resume without owning logind's name.
     timer->m_sleepSubscription = g_dbus_connection_signal_subscribe(
-        bus, nullptr, "org.freedesktop.login1.Manager", "PrepareForSleep", "/org/freedesktop/login1", nullptr,
-        G_DBUS_SIGNAL_FLAGS_NONE, &GLibWakeTimer::OnPrepareForSleep, timer, nullptr);
+        bus, nullptr, "org.freedesktop.login1.Manager", "PrepareForSleep",
+        "/org/freedesktop/login1", nullptr, G_DBUS_SIGNAL_FLAGS_NONE, &GLibWakeTimer::OnPrepareForSleep,
+        timer, nullptr);
 }
 
 void GLibWakeTimer::OnPrepareForSleep(GDBusConnection*, const gchar*, const gchar*, const gchar*,
