@@ -153,19 +153,25 @@ def end_case(program, checks, way_name, way, open_name, open_thing, save_fails=F
 
 def second_start(program, checks, what, env):
     first = Program(program, dict(StartMinimized=1, ShowTip=0), env=env)
-    time.sleep(2)
-    checks.expect(f"{what}: the first copy waits hidden", not main_window_shown(first.proc.pid, 0),
-                  first.output())
-    second = subprocess.run([program], env=dict(os.environ, **env, XDG_CONFIG_HOME=first.folder),
-                            capture_output=True, text=True, timeout=20)
-    checks.expect(f"{what}: the second start ends with status 0", second.returncode == 0,
-                  f"status {second.returncode}\n{second.stderr}")
-    if "DBUS_SESSION_BUS_ADDRESS" not in env:
-        shown = main_window_shown(first.proc.pid, 5)
-        checks.expect(f"{what}: the first copy shows its window", shown, first.output())
-    checks.expect(f"{what}: the first copy runs on", first.proc.poll() is None, first.output())
-    checks.expect(f"{what}: the first copy ends with status 0", first.terminate() == 0, first.output())
-    first.remove_folder()
+    try:
+        time.sleep(2)
+        checks.expect(f"{what}: the first copy waits hidden", not main_window_shown(first.proc.pid, 0),
+                      first.output())
+        try:
+            second = subprocess.run([program], env=dict(os.environ, **env, XDG_CONFIG_HOME=first.folder),
+                                    capture_output=True, text=True, timeout=20)
+            status, errors = second.returncode, second.stderr
+        except subprocess.TimeoutExpired as hung:  # the second copy was killed; the first must go too
+            status, errors = None, f"still running after {hung.timeout} s\n{hung.stderr or ''}"
+        checks.expect(f"{what}: the second start ends with status 0", status == 0, f"status {status}\n{errors}")
+        if "DBUS_SESSION_BUS_ADDRESS" not in env:
+            shown = main_window_shown(first.proc.pid, 5)
+            checks.expect(f"{what}: the first copy shows its window", shown, first.output())
+        checks.expect(f"{what}: the first copy runs on", first.proc.poll() is None, first.output())
+    finally:
+        # Whatever failed above, the first copy ends here: the next checks start without it.
+        checks.expect(f"{what}: the first copy ends with status 0", first.terminate() == 0, first.output())
+        first.remove_folder()
 
 
 def main():

@@ -72,6 +72,7 @@ TEST(NextWakeTest, SleepsUntilTheNextMomentStillToAlert) {
         std::time_t now;
         std::optional<std::time_t> wake;
         AlertDayFilter alertsOn = {};
+        std::optional<std::time_t> alerted = {}; // a moment that alerted just before
     };
     const LocalDate saturday{2026, 12, 12};
     const Case cases[] = {
@@ -79,6 +80,16 @@ TEST(NextWakeTest, SleepsUntilTheNextMomentStillToAlert) {
         {"in the moment's first seconds", Local(2026, 12, 8, 12, 0, 4), Local(2026, 12, 8, 12, 0, 0)},
         {"after the moment's five seconds", Local(2026, 12, 8, 12, 0, 5), Local(2026, 12, 8, 17, 0, 0)},
         {"after the last: at midnight", Local(2026, 12, 8, 22, 0, 5), Local(2026, 12, 9, 0, 0, 0)},
+        {"alerted, still in its seconds",
+         Local(2026, 12, 8, 12, 0, 1),
+         Local(2026, 12, 8, 17, 0, 0),
+         {},
+         Local(2026, 12, 8, 12, 0, 0)},
+        {"the last alerted: at midnight",
+         Local(2026, 12, 8, 22, 0, 0),
+         Local(2026, 12, 9, 0, 0, 0),
+         {},
+         Local(2026, 12, 8, 22, 0, 0)},
         {"past the end of the month", Local(2026, 12, 31, 23, 59, 0), Local(2027, 1, 1, 0, 0, 0)},
         {"a day off is skipped", Local(2026, 12, 11, 22, 30, 0), Local(2026, 12, 13, 7, 0, 0),
          [saturday](const LocalDate& date) { return !(date == saturday); }},
@@ -87,6 +98,9 @@ TEST(NextWakeTest, SleepsUntilTheNextMomentStillToAlert) {
     for (const Case& c : cases) {
         DaySchedule schedule(c.alertsOn);
         schedule.Rebuild("07:00", "22:00", 4, false); // 07:00 12:00 17:00 22:00
+        if (c.alerted) {
+            EXPECT_EQ(schedule.Due(Reading(*c.alerted)).size(), 1u) << c.name;
+        }
         std::optional<std::time_t> wake = schedule.NextWake(c.now);
         // Each midnight is a wake of its own, where the next is looked for again.
         while (wake && c.wake && *wake < *c.wake && Reading(*wake).hour == 0 && Reading(*wake).minute == 0)

@@ -11,10 +11,22 @@ TEST(ReminderTextTest, BalloonNamesTheMoment) {
 }
 
 TEST(ReminderTextTest, TranslatedWordsSurroundTheMomentAsWritten) {
-    const Translator german = [](const char* english) -> std::string {
-        return std::string(english) == "It is %s" ? "Es ist %s Uhr" : "Zeit für einen Stillmark!";
+    const struct {
+        Translator translate;
+        const char* expected;
+    } cases[] = {
+        {[](const char* english) -> std::string {
+             return std::string(english) == "It is %s" ? "Es ist %s Uhr" : "Zeit für einen Stillmark!";
+         },
+         "Es ist 01:30 pm Uhr\nZeit für einen Stillmark!"},
+        // A translation that lost its place for the time still shows it.
+        {[](const char* english) -> std::string {
+             return std::string(english) == "It is %s" ? "Es ist" : english;
+         },
+         "Es ist 01:30 pm\nStillmark time !"},
     };
-    EXPECT_EQ(AlertBalloonText("01:30 pm", german), "Es ist 01:30 pm Uhr\nZeit für einen Stillmark!");
+    for (const auto& c : cases)
+        EXPECT_EQ(AlertBalloonText("01:30 pm", c.translate), c.expected);
 }
 
 TEST(ReminderTextTest, FillInPutsValuesInOrderOrWhereATranslationMovesThem) {

@@ -72,8 +72,9 @@ TEST(AutostartEntryTest, TheDesktopStartsTheProgramFromAPathOfAnyShape) {
     if (std::system("command -v gio >/dev/null 2>&1") != 0)
         GTEST_SKIP() << "no gio to start a desktop entry with";
     test::TempFolder folder;
-    // No '%': GLib looks for the program before it undoes the doubled "%%" and finds none.
-    const std::filesystem::path odd = folder.Path() / "a 'b' \"c\" $HOME back\\slash";
+    // Every character the Exec rules reserve, but no '%': GLib looks for the program before it undoes
+    // the doubled "%%" and finds none.
+    const std::filesystem::path odd = folder.Path() / "a 'b' \"c\" $HOME back\\slash `t` <>~|&;*?#()";
     std::filesystem::create_directories(odd);
     const std::filesystem::path launcher = odd / "stillmark";
     const std::filesystem::path marker = folder.Path() / "started";

@@ -28,7 +28,8 @@ void ReloadTimeZone() {
 
 } // namespace
 
-GLibWakeTimer::GLibWakeTimer() : m_cancellable(g_cancellable_new()) {
+GLibWakeTimer::GLibWakeTimer(WakeTimerSources sources)
+    : m_cancellable(g_cancellable_new()), m_readTimer(std::move(sources.readTimer)) {
     m_fd = timerfd_create(CLOCK_REALTIME, TFD_NONBLOCK | TFD_CLOEXEC);
     if (m_fd >= 0)
         m_fdSource = g_unix_fd_add(m_fd, G_IO_IN, &GLibWakeTimer::OnTimerReadable, this);
@@ -36,7 +37,7 @@ GLibWakeTimer::GLibWakeTimer() : m_cancellable(g_cancellable_new()) {
         g_warning("no wall-clock timer (%s): moments cannot alert", g_strerror(errno));
     // Asynchronous: a machine without a system bus (a container, CI) must not delay the start.
     g_bus_get(G_BUS_TYPE_SYSTEM, m_cancellable, &GLibWakeTimer::OnSystemBus, this);
-    GFile* zoneFile = g_file_new_for_path("/etc/localtime");
+    GFile* zoneFile = g_file_new_for_path(sources.zoneFile.c_str());
     m_timeZoneMonitor = g_file_monitor_file(zoneFile, G_FILE_MONITOR_WATCH_MOVES, nullptr, nullptr);
     g_object_unref(zoneFile);
     if (m_timeZoneMonitor)
@@ -85,11 +86,14 @@ void GLibWakeTimer::SetTimer(std::optional<std::time_t> when) {
         g_warning("cannot arm the wall-clock timer: %s", g_strerror(errno));
 }
 
-gboolean GLibWakeTimer::OnTimerReadable(gint fd, GIOCondition, gpointer self) {
+gboolean GLibWakeTimer::OnTimerReadable(gint fd, GIOCondition, gpointer data) {
+    auto* self = static_cast<GLibWakeTimer*>(data);
     std::uint64_t expirations = 0;
+    const ssize_t got =
+        self->m_readTimer ? self->m_readTimer(fd, expirations) : ::read(fd, &expirations, sizeof expirations);
     // ECANCELED: the clock was set, and the time armed for may now lie elsewhere. Either way, look again.
-    if (read(fd, &expirations, sizeof expirations) >= 0 || errno == ECANCELED)
-        static_cast<GLibWakeTimer*>(self)->Wake();
+    if (got >= 0 || errno == ECANCELED)
+        self->Wake();
     return G_SOURCE_CONTINUE;
 }
 

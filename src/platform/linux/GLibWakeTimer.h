@@ -4,13 +4,23 @@
 // system bus exists) and by a new time zone (/etc/localtime replaced).
 #include "base/WakeTimer.h"
 
+#include <cstdint>
 #include <gio/gio.h>
+#include <string>
+#include <sys/types.h>
 
 namespace stillmark {
 
+// What the timer watches; tests replace it.
+struct WakeTimerSources {
+    std::string zoneFile = "/etc/localtime";
+    // Reads the timer's count as read(2) does; a test reports a clock that was set through it.
+    std::function<ssize_t(int fd, std::uint64_t& expirations)> readTimer;
+};
+
 class GLibWakeTimer final : public WakeTimer {
 public:
-    GLibWakeTimer();
+    explicit GLibWakeTimer(WakeTimerSources sources = {});
     ~GLibWakeTimer() override;
     GLibWakeTimer(const GLibWakeTimer&) = delete;
     GLibWakeTimer& operator=(const GLibWakeTimer&) = delete;
@@ -34,6 +44,7 @@ private:
     guint m_sleepSubscription = 0;
     GFileMonitor* m_timeZoneMonitor = nullptr;
     std::function<void()> m_onWake;
+    std::function<ssize_t(int, std::uint64_t&)> m_readTimer;
 };
 
 } // namespace stillmark

@@ -4,23 +4,13 @@
 #include "schedule/WeekDays.h"
 
 #include <array>
-#include <wx/tglbtn.h>
 
 namespace stillmark::test {
 namespace {
 
-void FindDayToggles(wxWindow& parent, std::vector<wxToggleButton*>& found) {
-    for (wxWindow* child : parent.GetChildren()) {
-        if (auto* toggle = dynamic_cast<wxToggleButton*>(child); toggle && toggle->GetName() == "day")
-            found.push_back(toggle);
-        FindDayToggles(*child, found);
-    }
-}
-
 // The toggles by their day, Monday first, after checking they read the locale's week in its order.
 std::array<wxToggleButton*, 7> DayToggles(wxWindow& window) {
-    std::vector<wxToggleButton*> found;
-    FindDayToggles(window, found);
+    const std::vector<wxToggleButton*> found = FindDayToggles(window);
     const std::vector<DayToggle> week = LocaleDayToggles();
     std::array<wxToggleButton*, 7> byDay{};
     EXPECT_EQ(found.size(), week.size());
@@ -162,23 +152,23 @@ TEST_F(MainWindowTest, PauseForTodayIsStoredOfferedBackAndResumed) {
     MainWindow& window = OpenWindow();
     Click("run_background");
     EXPECT_FALSE(m_trayIcon->paused);
+    EXPECT_EQ(ArmedFor(m_wakeTimer.armedFor), "08 10:45");
     Menu(kIdPause);
     EXPECT_TRUE(m_trayIcon->paused) << "the menu offers to resume";
     EXPECT_NE(ReadIni().find("PausedOn=2026-12-08"), std::string::npos) << "stored at once";
+    EXPECT_EQ(ArmedFor(m_wakeTimer.armedFor), "09 00:00") << "nothing more today";
     m_now = {2026, 12, 8, 10, 45, 1};
     window.GetReminder().Tick();
     EXPECT_TRUE(TrayCalls("notify:Stillmark|It is").empty());
     CloseWindow();
 
-    MainWindow& again = OpenWindow(); // a restart keeps the pause
+    m_now = {2026, 12, 8, 11, 0, 0};
+    OpenWindow(); // a restart keeps the pause
     EXPECT_TRUE(m_trayIcon->paused);
     Menu(kIdPause);
     EXPECT_FALSE(m_trayIcon->paused);
     EXPECT_NE(ReadIni().find("PausedOn=\n"), std::string::npos);
-    Click("run_background");
-    m_now = {2026, 12, 8, 14, 30, 1};
-    again.GetReminder().Tick();
-    EXPECT_EQ(TrayCalls("notify:Stillmark|It is 14:30").size(), 1u);
+    EXPECT_EQ(ArmedFor(m_wakeTimer.armedFor), "08 14:30") << "the day's next moment alerts";
 }
 
 TEST_F(MainWindowTest, TheWindowFollowsANotificationAreaThatComesAndGoes) {

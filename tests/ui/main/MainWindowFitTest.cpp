@@ -91,6 +91,16 @@ TEST_F(MainWindowFit, TheFiveDefaultMomentsShowWithoutScrolling) {
     EXPECT_GE(list->GetCountPerPage(), 5) << "the list is too short at " << DesktopFontSize() << " pt";
 }
 
+TEST_F(MainWindowFit, AGermanDesktopsWeekStartsOnMonday) {
+    const char* timeLocale = std::getenv("LC_TIME");
+    if (!timeLocale || std::string(timeLocale) != "de_DE.UTF-8")
+        GTEST_SKIP() << "for German time texts";
+    std::vector<std::string> labels;
+    for (wxToggleButton* toggle : FindDayToggles(ShowWindow()))
+        labels.push_back(toggle->GetLabel().utf8_string());
+    EXPECT_EQ(labels, (std::vector<std::string>{"Mo", "Di", "Mi", "Do", "Fr", "Sa", "So"}));
+}
+
 TEST_F(MainWindowFit, GtkShowsTheTipAndTheCheckBoxSwitchesItAtOnce) {
     MainWindow& window = ShowWindow();
     wxWindow* close = window.FindWindow(XRCID("close"));

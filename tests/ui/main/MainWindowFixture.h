@@ -20,6 +20,7 @@
 #include <wx/image.h>
 #include <wx/listbox.h>
 #include <wx/textctrl.h>
+#include <wx/tglbtn.h>
 #include <wx/xrc/xmlres.h>
 
 namespace stillmark::test {
@@ -35,6 +36,18 @@ inline void LoadResourcesOnce() {
     wxXmlResource::Get()->AddHandler(new StepArrowsXmlHandler);
     InitXmlResource();
     loaded = true;
+}
+
+// The day toggles in the order they are laid out.
+inline std::vector<wxToggleButton*> FindDayToggles(wxWindow& parent) {
+    std::vector<wxToggleButton*> found;
+    for (wxWindow* child : parent.GetChildren()) {
+        if (auto* toggle = dynamic_cast<wxToggleButton*>(child); toggle && toggle->GetName() == "day")
+            found.push_back(toggle);
+        const std::vector<wxToggleButton*> inner = FindDayToggles(*child);
+        found.insert(found.end(), inner.begin(), inner.end());
+    }
+    return found;
 }
 
 class MainWindowTest : public ::testing::Test {

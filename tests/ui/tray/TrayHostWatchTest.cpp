@@ -7,6 +7,7 @@
 
 #include <csignal>
 #include <cstdlib>
+#include <gio/gio.h>
 #include <gtest/gtest.h>
 #include <string>
 #include <wx/frame.h>
@@ -34,16 +35,31 @@ TEST(TrayHostWatchTest, FollowsTraysThatComeAndGoInChild) {
     EXPECT_TRUE(test::PumpUntil([&] { return icon.Kind() == TrayKind::XEmbed; }, 10s)) << "the X11 tray came";
     EXPECT_EQ(moves, 1);
     {
+        test::TestWatcher panel(false, false); // the panel's watcher starts before its host
+        ASSERT_TRUE(panel.Started());
+        test::PumpEvents(500ms);
+        EXPECT_EQ(icon.Kind(), TrayKind::XEmbed) << "a watcher without a host shows no icon";
+        GVariant* reply = test::CallOnBus("org.kde.StatusNotifierWatcher", "/StatusNotifierWatcher",
+                                          "org.kde.StatusNotifierWatcher", "RegisterStatusNotifierHost",
+                                          g_variant_new("(s)", "org.kde.StatusNotifierHost-test"));
+        ASSERT_NE(reply, nullptr);
+        g_variant_unref(reply);
+        EXPECT_TRUE(test::PumpUntil([&] { return icon.Kind() == TrayKind::StatusNotifier; }, 10s))
+            << "its host came";
+        EXPECT_EQ(moves, 2);
+    }
+    EXPECT_TRUE(test::PumpUntil([&] { return icon.Kind() == TrayKind::XEmbed; }, 10s)) << "the panel went";
+    {
         test::TestWatcher panel(false, true);
         ASSERT_TRUE(panel.Started());
         EXPECT_TRUE(test::PumpUntil([&] { return icon.Kind() == TrayKind::StatusNotifier; }, 10s))
             << "a panel with a host came";
-        EXPECT_EQ(moves, 2);
+        EXPECT_EQ(moves, 4);
     }
     EXPECT_TRUE(test::PumpUntil([&] { return icon.Kind() == TrayKind::XEmbed; }, 10s)) << "the panel went";
     kill(trayer, SIGTERM);
     EXPECT_TRUE(test::PumpUntil([&] { return icon.Kind() == TrayKind::None; }, 10s)) << "the X11 tray went";
-    EXPECT_EQ(moves, 4);
+    EXPECT_EQ(moves, 6);
     EXPECT_FALSE(icon.HasTray());
 
     made.reset();

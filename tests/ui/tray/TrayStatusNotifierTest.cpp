@@ -219,6 +219,17 @@ TEST_F(TrayStatusNotifierTest, EachMenuEntryClickedReachesTheOwner) {
     EXPECT_TRUE(clicks.empty()) << "menu choices are no clicks";
 }
 
+TEST_F(TrayStatusNotifierTest, PausedBeforeItShowsTheMenuOffersToResume) {
+    item->SetPaused(true); // a start on a paused day: the pause is known before the icon shows
+    const std::string name = ShowRegistered();
+    EXPECT_TRUE(test::PumpUntil(
+        [&] {
+            const std::vector<MenuEntry> entries = MenuLayout(name);
+            return entries.size() == 5 && entries[3].label == "Resume reminders";
+        },
+        5000ms));
+}
+
 TEST_F(TrayStatusNotifierTest, RegistersAgainWhenTheWatcherComesBack) {
     const std::string name = ShowRegistered();
     ASSERT_TRUE(test::PumpUntil([this] { return item->Registrations() == 1; }, 3000ms));

@@ -4,7 +4,8 @@
 It owns org.kde.StatusNotifierWatcher on the session bus, accepts items, forgets them when their
 bus name goes away, and reports a registered host, standing in for a desktop panel.
   --replace   take the name over from the running watcher (which gets it back when this one ends)
-  --no-host   report no registered host (a watcher whose panel is gone)
+  --no-host   report no registered host (a watcher whose panel is gone, or not yet up), until a host
+              calls RegisterStatusNotifierHost
 """
 import argparse
 import sys
@@ -53,6 +54,10 @@ class Watcher:
                     lambda _bus, _name, item=item: self.forget(item))
             print("registered", item, flush=True)
             self.emit("StatusNotifierItemRegistered", item)
+        elif method == "RegisterStatusNotifierHost" and not self.has_host:
+            self.has_host = True
+            print("host", params.unpack()[0], flush=True)
+            self.bus.emit_signal(None, PATH, NAME, "StatusNotifierHostRegistered", None)
         invocation.return_value(None)
 
     def forget(self, item):
