@@ -9,6 +9,7 @@
 #include <string>
 #include <sys/timerfd.h>
 #include <unistd.h>
+#include <wx/log.h>
 
 namespace stillmark {
 namespace {
@@ -33,7 +34,7 @@ GLibWakeTimer::GLibWakeTimer() : m_cancellable(g_cancellable_new()) {
     if (m_fd >= 0)
         m_fdSource = g_unix_fd_add(m_fd, G_IO_IN, &GLibWakeTimer::OnTimerReadable, this);
     else
-        g_warning("no wall-clock timer (%s): moments cannot alert", g_strerror(errno));
+        wxLogError("no wall-clock timer (%s): moments cannot alert", wxString::FromUTF8(g_strerror(errno)));
     // Asynchronous: a machine without a system bus (a container, CI) must not delay the start.
     g_bus_get(G_BUS_TYPE_SYSTEM, m_cancellable, &GLibWakeTimer::OnSystemBus, this);
     GFile* zoneFile = g_file_new_for_path("/etc/localtime");
@@ -82,7 +83,7 @@ void GLibWakeTimer::SetTimer(std::optional<std::time_t> when) {
     }
     const int flags = when ? TFD_TIMER_ABSTIME | TFD_TIMER_CANCEL_ON_SET : 0;
     if (timerfd_settime(m_fd, flags, &expiry, nullptr) != 0)
-        g_warning("cannot arm the wall-clock timer: %s", g_strerror(errno));
+        wxLogError("cannot arm the wall-clock timer: %s", wxString::FromUTF8(g_strerror(errno)));
 }
 
 gboolean GLibWakeTimer::OnTimerReadable(gint fd, GIOCondition, gpointer self) {
@@ -102,9 +103,8 @@ void GLibWakeTimer::OnSystemBus(GObject*, GAsyncResult* result, gpointer self) {
     // Any sender: the signal only makes the reminder read the clock again, which no sender can misuse,
     // and a test's private bus can announce a resume without owning logind's name.
     timer->m_sleepSubscription = g_dbus_connection_signal_subscribe(
-        bus, nullptr, "org.freedesktop.login1.Manager", "PrepareForSleep",
-        "/org/freedesktop/login1", nullptr, G_DBUS_SIGNAL_FLAGS_NONE, &GLibWakeTimer::OnPrepareForSleep,
-        timer, nullptr);
+        bus, nullptr, "org.freedesktop.login1.Manager", "PrepareForSleep", "/org/freedesktop/login1", nullptr,
+        G_DBUS_SIGNAL_FLAGS_NONE, &GLibWakeTimer::OnPrepareForSleep, timer, nullptr);
 }
 
 void GLibWakeTimer::OnPrepareForSleep(GDBusConnection*, const gchar*, const gchar*, const gchar*,
