@@ -11,10 +11,21 @@ TEST(ReminderTextTest, BalloonNamesTheMoment) {
 }
 
 TEST(ReminderTextTest, TranslatedWordsSurroundTheMomentAsWritten) {
+    // The translators' text of the first line, as a catalog could hold it.
+    static const char* timeLine = nullptr;
     const Translator german = [](const char* english) -> std::string {
-        return std::string(english) == "It is %s" ? "Es ist %s Uhr" : "Zeit für einen Stillmark!";
+        return std::string(english) == "It is %s" ? timeLine : "Zeit für einen Stillmark!";
     };
-    EXPECT_EQ(AlertBalloonText("01:30 pm", german), "Es ist 01:30 pm Uhr\nZeit für einen Stillmark!");
+    const std::pair<const char*, const char*> cases[] = {
+        {"Es ist %s Uhr", "Es ist 01:30 pm Uhr"},
+        {"Es ist %1$s Uhr", "Es ist 01:30 pm Uhr"},
+        {"Es ist", "Es ist 01:30 pm"}, // the placeholder lost: the time still shows
+    };
+    for (const auto& [translated, shown] : cases) {
+        timeLine = translated;
+        EXPECT_EQ(AlertBalloonText("01:30 pm", german), std::string(shown) + "\nZeit für einen Stillmark!")
+            << translated;
+    }
 }
 
 TEST(ReminderTextTest, FillInPutsValuesInOrderOrWhereATranslationMovesThem) {
