@@ -41,20 +41,20 @@ Settings SettingsOfGeneration(long generation) {
         return std::string(text);
     };
     Settings s;
-    s.startHour = hhmm(generation % 1440);
-    s.endHour = hhmm((generation + 1) % 1440);
+    s.startTime = hhmm(generation % 1440);
+    s.endTime = hhmm((generation + 1) % 1440);
     s.increment = std::to_string(generation) + " min";
-    s.stillpoints = static_cast<int>(generation);
+    s.momentCount = static_cast<int>(generation);
     // A long value of changing length: a torn or truncated write shows as a wrong length.
-    s.soundToPlay = "/music/gen-" + std::to_string(generation) + "/" +
+    s.reminderSound = "/music/gen-" + std::to_string(generation) + "/" +
                     std::string(1500 + static_cast<std::size_t>(generation % 2500), 'x') + ".wav";
     s.useSound = generation % 2 == 1;
-    s.startMinimized = static_cast<int>((generation / 2) % 3);
+    s.startInBackground = static_cast<int>((generation / 2) % 3);
     s.useAmPm = (generation / 4) % 2 == 1;
-    s.showTip = (generation / 8) % 2 == 1;
+    s.showTips = (generation / 8) % 2 == 1;
     s.soundFilter = static_cast<int>(generation % 4 + 1);
     const int g = static_cast<int>(generation);
-    s.windowPosition = {g, g + 1, g + 2, g + 3};
+    s.windowBounds = {g, g + 1, g + 2, g + 3};
     return s;
 }
 
@@ -84,7 +84,7 @@ FileVerdict Inspect(const fs::path& file) {
             return {std::nullopt, std::string("key missing: ") + key};
     }
     const LoadResult stored = SettingsStore(file).Load();
-    const long generation = stored.settings.stillpoints;
+    const long generation = stored.settings.momentCount;
     if (!stored.problem.empty())
         return {std::nullopt, stored.problem};
     if (stored.settings != SettingsOfGeneration(generation))

@@ -33,8 +33,8 @@ class SettingsIntTest : public testing::TestWithParam<IntCase> {};
 TEST_P(SettingsIntTest, ReadsLeadingDecimalNumber) {
     const Settings read =
         LoadSection("Stillpoints=" + GetParam().stored + "\nWinPosRBY=" + GetParam().stored);
-    EXPECT_EQ(read.stillpoints, GetParam().expected) << '"' << GetParam().stored << '"';
-    EXPECT_EQ(read.windowPosition.bottom, GetParam().expected == 5 ? -1 : GetParam().expected);
+    EXPECT_EQ(read.momentCount, GetParam().expected) << '"' << GetParam().stored << '"';
+    EXPECT_EQ(read.windowBounds.bottom, GetParam().expected == 5 ? -1 : GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, SettingsIntTest,
@@ -52,7 +52,7 @@ TEST(SettingsReadTest, SwitchesAreOnForAnyNumberButZero) {
         const Settings read =
             LoadSection("UseSound=" + stored + "\nShowTip=" + stored + "\nUseAmPm=" + stored);
         EXPECT_EQ(read.useSound, expected) << stored;
-        EXPECT_EQ(read.showTip, expected) << stored;
+        EXPECT_EQ(read.showTips, expected) << stored;
         EXPECT_EQ(read.useAmPm, stored.empty() ? false : expected) << stored;
     }
 }
@@ -65,7 +65,7 @@ struct StringCase {
 class SettingsStringTest : public testing::TestWithParam<StringCase> {};
 
 TEST_P(SettingsStringTest, ReadsTrimmedText) {
-    EXPECT_EQ(LoadSection("SoundToPlay=" + GetParam().stored).soundToPlay, GetParam().expected);
+    EXPECT_EQ(LoadSection("SoundToPlay=" + GetParam().stored).reminderSound, GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -95,23 +95,23 @@ TEST(SettingsReadTest, EachLoadSeesTheCurrentFile) {
     const auto path = folder.Path() / "stillmark.INI";
     SettingsStore store(path);
     test::WriteBytes(path, "[Settings]\nStillpoints=1\n");
-    EXPECT_EQ(store.Load().settings.stillpoints, 1);
+    EXPECT_EQ(store.Load().settings.momentCount, 1);
     test::WriteBytes(path, "[Settings]\nStillpoints=2\n");
-    EXPECT_EQ(store.Load().settings.stillpoints, 2);
+    EXPECT_EQ(store.Load().settings.momentCount, 2);
 }
 
 TEST(SettingsReadTest, EveryKeyIsReadFromOneSection) {
     Settings expected;
-    expected.windowPosition = {1, 2, 3, 4};
-    expected.startHour = "08:00";
-    expected.endHour = "09:00";
+    expected.windowBounds = {1, 2, 3, 4};
+    expected.startTime = "08:00";
+    expected.endTime = "09:00";
     expected.increment = "1 hour";
-    expected.stillpoints = 7;
+    expected.momentCount = 7;
     expected.useSound = false;
-    expected.startMinimized = 2;
+    expected.startInBackground = 2;
     expected.useAmPm = true;
-    expected.showTip = false;
-    expected.soundToPlay = "/a.wav";
+    expected.showTips = false;
+    expected.reminderSound = "/a.wav";
     expected.soundFilter = 3;
     EXPECT_EQ(
         LoadSection("winposltx=1\nWINPOSLTY=2\nWinPosRBX=3\nWinPosRBY=4\nStartHour=08:00\nEndHour=09:00\n"
