@@ -98,10 +98,7 @@ TEST_F(MainWindowTest, CountSpinWrapsFromFortyToOne) {
 TEST_F(MainWindowTest, TheCountFieldTakesDigitsOnlyFromTheKeyboard) {
     MainWindow& window = OpenWindow();
     window.Raise();
-    Field("count")->SetFocus();
-    PumpEvents(100ms);
-    if (wxWindow::FindFocus() != Field("count"))
-        GTEST_SKIP() << "the virtual display gave no keyboard focus";
+    STILLMARK_FOCUS_OR_STOP(Field("count"));
     Field("count")->SelectAll();
     wxUIActionSimulator keyboard;
     keyboard.Text("1x2-A%!");
@@ -117,10 +114,7 @@ TEST_F(MainWindowTest, TheCountFieldTakesDigitsOnlyFromTheKeyboard) {
 TEST_F(MainWindowTest, TabFollowsTheReadingOrder) {
     MainWindow& window = OpenWindow();
     window.Raise();
-    Field("start_time")->SetFocus();
-    PumpEvents(100ms);
-    if (wxWindow::FindFocus() != Field("start_time"))
-        GTEST_SKIP() << "the virtual display gave no keyboard focus";
+    STILLMARK_FOCUS_OR_STOP(Field("start_time"));
     std::vector<std::string> order{"start_time"};
     wxUIActionSimulator keyboard;
     for (int presses = 0; presses < 35 && order.size() < 27; ++presses) {
@@ -354,10 +348,7 @@ TEST_F(MainWindowTest, TheSoundFieldShowsThePathsEndAndKeepsTheFullPath) {
 
 TEST_F(MainWindowTest, ASoundPathTypedBeforeEscapeIsKept) {
     OpenWindow();
-    Field("sound_path")->SetFocus();
-    PumpEvents(50ms);
-    if (wxWindow::FindFocus() != Field("sound_path"))
-        GTEST_SKIP() << "the virtual display gave no keyboard focus";
+    STILLMARK_FOCUS_OR_STOP(Field("sound_path"));
     Field("sound_path")->ChangeValue("/tmp/typed.wav");
     PressEscape();
     EXPECT_TRUE(PumpUntil([this] { return m_window == nullptr; }, 2s));
