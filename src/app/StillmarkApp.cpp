@@ -10,10 +10,10 @@
 
 #include <X11/Xlib.h>
 #include <csignal>
-#include <cstdio>
 #include <glib-unix.h>
 #include <unistd.h>
 #include <wx/image.h>
+#include <wx/log.h>
 #include <wx/xrc/xmlres.h>
 
 wxIMPLEMENT_APP_NO_MAIN(stillmark::StillmarkApp);
@@ -33,27 +33,45 @@ int OnDisplayLost(Display*) {
     _exit(0);
 }
 
+// No time stamp and no translated level word: a line that a script can match.
+class PlainLineFormatter final : public wxLogFormatter {
+public:
+    wxString Format(wxLogLevel level, const wxString& message, const wxLogRecordInfo&) const override {
+        if (level == wxLOG_Warning)
+            return "stillmark: warning: " + message;
+        if (level == wxLOG_Trace)
+            return "stillmark: trace: " + message;
+        return "stillmark: " + message;
+    }
+};
+
 #ifndef NDEBUG
-// Asserts of a debug build go to standard error: a box could hold up an ending program.
-void AssertToStandardError(const wxString& file, int line, const wxString& function,
-                           const wxString& condition, const wxString& message) {
-    std::fprintf(stderr, "stillmark: assertion failed in %s (%s:%d): %s %s\n", function.utf8_str().data(),
-                 file.utf8_str().data(), line, condition.utf8_str().data(), message.utf8_str().data());
+// Asserts of a debug build go to the log, so to standard error: a box could hold up an ending program.
+void AssertToLog(const wxString& file, int line, const wxString& function, const wxString& condition,
+                 const wxString& message) {
+    wxLogError("assertion failed in %s (%s:%d): %s %s", function, file, line, condition, message);
 }
 #endif
 
 } // namespace
 
+void UseStandardErrorLog() {
+    auto* log = new wxLogStderr; // owned by wx from here on
+    delete log->SetFormatter(new PlainLineFormatter);
+    delete wxLog::SetActiveTarget(log);
+}
+
 StillmarkApp::StillmarkApp() {
     wxDISABLE_ASSERTS_IN_RELEASE_BUILD();
 #ifndef NDEBUG
-    wxSetAssertHandler(AssertToStandardError);
+    wxSetAssertHandler(AssertToLog);
 #endif
 }
 
 StillmarkApp::~StillmarkApp() = default;
 
 bool StillmarkApp::OnInit() {
+    UseStandardErrorLog();
     // No command line of its own: wx's default parser would reject GTK's options.
     // The name notifications and message boxes carry.
     SetAppName("Stillmark");

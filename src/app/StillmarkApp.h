@@ -10,6 +10,11 @@ namespace stillmark {
 struct ProgramServices;
 class MainWindow;
 
+// Every diagnostic of the program and of wxWidgets goes to standard error, one "stillmark: ..." line
+// each: a program that waits in the background never pops up a box for one. wxWidgets drops the
+// target when it has started, so the program sets it again first thing in OnInit.
+void UseStandardErrorLog();
+
 class StillmarkApp final : public wxApp {
 public:
     StillmarkApp();

@@ -4,6 +4,8 @@
 #include <cstdlib>
 
 int main(int argc, char** argv) {
+    // Before anything can log: the single-instance check does.
+    stillmark::UseStandardErrorLog();
     // GTK would load the GL driver only to pick visuals: tens of megabytes for nothing.
     setenv("GDK_GL", "disable", 0);
     // Before any window: a second start only brings the first copy's window forward.

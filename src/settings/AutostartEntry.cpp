@@ -19,7 +19,7 @@ constexpr std::string_view kReservedInExec = " \t\n\"'\\><~|&;$*?#()`";
 
 std::string CannotChange(Translator translate, const std::filesystem::path& file, const std::string& reason) {
     // TRANSLATORS: %1$s is the path of the program's entry in the autostart folder, %2$s what failed.
-    return FillIn(translate(Translatable("Stillmark cannot change its start with the desktop in %s: %s")),
+    return FillIn(translate(Translatable("Stillmark cannot change its start with the desktop in %1$s: %2$s")),
                   {file.string(), reason});
 }
 

@@ -24,17 +24,17 @@ struct Key {
 
 // Every key of the file, in the order new keys are written; the window position comes last.
 const std::array<Key, 16> kKeys = {{
-    {"StartHour", &Settings::startHour},
-    {"EndHour", &Settings::endHour},
+    {"StartHour", &Settings::startTime},
+    {"EndHour", &Settings::endTime},
     {"Increment", &Settings::increment},
-    {"Stillpoints", &Settings::stillpoints},
-    {"SoundToPlay", &Settings::soundToPlay},
+    {"Stillpoints", &Settings::momentCount},
+    {"SoundToPlay", &Settings::reminderSound},
     {"UseSound", &Settings::useSound},
-    {"StartMinimized", &Settings::startMinimized},
+    {"StartMinimized", &Settings::startInBackground},
     {"UseAmPm", &Settings::useAmPm},
-    {"ShowTip", &Settings::showTip},
+    {"ShowTip", &Settings::showTips},
     {"SoundFilter", &Settings::soundFilter},
-    {"Days", &Settings::days, true},
+    {"Days", &Settings::alertDays, true},
     {"PausedOn", &Settings::pausedOn, true},
     {"WinPosLTX", &WindowRect::left},
     {"WinPosLTY", &WindowRect::top},
@@ -56,7 +56,7 @@ struct Reader {
     }
     void operator()(int WindowRect::*m) const {
         if (!text.empty())
-            settings.windowPosition.*m = LeadingInteger(text);
+            settings.windowBounds.*m = LeadingInteger(text);
     }
 };
 
@@ -65,7 +65,7 @@ struct Writer {
     std::string operator()(std::string Settings::*m) const { return settings.*m; }
     std::string operator()(int Settings::*m) const { return std::to_string(settings.*m); }
     std::string operator()(bool Settings::*m) const { return settings.*m ? "1" : "0"; }
-    std::string operator()(int WindowRect::*m) const { return std::to_string(settings.windowPosition.*m); }
+    std::string operator()(int WindowRect::*m) const { return std::to_string(settings.windowBounds.*m); }
 };
 
 bool IsWindowKey(const Key& key) {
@@ -90,7 +90,7 @@ Settings ReadSettings(const IniDocument& document) {
 
 std::vector<std::string> WriteSettings(IniDocument& document, const Settings& settings,
                                        const Settings* since) {
-    bool windowStored = settings.windowPosition != WindowRect{};
+    bool windowStored = settings.windowBounds != WindowRect{};
     for (const Key& key : kKeys)
         windowStored = windowStored || (IsWindowKey(key) && document.Find(kSettingsSection, key.name));
 

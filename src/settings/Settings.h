@@ -16,16 +16,17 @@ struct WindowRect {
 };
 
 struct Settings {
-    WindowRect windowPosition; // WinPosLTX, WinPosLTY, WinPosRBX, WinPosRBY
-    std::string startHour = "07:00", endHour = "22:00", increment = "30 min";
-    int stillpoints = 5;
+    WindowRect windowBounds; // WinPosLTX, WinPosLTY, WinPosRBX, WinPosRBY
+    // The daily window's first and last moment and the arrows' step, as typed ("07:00", "10:00 pm").
+    std::string startTime = "07:00", endTime = "22:00", increment = "30 min";
+    int momentCount = 5;
     bool useSound = true;
-    int startMinimized = 0; // 0, 1 or 2 (2: start in the background, window shown on the way back)
-    bool useAmPm = false, showTip = true;
-    std::string soundToPlay = "Default";
+    int startInBackground = 0; // 0, 1 or 2 (2: in the background, the window shown as well)
+    bool useAmPm = false, showTips = true;
+    std::string reminderSound = "Default"; // a sound file, or the built-in chime's name
     int soundFilter = 1;
-    std::string days = "1111111"; // Monday to Sunday, '1' alerts; any other text counts as every day
-    std::string pausedOn;         // YYYY-MM-DD: the local date on which nothing alerts, or empty
+    std::string alertDays = "1111111"; // Monday to Sunday, '1' alerts; any other text counts as every day
+    std::string pausedOn;              // YYYY-MM-DD: the local date on which nothing alerts, or empty
     bool operator==(const Settings&) const = default;
 };
 

@@ -25,7 +25,7 @@ std::filesystem::path HomeFolder() {
 
 std::string CannotSave(Translator translate, const std::filesystem::path& file, const std::string& reason) {
     // TRANSLATORS: %1$s is the settings file's path, %2$s why it cannot be saved.
-    return FillIn(translate(Translatable("Stillmark cannot save its settings to %s: %s")),
+    return FillIn(translate(Translatable("Stillmark cannot save its settings to %1$s: %2$s")),
                   {file.string(), reason});
 }
 
@@ -76,11 +76,10 @@ LoadResult SettingsStore::Load() {
     case ReadStatus::Failed:
         break;
     }
-    // TRANSLATORS: %1$s is the settings file's path, %2$s why it cannot be read.
-    return {{},
-            FillIn(m_translate(
-                       Translatable("Stillmark cannot read its settings from %s: %s. It uses the defaults.")),
-                   {m_file.string(), content.reason})};
+    const char* cannotRead =
+        // TRANSLATORS: %1$s is the settings file's path, %2$s why it cannot be read.
+        Translatable("Stillmark cannot read its settings from %1$s: %2$s. It uses the defaults.");
+    return {{}, FillIn(m_translate(cannotRead), {m_file.string(), content.reason})};
 }
 
 SaveResult SettingsStore::Save(const Settings& settings) {
@@ -109,11 +108,12 @@ SaveResult SettingsStore::Write(const Settings& settings, const Settings* since)
     ParsedFile file = Parse(old.bytes);
     const std::vector<std::string> refused = WriteSettings(file.document, settings, since);
     SaveResult result;
-    if (!refused.empty())
-        // TRANSLATORS: %s is a setting's name as the file writes it, such as SoundToPlay.
-        result = {false, CannotSave(m_translate, m_file,
-                                    FillIn(m_translate(Translatable("the value of %s holds a line break")),
-                                           {refused.front()}))};
+    if (!refused.empty()) {
+        const char* lineBreak =
+            // TRANSLATORS: %s is a setting's name as the file writes it, such as SoundToPlay.
+            Translatable("the value of %s holds a line break");
+        result = {false, CannotSave(m_translate, m_file, FillIn(m_translate(lineBreak), {refused.front()}))};
+    }
 
     const std::string bytes = std::string(file.mark) + file.document.Serialize();
     if (old.status == ReadStatus::Ok && bytes == old.bytes)

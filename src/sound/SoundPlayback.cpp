@@ -1,11 +1,13 @@
 #include "sound/SoundPlayback.h"
 
+#include "base/Diagnostics.h"
 #include "base/MessageBox.h"
 #include "sound/BuiltInSound.h"
 
 #include <algorithm>
 #include <cctype>
 #include <glib.h>
+#include <wx/log.h>
 #include <wx/translation.h>
 
 namespace stillmark {
@@ -89,8 +91,12 @@ void SoundPlayback::PlayChosen(const std::string& soundText, bool builtIn) {
     }
     const std::string type = SoundFileType(soundText);
     if (type == "wav") {
-        if (!m_engine.PlayWaveFile(soundText))
-            PlayBuiltInSound(kBuiltInChimeName); // gone or unreadable: the desktop's default, our chime
+        if (!m_engine.PlayWaveFile(soundText)) {
+            // Gone or unreadable: the desktop's default, our chime.
+            wxLogTrace(kTraceMask, "cannot play %s: the built-in chime instead",
+                       wxString::FromUTF8(soundText));
+            PlayBuiltInSound(kBuiltInChimeName);
+        }
     } else if (IsMediaType(type)) {
         m_engine.StopMedia();
         m_engine.CloseMedia();
@@ -141,6 +147,8 @@ void SoundPlayback::OnEngineFailure(SoundChannel channel) {
     // The greeting of the About box fails quietly; everything else the user hears counts.
     if (channel == SoundChannel::Wave || m_mediaIsChosen)
         ReportFailure();
+    else
+        wxLogTrace(kTraceMask, "the About box's greeting failed: it stays quiet");
 }
 
 void SoundPlayback::ReportFailure() {

@@ -1,6 +1,6 @@
 // A request to end while the main loop is held up: the signal's own handler starts the deadline, and
 // the process is gone within a second with status 0; with the loop running, the loop ends it first.
-#include "app/EndDeadline.h"
+#include "platform/linux/EndDeadline.h"
 
 #include <chrono>
 #include <csignal>

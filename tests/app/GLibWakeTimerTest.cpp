@@ -1,7 +1,7 @@
 // The reminder's timer on the GLib main loop, as the kernel and the system move the clock under it: a
 // clock set (the timer's read fails with ECANCELED) and a new time zone each wake the reminder, which
 // then arms again, and the moments that follow keep to the clock and the zone of now.
-#include "app/GLibWakeTimer.h"
+#include "platform/linux/GLibWakeTimer.h"
 #include "TempFolder.h"
 #include "schedule/LocalTime.h"
 

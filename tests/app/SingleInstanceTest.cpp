@@ -1,6 +1,6 @@
 // One Stillmark a session, on the bus the test runs on (see CMakeLists.txt: one that grants the
 // program's name, one that refuses it): of two copies started one after the other, only the first runs.
-#include "app/SingleInstance.h"
+#include "platform/linux/SingleInstance.h"
 #include "TempFolder.h"
 
 #include <chrono>

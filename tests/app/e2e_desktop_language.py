@@ -16,19 +16,12 @@ import time
 
 from gi.repository import Gio, GLib
 
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "reliability"))
+from desktop_harness import wait_for  # noqa: E402
+
 EXPECTED_MENU = ["Über Stillmark…", "Anzeigen", "Für heute pausieren", "Beenden"]
 EXPECTED_TIP = "Stillmark, Ihre treue Pause"
 EXPECTED_BODY = "Es ist 08:30\nZeit für einen Stillmark!"
-
-
-def wait_for(what, timeout=15.0):
-    end = time.monotonic() + timeout
-    while time.monotonic() < end:
-        found = what()
-        if found:
-            return found
-        time.sleep(0.1)
-    return None
 
 
 def call(bus, dest, path, interface, method, args, reply):
@@ -91,7 +84,7 @@ def main():
         app = subprocess.Popen([program], env=env, stdout=app_log, stderr=subprocess.STDOUT)
         try:
             bus = Gio.bus_get_sync(Gio.BusType.SESSION, None)
-            item = wait_for(lambda: item_name(bus, app.pid))
+            item = wait_for(lambda: item_name(bus, app.pid), 15)
             if not item:
                 failures.append("no icon in the notification area")
             else:
@@ -101,7 +94,7 @@ def main():
                 title = tip_title(bus, item)
                 if title != EXPECTED_TIP:
                     failures.append(f"tip {title!r}, expected {EXPECTED_TIP!r}")
-            bodies = wait_for(lambda: [b for b in notify_bodies(log_path) if "08:30" in b], timeout=20)
+            bodies = wait_for(lambda: [b for b in notify_bodies(log_path) if "08:30" in b], 20)
             if not bodies:
                 failures.append(f"no break notification; calls seen: {notify_bodies(log_path)}")
             elif bodies[0].replace("\\n", "\n") != EXPECTED_BODY:

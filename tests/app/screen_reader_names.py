@@ -7,7 +7,6 @@ import os
 import subprocess
 import sys
 import tempfile
-import time
 
 # A session bus and an accessibility bus of the test's own: the accessibility bus's address lies
 # in a folder of the user's, which other sessions of the same user would share.
@@ -17,6 +16,9 @@ if not os.environ.get("STILLMARK_A11Y_SESSION"):
     sys.exit(subprocess.call(["dbus-run-session", "--", sys.executable, os.path.abspath(__file__)] + sys.argv[1:]))
 
 import pyatspi  # noqa: E402  (after the session above: it connects to the bus it finds)
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "reliability"))
+from desktop_harness import wait_for  # noqa: E402
 
 MOMENTS = ["07:00", "10:45", "14:30", "18:15", "22:00"]
 # German time texts: the day toggles read "Mo" to "So", a week from Monday, each named by its whole day.
@@ -36,25 +38,11 @@ def walk(node, depth=0):
 
 
 def find_app(name, seconds=20):
-    deadline = time.time() + seconds
-    while time.time() < deadline:
+    def named():
         desktop = pyatspi.Registry.getDesktop(0)
-        for i in range(desktop.childCount):
-            app = desktop.getChildAtIndex(i)
-            if app is not None and app.name == name:
-                return app
-        time.sleep(0.2)
-    return None
-
-
-def wait_for(predicate, seconds=10):
-    deadline = time.time() + seconds
-    while time.time() < deadline:
-        found = predicate()
-        if found:
-            return found
-        time.sleep(0.2)
-    return None
+        apps = (desktop.getChildAtIndex(i) for i in range(desktop.childCount))
+        return next((app for app in apps if app is not None and app.name == name), None)
+    return wait_for(named, seconds, 0.2)
 
 
 WINDOWS = (pyatspi.ROLE_DIALOG, pyatspi.ROLE_FRAME)
@@ -103,7 +91,7 @@ def main():
             print("the program never appeared on the accessibility bus")
             return 1
         window = wait_for(lambda: next((w for w in walk(app) if w.getRole() in WINDOWS
-                                        and w.name == "Stillmark"), None))
+                                        and w.name == "Stillmark"), None), 10, 0.2)
         if window is None:
             print("no main window")
             return 1
@@ -125,7 +113,7 @@ def main():
             subprocess.run(["xdotool", "mousemove", str(box.x + box.width // 2), str(box.y + box.height // 2),
                             "click", "1"], check=False)
             about = wait_for(lambda: next((w for w in walk(app) if w.name == "About..."
-                                           and w.getRole() in WINDOWS), None))
+                                           and w.getRole() in WINDOWS), None), 10, 0.2)
             if about is None:
                 faults.append("the About box did not open")
             else:

@@ -9,6 +9,29 @@ trap 'rm -rf "$work"' EXIT
 "$root/scripts/make-pot.sh" --output "$work/stillmark.pot" || { echo "the template could not be made"; exit 1; }
 
 failed=0
+# A message with two placeholders or more needs a translator's comment that says what each one is.
+uncommented=$(python3 - "$work/stillmark.pot" <<'PY'
+import re, sys
+placeholder = re.compile(r"%(?:[1-9]\$)?[sd]")
+for entry in open(sys.argv[1], encoding="utf-8").read().split("\n\n"):
+    lines = entry.splitlines()
+    msgid, inside = "", False
+    for line in lines:
+        if line.startswith("msgid "):
+            inside = True
+            line = line[len("msgid "):]
+        elif not line.startswith('"'):
+            inside = False
+        if inside:
+            msgid += line.strip().strip('"')
+    commented = any(line.startswith("#. TRANSLATORS:") for line in lines)
+    if len(placeholder.findall(msgid)) >= 2 and not commented:
+        print(f"  {msgid}")
+PY
+)
+if [ -n "$uncommented" ]; then
+  echo "messages with two placeholders and no TRANSLATORS: comment:"; echo "$uncommented"; failed=1
+fi
 for lang in $(grep -v '^#' "$root/po/LINGUAS"); do
   po=$root/po/$lang.po
   stats=$(msgfmt --check --statistics -o /dev/null "$po" 2>&1) || { echo "$lang: $stats"; failed=1; continue; }

@@ -4,6 +4,7 @@
 //
 // The same executable is the writer: "--write-loop <file> <first generation>" writes generation after
 // generation until it is killed.
+#include "TempFolder.h"
 #include "settings/FileBytes.h"
 #include "settings/IniDocument.h"
 #include "settings/SettingsStore.h"
@@ -27,6 +28,7 @@ namespace stillmark {
 namespace {
 
 namespace fs = std::filesystem;
+using test::TempFolder;
 
 std::string g_selfPath;
 
@@ -41,20 +43,20 @@ Settings SettingsOfGeneration(long generation) {
         return std::string(text);
     };
     Settings s;
-    s.startHour = hhmm(generation % 1440);
-    s.endHour = hhmm((generation + 1) % 1440);
+    s.startTime = hhmm(generation % 1440);
+    s.endTime = hhmm((generation + 1) % 1440);
     s.increment = std::to_string(generation) + " min";
-    s.stillpoints = static_cast<int>(generation);
+    s.momentCount = static_cast<int>(generation);
     // A long value of changing length: a torn or truncated write shows as a wrong length.
-    s.soundToPlay = "/music/gen-" + std::to_string(generation) + "/" +
-                    std::string(1500 + static_cast<std::size_t>(generation % 2500), 'x') + ".wav";
+    s.reminderSound = "/music/gen-" + std::to_string(generation) + "/" +
+                      std::string(1500 + static_cast<std::size_t>(generation % 2500), 'x') + ".wav";
     s.useSound = generation % 2 == 1;
-    s.startMinimized = static_cast<int>((generation / 2) % 3);
+    s.startInBackground = static_cast<int>((generation / 2) % 3);
     s.useAmPm = (generation / 4) % 2 == 1;
-    s.showTip = (generation / 8) % 2 == 1;
+    s.showTips = (generation / 8) % 2 == 1;
     s.soundFilter = static_cast<int>(generation % 4 + 1);
     const int g = static_cast<int>(generation);
-    s.windowPosition = {g, g + 1, g + 2, g + 3};
+    s.windowBounds = {g, g + 1, g + 2, g + 3};
     return s;
 }
 
@@ -84,7 +86,7 @@ FileVerdict Inspect(const fs::path& file) {
             return {std::nullopt, std::string("key missing: ") + key};
     }
     const LoadResult stored = SettingsStore(file).Load();
-    const long generation = stored.settings.stillpoints;
+    const long generation = stored.settings.momentCount;
     if (!stored.problem.empty())
         return {std::nullopt, stored.problem};
     if (stored.settings != SettingsOfGeneration(generation))
@@ -96,25 +98,6 @@ long EnvNumber(const char* name, long fallback) {
     const char* text = std::getenv(name);
     return text && *text ? std::strtol(text, nullptr, 10) : fallback;
 }
-
-class TempDir {
-public:
-    TempDir() {
-        std::string pattern = (fs::temp_directory_path() / "stillmark-rel-XXXXXX").string();
-        if (!::mkdtemp(pattern.data()))
-            throw std::runtime_error("mkdtemp failed");
-        m_path = pattern;
-    }
-    ~TempDir() {
-        std::error_code ignored;
-        fs::permissions(m_path, fs::perms::owner_all, ignored);
-        fs::remove_all(m_path, ignored);
-    }
-    const fs::path& Path() const { return m_path; }
-
-private:
-    fs::path m_path;
-};
 
 int CountTemporaryFiles(const fs::path& folder) {
     int count = 0;
@@ -163,7 +146,7 @@ void WriteGenerationZero(const fs::path& file) {
 TEST(SettingsUnderKill, EveryKillLeavesTheOldOrANewCompleteFile) {
     const long budgetSeconds = EnvNumber("STILLMARK_KILL_SECONDS", 12);
     const long maxKills = EnvNumber("STILLMARK_KILL_MAX", 600);
-    TempDir dir;
+    TempFolder dir("stillmark-rel");
     const fs::path file = dir.Path() / "stillmark.INI";
     WriteGenerationZero(file);
 
@@ -224,7 +207,7 @@ void DiskFullMidWrite(const fs::path&) {
 class RefusedWriteTest : public testing::TestWithParam<RefusedWriteCase> {};
 
 TEST_P(RefusedWriteTest, FailsCleanlyAndLosesNothing) {
-    TempDir dir;
+    TempFolder dir("stillmark-rel");
     const fs::path file = dir.Path() / "stillmark.INI";
     WriteGenerationZero(file);
     ::chmod(dir.Path().c_str(), 0755);

@@ -1,5 +1,6 @@
-"""Runs the real program inside the private desktop (scripts/with-desktop.sh) under a faked clock and
-watches its notifications on the session bus. Shared by the clock tests and the benchmark."""
+"""Runs the real program inside the private desktop (scripts/with-desktop.sh), under a faked clock where
+asked, finds its windows, types into them and watches its notifications on the session bus. The one set
+of desktop helpers of the end-to-end tests and the benchmark."""
 
 import glob
 import os
@@ -12,6 +13,81 @@ import time
 
 FAKETIME_LIBS = ("/usr/lib/x86_64-linux-gnu/faketime/libfaketimeMT.so.1",
                  *glob.glob("/usr/lib/*/faketime/libfaketimeMT.so.1"))
+
+
+def wait_for(found, timeout, interval=0.1):
+    """What found() gives once it is true, or None when timeout seconds pass first."""
+    deadline = time.monotonic() + timeout
+    while True:
+        result = found()
+        if result:
+            return result
+        if time.monotonic() >= deadline:
+            return None
+        time.sleep(interval)
+
+
+def xdotool(*args, env=None):
+    return subprocess.run(["xdotool", *args], capture_output=True, text=True, env=env).stdout.strip()
+
+
+def windows(pid, env=None):
+    """The process's windows on screen, by id."""
+    return set(xdotool("search", "--onlyvisible", "--pid", str(pid), "--name", ".", env=env).split())
+
+
+def main_window(pid, env=None, timeout=10):
+    """The main window's id once it is on screen, titled "Stillmark" (the tray's icon window is named
+    "stillmark"), or None."""
+    return wait_for(lambda: next((wid for wid in windows(pid, env)
+                                  if xdotool("getwindowname", wid, env=env) == "Stillmark"), None), timeout)
+
+
+def wait_new_window(pid, before, timeout=15):
+    """A window of the process that is not among `before`, once it shows, or None."""
+    new = wait_for(lambda: windows(pid) - before, timeout)
+    if not new:
+        return None
+    time.sleep(0.3)  # let it take the focus and start its loop
+    return new.pop()
+
+
+# Tab stops from the start time field, in reading order (the combo box's arrow is a stop of its own;
+# the autostart box and the seven day toggles come before the sound).
+TABS_TO = {"count": 6, "browse_sound": 21, "close": 26, "about": 27}
+
+
+def focus_by_tab(wid, control, env=None):
+    """Moves the focus from the start time field, which has it when the window opens, to `control`."""
+    xdotool("windowfocus", "--sync", wid, env=env)
+    for _ in range(TABS_TO[control]):
+        xdotool("key", "Tab", env=env)
+
+
+def type_start_time(wid, text, env=None):
+    """The start time field has the focus when the window opens, its text selected."""
+    xdotool("windowfocus", "--sync", wid, env=env)
+    xdotool("key", "ctrl+a", env=env)
+    xdotool("type", "--delay", "30", text, env=env)
+
+
+class Checks:
+    """The verdicts of an end-to-end test, one line each, and its summary."""
+
+    def __init__(self):
+        self.failures = []
+
+    def expect(self, what, ok, detail=""):
+        print(f"  {what:70} {'ok' if ok else 'WRONG'}", flush=True)
+        if not ok:
+            self.failures.append(f"{what}: {detail}")
+
+    def report(self):
+        """Prints the failures and a summary; gives the exit status."""
+        for f in self.failures:
+            print("FAIL:", f)
+        print("ok" if not self.failures else f"{len(self.failures)} failures")
+        return 1 if self.failures else 0
 
 
 def faketime_library():
@@ -95,13 +171,7 @@ class NotifyMonitor:
             return parse_notify_calls(f.read())
 
     def wait_for(self, predicate, timeout):
-        deadline = time.time() + timeout
-        while time.time() < deadline:
-            found = [c for c in self.calls() if predicate(c)]
-            if found:
-                return found
-            time.sleep(0.02)
-        return []
+        return wait_for(lambda: [c for c in self.calls() if predicate(c)], timeout, 0.02) or []
 
     def stop(self):
         self._proc.terminate()

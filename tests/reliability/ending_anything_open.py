@@ -16,38 +16,15 @@ import tempfile
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from desktop_harness import Program  # noqa: E402
-from settings_while_editing import Checks, focus_by_tab, main_window, type_start_time, xdotool  # noqa: E402
+from desktop_harness import (Checks, Program, focus_by_tab, main_window, type_start_time, wait_new_window,  # noqa: E402
+                             windows, xdotool)
 
 DEADLINE = 1.0  # seconds from the request to the end of the process
 LATE = "did not end in time"  # what the program says when its own deadline had to end it
 
 
-def windows(pid):
-    return set(xdotool("search", "--onlyvisible", "--pid", str(pid), "--name", ".").split())
-
-
 def main_window_shown(pid, timeout):
-    """The main window on screen: titled "Stillmark" (the tray's icon window is named "stillmark")."""
-    deadline = time.time() + timeout
-    while True:
-        for wid in windows(pid):
-            if xdotool("getwindowname", wid) == "Stillmark":
-                return True
-        if time.time() >= deadline:
-            return False
-        time.sleep(0.1)
-
-
-def wait_new_window(pid, before, timeout=15):
-    deadline = time.time() + timeout
-    while time.time() < deadline:
-        new = windows(pid) - before
-        if new:
-            time.sleep(0.3)  # let it take the focus and start its loop
-            return new.pop()
-        time.sleep(0.1)
-    return None
+    return main_window(pid, timeout=timeout) is not None
 
 
 def open_nothing(run, wid):

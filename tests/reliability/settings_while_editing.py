@@ -16,63 +16,13 @@ import sys
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from desktop_harness import Program  # noqa: E402
-
-def xdotool(*args, env=None):
-    return subprocess.run(["xdotool", *args], capture_output=True, text=True, env=env).stdout.strip()
-
-
-def main_window(pid, env=None, timeout=10):
-    deadline = time.time() + timeout
-    while time.time() < deadline:
-        for wid in xdotool("search", "--sync", "--onlyvisible", "--pid", str(pid), "--name", "^Stillmark$",
-                           env=env).split():
-            return wid
-        time.sleep(0.1)
-    return None
-
-
-# Tab stops from the start time field, in reading order (the combo box's arrow is a stop of its own;
-# the autostart box and the seven day toggles come before the sound).
-TABS_TO = {"count": 6, "browse_sound": 21, "close": 26, "about": 27}
-
-
-def focus_by_tab(wid, control, env=None):
-    """Moves the focus from the start time field, which has it when the window opens, to `control`."""
-    xdotool("windowfocus", "--sync", wid, env=env)
-    for _ in range(TABS_TO[control]):
-        xdotool("key", "Tab", env=env)
-
-
-def type_start_time(wid, text, env=None):
-    """The start time field has the focus when the window opens, its text selected."""
-    xdotool("windowfocus", "--sync", wid, env=env)
-    xdotool("key", "ctrl+a", env=env)
-    xdotool("type", "--delay", "30", text, env=env)
-
+from desktop_harness import Checks, Program, focus_by_tab, main_window, type_start_time, xdotool  # noqa: E402
 
 def wait_end(run, timeout):
     try:
         return run.proc.wait(timeout)
     except subprocess.TimeoutExpired:
         return None
-
-
-class Checks:
-    def __init__(self):
-        self.failures = []
-
-    def expect(self, what, ok, detail=""):
-        print(f"  {what:70} {'ok' if ok else 'WRONG'}", flush=True)
-        if not ok:
-            self.failures.append(f"{what}: {detail}")
-
-    def report(self):
-        """Prints the failures and a summary; gives the exit status."""
-        for f in self.failures:
-            print("FAIL:", f)
-        print("ok" if not self.failures else f"{len(self.failures)} failures")
-        return 1 if self.failures else 0
 
 
 def start(program, checks, what, extra_env=None):

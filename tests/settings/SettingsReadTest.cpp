@@ -25,7 +25,7 @@ Settings LoadSection(const std::string& lines) {
 
 struct IntCase {
     std::string stored;
-    int expected;
+    std::optional<int> expected; // none: read as missing, each key keeps its default
 };
 
 class SettingsIntTest : public testing::TestWithParam<IntCase> {};
@@ -33,8 +33,11 @@ class SettingsIntTest : public testing::TestWithParam<IntCase> {};
 TEST_P(SettingsIntTest, ReadsLeadingDecimalNumber) {
     const Settings read =
         LoadSection("Stillpoints=" + GetParam().stored + "\nWinPosRBY=" + GetParam().stored);
-    EXPECT_EQ(read.stillpoints, GetParam().expected) << '"' << GetParam().stored << '"';
-    EXPECT_EQ(read.windowPosition.bottom, GetParam().expected == 5 ? -1 : GetParam().expected);
+    const Settings defaults;
+    EXPECT_EQ(read.momentCount, GetParam().expected.value_or(defaults.momentCount))
+        << '"' << GetParam().stored << '"';
+    EXPECT_EQ(read.windowBounds.bottom, GetParam().expected.value_or(defaults.windowBounds.bottom))
+        << '"' << GetParam().stored << '"';
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, SettingsIntTest,
@@ -44,7 +47,8 @@ INSTANTIATE_TEST_SUITE_P(Table, SettingsIntTest,
                                          IntCase{"99999999999", INT_MAX}, IntCase{"-99999999999", INT_MIN},
                                          IntCase{"2147483647", INT_MAX}, IntCase{"-2147483648", INT_MIN},
                                          // An empty value counts as missing: the default stays.
-                                         IntCase{"", 5}, IntCase{"   ", 5}));
+                                         IntCase{"", std::nullopt}, IntCase{"   ", std::nullopt},
+                                         IntCase{"5", 5}));
 
 TEST(SettingsReadTest, SwitchesAreOnForAnyNumberButZero) {
     for (const auto& [stored, expected] : std::vector<std::pair<std::string, bool>>{
@@ -52,7 +56,7 @@ TEST(SettingsReadTest, SwitchesAreOnForAnyNumberButZero) {
         const Settings read =
             LoadSection("UseSound=" + stored + "\nShowTip=" + stored + "\nUseAmPm=" + stored);
         EXPECT_EQ(read.useSound, expected) << stored;
-        EXPECT_EQ(read.showTip, expected) << stored;
+        EXPECT_EQ(read.showTips, expected) << stored;
         EXPECT_EQ(read.useAmPm, stored.empty() ? false : expected) << stored;
     }
 }
@@ -65,7 +69,7 @@ struct StringCase {
 class SettingsStringTest : public testing::TestWithParam<StringCase> {};
 
 TEST_P(SettingsStringTest, ReadsTrimmedText) {
-    EXPECT_EQ(LoadSection("SoundToPlay=" + GetParam().stored).soundToPlay, GetParam().expected);
+    EXPECT_EQ(LoadSection("SoundToPlay=" + GetParam().stored).reminderSound, GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -95,23 +99,23 @@ TEST(SettingsReadTest, EachLoadSeesTheCurrentFile) {
     const auto path = folder.Path() / "stillmark.INI";
     SettingsStore store(path);
     test::WriteBytes(path, "[Settings]\nStillpoints=1\n");
-    EXPECT_EQ(store.Load().settings.stillpoints, 1);
+    EXPECT_EQ(store.Load().settings.momentCount, 1);
     test::WriteBytes(path, "[Settings]\nStillpoints=2\n");
-    EXPECT_EQ(store.Load().settings.stillpoints, 2);
+    EXPECT_EQ(store.Load().settings.momentCount, 2);
 }
 
 TEST(SettingsReadTest, EveryKeyIsReadFromOneSection) {
     Settings expected;
-    expected.windowPosition = {1, 2, 3, 4};
-    expected.startHour = "08:00";
-    expected.endHour = "09:00";
+    expected.windowBounds = {1, 2, 3, 4};
+    expected.startTime = "08:00";
+    expected.endTime = "09:00";
     expected.increment = "1 hour";
-    expected.stillpoints = 7;
+    expected.momentCount = 7;
     expected.useSound = false;
-    expected.startMinimized = 2;
+    expected.startInBackground = 2;
     expected.useAmPm = true;
-    expected.showTip = false;
-    expected.soundToPlay = "/a.wav";
+    expected.showTips = false;
+    expected.reminderSound = "/a.wav";
     expected.soundFilter = 3;
     EXPECT_EQ(
         LoadSection("winposltx=1\nWINPOSLTY=2\nWinPosRBX=3\nWinPosRBY=4\nStartHour=08:00\nEndHour=09:00\n"

@@ -26,7 +26,7 @@ std::string CannotSave(const fs::path& file, const std::string& reason) {
 
 Settings Changed() {
     Settings settings;
-    settings.showTip = false;
+    settings.showTips = false;
     return settings;
 }
 
@@ -124,7 +124,7 @@ TEST(SettingsSafetyTest, AFileOverOneMebibyteIsNeitherReadNorRewritten) {
         const LoadResult loaded = store.Load();
         const SaveResult saved = store.Save(Changed());
         if (size <= kMaxSettingsFileBytes) {
-            EXPECT_EQ(loaded.settings.stillpoints, 9);
+            EXPECT_EQ(loaded.settings.momentCount, 9);
             EXPECT_TRUE(saved.ok) << saved.problem;
             continue;
         }

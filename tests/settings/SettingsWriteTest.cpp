@@ -64,8 +64,8 @@ TEST_F(SettingsWriteTest, WritesTheTenKeysAndThePositionOnceItIsKnown) {
         if (c.before.empty())
             std::filesystem::remove(File());
         Settings settings;
-        settings.windowPosition = c.position;
-        settings.days = c.days;
+        settings.windowBounds = c.position;
+        settings.alertDays = c.days;
         settings.pausedOn = c.pausedOn;
         const SaveResult result = Store().Save(settings);
         EXPECT_TRUE(result.ok) << c.name << ": " << result.problem;
@@ -75,18 +75,18 @@ TEST_F(SettingsWriteTest, WritesTheTenKeysAndThePositionOnceItIsKnown) {
 
 TEST_F(SettingsWriteTest, SettingsSurviveARoundTrip) {
     Settings written;
-    written.windowPosition = {-1, 80, 500, 400};
-    written.startHour = "08:15 am";
-    written.endHour = "";
+    written.windowBounds = {-1, 80, 500, 400};
+    written.startTime = "08:15 am";
+    written.endTime = "";
     written.increment = "1 hour";
-    written.stillpoints = 41;
+    written.momentCount = 41;
     written.useSound = false;
-    written.startMinimized = 2;
+    written.startInBackground = 2;
     written.useAmPm = true;
-    written.showTip = false;
-    written.soundToPlay = "/home/u/Music/Glocke \xc3\xa4 = 1.mp3";
+    written.showTips = false;
+    written.reminderSound = "/home/u/Music/Glocke \xc3\xa4 = 1.mp3";
     written.soundFilter = 3;
-    written.days = "0000011";
+    written.alertDays = "0000011";
     written.pausedOn = "2026-12-08";
     SettingsStore store = Store();
     ASSERT_TRUE(store.Save(written).ok);
@@ -114,10 +114,10 @@ TEST_F(SettingsWriteTest, MalformedFileReadsUnchangedAndKeepsItsBytesOnWrite) {
 
     SettingsStore store = Store();
     Settings read = store.Load().settings;
-    EXPECT_EQ(read.windowPosition.left, 12);
-    EXPECT_EQ(read.startHour, "07:00");
-    EXPECT_EQ(read.stillpoints, 0);
-    EXPECT_EQ(read.soundToPlay, "\xff\xfe\xfd");
+    EXPECT_EQ(read.windowBounds.left, 12);
+    EXPECT_EQ(read.startTime, "07:00");
+    EXPECT_EQ(read.momentCount, 0);
+    EXPECT_EQ(read.reminderSound, "\xff\xfe\xfd");
     EXPECT_EQ(read.soundFilter, 1);
 
     struct stat after {};
@@ -125,7 +125,7 @@ TEST_F(SettingsWriteTest, MalformedFileReadsUnchangedAndKeepsItsBytesOnWrite) {
     EXPECT_TRUE(test::ReadBytes(File()) == junk); // no diff print of 200 000 bytes
     EXPECT_EQ(after.st_mtim.tv_nsec, before.st_mtim.tv_nsec);
 
-    read.windowPosition = {1, 2, 3, 4};
+    read.windowBounds = {1, 2, 3, 4};
     ASSERT_TRUE(store.Save(read).ok);
     std::string expected = junk;
     expected.replace(expected.find("WinPosLTX=12abc"), 15, "WinPosLTX=1");
@@ -141,20 +141,20 @@ TEST_F(SettingsWriteTest, MalformedFileReadsUnchangedAndKeepsItsBytesOnWrite) {
 
 TEST_F(SettingsWriteTest, ValueWithLineBreakKeepsItsStoredValue) {
     Settings settings;
-    settings.soundToPlay = "/a.wav";
+    settings.reminderSound = "/a.wav";
     SettingsStore store = Store();
     ASSERT_TRUE(store.Save(settings).ok);
     for (const char* sound : {"/c.wav\r\n", "/c.wav\r", "/c.wav\n[Settings]\nStartHour=03:00"}) {
-        settings.startHour = std::string("06:0") + std::to_string(std::string(sound).size() % 10);
-        settings.soundToPlay = sound;
+        settings.startTime = std::string("06:0") + std::to_string(std::string(sound).size() % 10);
+        settings.reminderSound = sound;
         const SaveResult result = store.Save(settings);
         EXPECT_FALSE(result.ok);
         EXPECT_EQ(result.problem, "Stillmark cannot save its settings to " + File().string() +
                                       ": the value of SoundToPlay holds a line break");
         // The other settings are still written.
         const Settings read = store.Load().settings;
-        EXPECT_EQ(read.startHour, settings.startHour);
-        EXPECT_EQ(read.soundToPlay, "/a.wav");
+        EXPECT_EQ(read.startTime, settings.startTime);
+        EXPECT_EQ(read.reminderSound, "/a.wav");
         EXPECT_EQ(test::ReadBytes(File()).find('\r'), std::string::npos);
     }
     const Translator french = [](const char* english) -> std::string {
@@ -185,7 +185,7 @@ TEST_F(SettingsWriteTest, UnchangedContentIsNotRewritten) {
     EXPECT_EQ(before.st_ino, after.st_ino);
 
     Settings changed;
-    changed.showTip = false;
+    changed.showTips = false;
     ASSERT_TRUE(store.Save(changed).ok);
     ::stat(File().c_str(), &after);
     EXPECT_NE(before.st_ino, after.st_ino) << "a change is a new file renamed into place";
@@ -197,13 +197,13 @@ TEST_F(SettingsWriteTest, AByteOrderMarkIsReadAndKept) {
     test::WriteBytes(File(), bom + "[Settings]\r\nStillpoints=9\r\n");
     SettingsStore store = Store();
     Settings read = store.Load().settings;
-    EXPECT_EQ(read.stillpoints, 9);
-    read.stillpoints = 8;
+    EXPECT_EQ(read.momentCount, 9);
+    read.momentCount = 8;
     ASSERT_TRUE(store.Save(read).ok);
     const std::string bytes = test::ReadBytes(File());
     EXPECT_EQ(bytes.rfind(bom + "[Settings]\r\nStillpoints=8\r\n", 0), 0u) << bytes;
     EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '['), 1) << "one section, not a second one";
-    EXPECT_EQ(store.Load().settings.stillpoints, 8);
+    EXPECT_EQ(store.Load().settings.momentCount, 8);
 }
 
 TEST_F(SettingsWriteTest, LeftoversOfKilledWritersAreRemovedOnTheNextWrite) {

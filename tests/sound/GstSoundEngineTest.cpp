@@ -1,5 +1,7 @@
 // Real files through the real GStreamer engine, into a file or a fake output instead of a sound device.
 #include "platform/linux/GstSoundEngine.h"
+#include "EventPump.h"
+#include "TempFolder.h"
 #include "sound/BuiltInSound.h"
 
 #include <algorithm>
@@ -9,11 +11,10 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <glib.h>
 #include <gtest/gtest.h>
+#include <memory>
 #include <random>
 #include <string>
-#include <thread>
 #include <vector>
 
 namespace stillmark {
@@ -21,24 +22,11 @@ namespace {
 
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
+using test::PumpEvents;
+using test::PumpUntil;
 
 // Generous: the first run with a fresh home rebuilds GStreamer's plugin registry.
 constexpr auto kTimeout = 30s;
-
-bool PumpUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout) {
-    const auto deadline = std::chrono::steady_clock::now() + timeout;
-    while (!condition()) {
-        if (std::chrono::steady_clock::now() > deadline)
-            return false;
-        if (!g_main_context_iteration(nullptr, FALSE))
-            std::this_thread::sleep_for(2ms);
-    }
-    return true;
-}
-
-void Pump(std::chrono::milliseconds duration) {
-    PumpUntil([] { return false; }, duration);
-}
 
 // Sample frames in the data chunk of a 16-bit PCM wave file (0 when it is not one).
 std::int64_t WaveFrames(const fs::path& file) {
@@ -76,9 +64,8 @@ struct Finish {
 class GstSoundEngineTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        char pattern[] = "/tmp/stillmark-sound-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        s_dir = pattern;
+        s_folder = std::make_unique<test::TempFolder>("stillmark-sound");
+        s_dir = s_folder->Path();
         // One second of a tone, one source for every format.
         const std::string tone = "-f lavfi -i sine=frequency=660:duration=1:sample_rate=44100 ";
         Encode(tone + "-ac 2 -c:a pcm_s16le", "pcm.wav");
@@ -90,10 +77,7 @@ protected:
         fs::create_directories(s_dir / "folder with spaces");
         fs::copy_file(s_dir / "pcm.wav", s_dir / "folder with spaces" / "Glöckchen für dich.WAV");
     }
-    static void TearDownTestSuite() {
-        std::error_code ec;
-        fs::remove_all(s_dir, ec);
-    }
+    static void TearDownTestSuite() { s_folder.reset(); }
     static void Encode(const std::string& arguments, const std::string& name) {
         const std::string command = "ffmpeg -nostdin -hide_banner -loglevel error -y " + arguments + " '" +
                                     (s_dir / name).string() + "'";
@@ -130,6 +114,7 @@ protected:
     fs::path output =
         s_dir / (std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + ".out.wav");
 
+    static inline std::unique_ptr<test::TempFolder> s_folder;
     static inline fs::path s_dir;
 };
 
@@ -236,7 +221,7 @@ TEST_F(GstSoundEngineTest, FilesThatCannotOpenAreRefusedAtOnce) {
     const unsigned char notAWave[] = "RIFX....WAVEfmt ";
     EXPECT_FALSE(engine->PlayWaveMemory(notAWave, sizeof notAWave));
     EXPECT_FALSE(engine->PlayWaveMemory(nullptr, 0));
-    Pump(100ms);
+    PumpEvents(100ms);
     EXPECT_TRUE(finished.empty());
 }
 
@@ -277,7 +262,7 @@ TEST_F(GstSoundEngineTest, NewWaveSoundReplacesThePlayingOne) {
     ASSERT_TRUE(engine->PlayWaveFile(Path("long.wav")));
     ASSERT_TRUE(engine->PlayWaveFile(Path("pcm.wav")));
     ASSERT_TRUE(WaitForFinish());
-    Pump(200ms);
+    PumpEvents(200ms);
     EXPECT_EQ(finished, std::vector<Finish>{kWaveEnded}); // the replaced sound reports nothing
     engine.reset();
     EXPECT_EQ(WaveFrames(output), 44100);
@@ -297,7 +282,7 @@ TEST_F(GstSoundEngineTest, StopEndsTheSoundAtOnce) {
         engine->StopWave();
         EXPECT_FALSE(engine->IsWaveActive());
         const auto stoppedAt = fileSize();
-        Pump(400ms);
+        PumpEvents(400ms);
         EXPECT_EQ(fileSize(), stoppedAt);
         EXPECT_LT(stoppedAt, threeSeconds / 2);
     }
@@ -311,7 +296,7 @@ TEST_F(GstSoundEngineTest, StopEndsTheSoundAtOnce) {
         EXPECT_FALSE(engine->IsMediaActive());
         EXPECT_TRUE(engine->IsMediaOpen());
         const auto stoppedAt = fileSize();
-        Pump(400ms);
+        PumpEvents(400ms);
         EXPECT_EQ(fileSize(), stoppedAt);
         EXPECT_LT(stoppedAt, threeSeconds / 2);
         engine->CloseMedia();
@@ -325,9 +310,9 @@ TEST_F(GstSoundEngineTest, DestroyingThePlayingEngineLeavesNothingBehind) {
     ASSERT_TRUE(engine->PlayWaveFile(Path("long.wav")));
     ASSERT_TRUE(engine->OpenMedia(Path("long.mp3")));
     engine->PlayMediaFromStart();
-    Pump(200ms);
+    PumpEvents(200ms);
     engine.reset();
-    Pump(300ms); // no watch may call into the destroyed engine
+    PumpEvents(300ms); // no watch may call into the destroyed engine
     EXPECT_TRUE(finished.empty());
 }
 

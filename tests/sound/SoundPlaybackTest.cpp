@@ -1,7 +1,9 @@
 // The sound decisions of the Play and Stop buttons and of the reminder, against a recording engine,
 // and the failure message against a recording engine and the real one.
 #include "sound/SoundPlayback.h"
+#include "EventPump.h"
 #include "RecordingDoubles.h"
+#include "TempFolder.h"
 #include "base/MessageBox.h"
 #include "platform/linux/GstSoundEngine.h"
 
@@ -10,11 +12,8 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <glib.h>
 #include <gtest/gtest.h>
 #include <string>
-#include <thread>
-#include <unistd.h>
 #include <vector>
 
 namespace stillmark {
@@ -22,21 +21,8 @@ namespace {
 
 using namespace std::chrono_literals;
 using Calls = std::vector<std::string>;
-
-bool PumpUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout) {
-    const auto deadline = std::chrono::steady_clock::now() + timeout;
-    while (!condition()) {
-        if (std::chrono::steady_clock::now() > deadline)
-            return false;
-        if (!g_main_context_iteration(nullptr, FALSE))
-            std::this_thread::sleep_for(2ms);
-    }
-    return true;
-}
-
-void Pump(std::chrono::milliseconds duration) {
-    PumpUntil([] { return false; }, duration);
-}
+using test::PumpEvents;
+using test::PumpUntil;
 
 using RecordingEngine = test::RecordingSoundEngine;
 using test::RecordingMessageBox;
@@ -50,7 +36,7 @@ protected:
     Calls Reminder(const std::string& soundText) {
         engine.calls.clear();
         playback.PlayForReminder(soundText);
-        Pump(20ms);
+        PumpEvents(20ms);
         return engine.calls;
     }
 };
@@ -145,7 +131,7 @@ TEST_F(SoundPlaybackTest, TheReminderReturnsAtOnceAndPlaysAfterItsPause) {
     EXPECT_TRUE(engine.calls.empty());
     ASSERT_TRUE(PumpUntil([&] { return !engine.calls.empty(); }, 2s));
     EXPECT_GE(std::chrono::steady_clock::now() - start, 300ms);
-    Pump(400ms);
+    PumpEvents(400ms);
     EXPECT_EQ(engine.calls, kChime);
 }
 
@@ -154,7 +140,7 @@ TEST_F(SoundPlaybackTest, AGoneOrUnreadableWaveFilePlaysTheChime) {
     playback.PlayForButton("/gone/bell.wav");
     EXPECT_EQ(engine.calls, (Calls{"PlayWaveFile /gone/bell.wav", "PlayWaveMemory"}));
     EXPECT_EQ(Reminder("/gone/bell.WAV"), (Calls{"PlayWaveFile /gone/bell.WAV", "PlayWaveMemory"}));
-    Pump(20ms);
+    PumpEvents(20ms);
     EXPECT_TRUE(messages.shown.empty()) << "the chime played instead";
 }
 
@@ -198,10 +184,10 @@ TEST_F(SoundPlaybackTest, CannotPlayTheSoundIsShownOnceAfterTheEvent) {
         fail(failing, sound);
         EXPECT_TRUE(shown.shown.empty()) << name << ": shown inside the caller";
         fail(failing, sound);
-        Pump(20ms);
+        PumpEvents(20ms);
         EXPECT_EQ(shown.shown, kWarning) << name;
         fail(failing, sound);
-        Pump(20ms);
+        PumpEvents(20ms);
         EXPECT_EQ(shown.shown, kWarning) << name << ": once per run";
     }
 }
@@ -213,19 +199,18 @@ TEST_F(SoundPlaybackTest, TheGreetingFailsQuietly) {
     engine.fileWorks = false;
     playback.OpenMediaFile("/gone/Welcome.wma");
     playback.PlaySoundFile("/gone/Welcome.wma");
-    Pump(20ms);
+    PumpEvents(20ms);
     EXPECT_TRUE(messages.shown.empty());
     playback.PlayForButton("Default");
     engine.onFailure(SoundChannel::Wave);
-    Pump(20ms);
+    PumpEvents(20ms);
     EXPECT_EQ(messages.shown, kWarning) << "the warning was still there for a real failure";
 }
 
 // The real player: a file it accepts but cannot decode fails after the start.
 TEST(SoundPlaybackWithPlayer, AFileThatFailsAfterTheStartShowsTheMessageAndAGoneWaveFilePlaysTheChime) {
-    const std::filesystem::path dir =
-        std::filesystem::temp_directory_path() / ("stillmark-play-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(dir);
+    const test::TempFolder folder("stillmark-play");
+    const std::filesystem::path& dir = folder.Path();
     std::ofstream(dir / "noise.mp3", std::ios::binary) << std::string(20000, '\x5a');
     GstSoundEngine engine("fakesink sync=false");
     RecordingMessageBox messages;
@@ -236,7 +221,6 @@ TEST(SoundPlaybackWithPlayer, AFileThatFailsAfterTheStartShowsTheMessageAndAGone
     playback.PlayForButton((dir / "noise.mp3").string());
     EXPECT_TRUE(PumpUntil([&] { return !messages.shown.empty(); }, 30s));
     EXPECT_EQ(messages.shown, kWarning);
-    std::filesystem::remove_all(dir);
 }
 
 TEST(SoundFileTypeTest, IsTheLowerCasedTextAfterTheLastDot) {

@@ -1,18 +1,23 @@
 #include "EventPump.h"
 
+#include <glib.h>
+#include <thread>
 #include <wx/app.h>
-#include <wx/evtloop.h>
-#include <wx/utils.h>
 
 namespace stillmark::test {
 
 bool PumpUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout) {
+    using namespace std::chrono_literals;
     const auto deadline = std::chrono::steady_clock::now() + timeout;
     while (!condition()) {
         if (std::chrono::steady_clock::now() >= deadline)
             return false;
-        wxTheApp->Yield(true);
-        wxMilliSleep(5);
+        if (wxTheApp) {
+            wxTheApp->Yield(true);
+            std::this_thread::sleep_for(5ms);
+        } else if (!g_main_context_iteration(nullptr, FALSE)) {
+            std::this_thread::sleep_for(2ms);
+        }
     }
     return true;
 }

@@ -1,9 +1,12 @@
 #include "platform/linux/DesktopNotifier.h"
 
+#include "base/Diagnostics.h"
+
 #include <gio/gio.h>
 #include <gtk/gtk.h>
 #include <unistd.h>
 #include <wx/bitmap.h>
+#include <wx/log.h>
 #include <wx/notifmsg.h>
 // After wx/notifmsg.h, which declares the base class.
 #include <wx/generic/notifmsg.h>
@@ -90,8 +93,11 @@ void DesktopNotifier::OnBus(GObject*, GAsyncResult* result, void* data) {
     GError* error = nullptr;
     GDBusConnection* bus = g_bus_get_finish(result, &error);
     if (!bus) {
-        if (!WasCancelled(error))
-            pending->notifier->ShowOwnPopup(pending->notification); // no session bus at all
+        if (!WasCancelled(error)) {
+            wxLogTrace(kTraceMask, "no session bus (%s): the generic notification takes over",
+                       wxString::FromUTF8(error->message));
+            pending->notifier->ShowOwnPopup(pending->notification);
+        }
         g_error_free(error);
         g_variant_unref(pending->arguments);
         delete pending;
@@ -116,8 +122,12 @@ void DesktopNotifier::OnAnswer(GObject* bus, GAsyncResult* result, void* data) {
         return;
     }
     // No service, or one that did not answer in time: the program's own popup.
-    if (!WasCancelled(error))
+    if (!WasCancelled(error)) {
+        wxLogTrace(kTraceMask,
+                   "no notification service took the notification (%s): the generic one takes over",
+                   wxString::FromUTF8(error->message));
         pending->notifier->ShowOwnPopup(pending->notification);
+    }
     g_error_free(error);
 }
 

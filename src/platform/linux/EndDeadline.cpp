@@ -38,6 +38,8 @@ void StartEndDeadline() {
         while (::read(g_wake[0], &byte, 1) < 0 && errno == EINTR) {
         }
         std::this_thread::sleep_for(kEndDeadline);
+        // A raw write, not wxLog: the main thread, which would flush a message logged here, is the
+        // one held up; and nothing but write and _exit is safe while that thread may hold any lock.
         static const char message[] = "stillmark: the program did not end in time; it ends now\n";
         [[maybe_unused]] const ssize_t written = ::write(STDERR_FILENO, message, sizeof message - 1);
         _exit(0);
@@ -48,6 +50,7 @@ void ArmEndDeadline() {
     if (g_wake[1] < 0 || g_armed.exchange(true))
         return;
     const char byte = 1;
+    // Called from a signal handler: write is async-signal-safe, wxLog and the main loop are not.
     [[maybe_unused]] const ssize_t written = ::write(g_wake[1], &byte, 1);
 }
 

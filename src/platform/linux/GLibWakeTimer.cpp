@@ -9,6 +9,7 @@
 #include <string>
 #include <sys/timerfd.h>
 #include <unistd.h>
+#include <wx/log.h>
 
 namespace stillmark {
 namespace {
@@ -34,7 +35,7 @@ GLibWakeTimer::GLibWakeTimer(WakeTimerSources sources)
     if (m_fd >= 0)
         m_fdSource = g_unix_fd_add(m_fd, G_IO_IN, &GLibWakeTimer::OnTimerReadable, this);
     else
-        g_warning("no wall-clock timer (%s): moments cannot alert", g_strerror(errno));
+        wxLogError("no wall-clock timer (%s): moments cannot alert", wxString::FromUTF8(g_strerror(errno)));
     // Asynchronous: a machine without a system bus (a container, CI) must not delay the start.
     g_bus_get(G_BUS_TYPE_SYSTEM, m_cancellable, &GLibWakeTimer::OnSystemBus, this);
     GFile* zoneFile = g_file_new_for_path(sources.zoneFile.c_str());
@@ -83,7 +84,7 @@ void GLibWakeTimer::SetTimer(std::optional<std::time_t> when) {
     }
     const int flags = when ? TFD_TIMER_ABSTIME | TFD_TIMER_CANCEL_ON_SET : 0;
     if (timerfd_settime(m_fd, flags, &expiry, nullptr) != 0)
-        g_warning("cannot arm the wall-clock timer: %s", g_strerror(errno));
+        wxLogError("cannot arm the wall-clock timer: %s", wxString::FromUTF8(g_strerror(errno)));
 }
 
 gboolean GLibWakeTimer::OnTimerReadable(gint fd, GIOCondition, gpointer data) {

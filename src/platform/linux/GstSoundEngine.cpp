@@ -1,10 +1,13 @@
 #include "platform/linux/GstSoundEngine.h"
 
+#include "base/Diagnostics.h"
+
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <gst/app/gstappsrc.h>
 #include <gst/gst.h>
+#include <wx/log.h>
 
 namespace stillmark {
 namespace {
@@ -120,9 +123,15 @@ private:
             // The owner destroys this player: touch nothing of it afterwards.
             player->m_owner.OnPlayerFinished(player->m_channel, SoundOutcome::Ended);
             return G_SOURCE_REMOVE;
-        case GST_MESSAGE_ERROR:
+        case GST_MESSAGE_ERROR: {
+            GError* error = nullptr;
+            gst_message_parse_error(message, &error, nullptr);
+            wxLogTrace(kTraceMask, "a sound failed as it played: %s",
+                       wxString::FromUTF8(error ? error->message : "no reason given"));
+            g_clear_error(&error);
             player->m_owner.OnPlayerFinished(player->m_channel, SoundOutcome::Failed);
             return G_SOURCE_REMOVE;
+        }
         default:
             return G_SOURCE_CONTINUE;
         }

@@ -1,11 +1,11 @@
 #include "platform/linux/SingleInstance.h"
 
-#include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
 #include <string>
 #include <sys/file.h>
 #include <unistd.h>
+#include <wx/log.h>
 
 namespace stillmark {
 
@@ -60,8 +60,8 @@ bool SingleInstance::ClaimBusName() {
         kCallTimeoutMs, nullptr, &error);
     if (!reply) {
         // A bus that refuses the name: keep to the lock instead.
-        std::fprintf(stderr, "stillmark: cannot own %s on the session bus: %s\n", kSessionBusName,
-                     error->message);
+        wxLogWarning("cannot own %s on the session bus: %s", kSessionBusName,
+                     wxString::FromUTF8(error->message));
         g_error_free(error);
         return ClaimLock();
     }
@@ -91,7 +91,7 @@ bool SingleInstance::AskFirstToShow() {
         g_variant_new("(@a{sv})", g_variant_new_array(G_VARIANT_TYPE("{sv}"), nullptr, 0)), nullptr,
         G_DBUS_CALL_FLAGS_NO_AUTO_START, kCallTimeoutMs, nullptr, &error);
     if (!reply) {
-        std::fprintf(stderr, "stillmark: the running Stillmark did not answer: %s\n", error->message);
+        wxLogError("the running Stillmark did not answer: %s", wxString::FromUTF8(error->message));
         g_error_free(error);
         return false;
     }

@@ -40,16 +40,20 @@ bool OthersCanWrite(const struct stat& folder) {
 // link is the one the user made; a later one is named.
 const char* LinkProblem(const std::filesystem::path& link, const struct stat& status, bool firstLink) {
     if (!IsOwnOrRoot(status.st_uid))
-        // TRANSLATORS: why a settings file, a symbolic link, is not written: %1$s is the link's target,
-        // %2$s another link on the way to it.
-        return firstLink ? Translatable("it is a link to %s, and the link is not yours")
-                         : Translatable("it is a link to %s, and the link %s on the way is not yours");
+        return firstLink
+                   // TRANSLATORS: why a settings file, a symbolic link, is not written: %s is the
+                   // link's target.
+                   ? Translatable("it is a link to %s, and the link is not yours")
+                   // TRANSLATORS: why a settings file, a symbolic link, is not written: %1$s is the
+                   // link's target, %2$s another link on the way to it.
+                   : Translatable("it is a link to %1$s, and the link %2$s on the way is not yours");
     struct stat folder {};
     if (::stat(link.parent_path().c_str(), &folder) != 0 || OthersCanWrite(folder))
-        return firstLink
-                   ? Translatable("it is a link to %s, and the link sits in a folder others can write")
-                   : Translatable(
-                         "it is a link to %s, and the link %s on the way sits in a folder others can write");
+        return firstLink ? Translatable("it is a link to %s, and the link sits in a folder others can write")
+                         // TRANSLATORS: %1$s is the target of the settings file's link, %2$s another link on
+                         // the way to it.
+                         : Translatable("it is a link to %1$s, and the link %2$s on the way sits in a folder "
+                                        "others can write");
     return nullptr;
 }
 
@@ -83,7 +87,7 @@ WriteTarget ResolveWriteTarget(const std::filesystem::path& path, Translator tra
         if (::lstat(current.c_str(), &status) != 0) {
             if (errno != ENOENT)
                 // TRANSLATORS: %1$s is the target of a symbolic link, %2$s the system's reason.
-                return Refuse(translate, Translatable("it is a link to %s, %s"), firstTarget,
+                return Refuse(translate, Translatable("it is a link to %1$s, %2$s"), firstTarget,
                               std::strerror(errno));
             // Dangling: the target is created, in a folder of the user's, at the end of a single link.
             if (!firstLink)
@@ -109,7 +113,7 @@ WriteTarget ResolveWriteTarget(const std::filesystem::path& path, Translator tra
         // The end of the chain: a rename onto it keeps every link on the way.
         return {current, {}};
     }
-    return Refuse(translate, Translatable("it is a link to %s, %s"), firstTarget, std::strerror(ELOOP));
+    return Refuse(translate, Translatable("it is a link to %1$s, %2$s"), firstTarget, std::strerror(ELOOP));
 }
 
 } // namespace stillmark

@@ -88,7 +88,7 @@ void AboutBox::MakeContactLink() {
         event.Skip();
     });
     m_link->Bind(wxEVT_HYPERLINK, &AboutBox::OnLinkClicked, this);
-    SetAccessibleName(*m_link, "Contact me");
+    SetAccessibleName(*m_link, _("Contact me"));
     MarkAsLink(*m_link);
 }
 

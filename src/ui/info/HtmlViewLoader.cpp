@@ -1,7 +1,10 @@
 #include "ui/info/HtmlViewLoader.h"
 
+#include "base/Diagnostics.h"
+
 #include <gmodule.h>
 #include <wx/filename.h>
+#include <wx/log.h>
 #include <wx/stdpaths.h>
 
 namespace stillmark {
@@ -14,11 +17,18 @@ Factory LoadFactory() {
     // from its constructor, while the sound's threads may be loading plugins through GModule. Holding
     // GModule's lock first keeps the two from waiting on each other for ever. A missing module shows
     // as the placeholder.
-    GModule* module = g_module_open(HtmlViewModulePath().c_str(), G_MODULE_BIND_LOCAL);
-    if (!module)
+    const std::string path = HtmlViewModulePath();
+    GModule* module = g_module_open(path.c_str(), G_MODULE_BIND_LOCAL);
+    if (!module) {
+        wxLogTrace(kTraceMask, "no web view module (%s): the donation page shows its placeholder",
+                   wxString::FromUTF8(g_module_error()));
         return nullptr;
+    }
     gpointer symbol = nullptr;
     if (!g_module_symbol(module, kHtmlViewFactoryName, &symbol) || !symbol) {
+        wxLogTrace(kTraceMask,
+                   "the web view module %s makes no view: the donation page shows its placeholder",
+                   wxString::FromUTF8(path));
         g_module_close(module);
         return nullptr;
     }

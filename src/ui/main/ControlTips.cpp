@@ -102,6 +102,13 @@ std::string ControlTips::Markup(std::string_view text) {
     return markup;
 }
 
+std::string ControlTips::MarkupOf(const wxWindow& control) {
+    GtkWidget* widget = control.GetHandle();
+    const auto* tip =
+        widget ? static_cast<const Tip*>(g_object_get_data(G_OBJECT(widget), kTipKey)) : nullptr;
+    return tip ? tip->markup : std::string();
+}
+
 void ControlTips::Add(wxWindow& control, const std::string& text) {
     GtkWidget* widget = control.GetHandle();
     if (!widget)

@@ -32,6 +32,8 @@ public:
 
     // What GTK shows for a tip: the title and the text as Pango markup.
     static std::string Markup(std::string_view text);
+    // The markup the control's tip shows, or nothing when it has none.
+    static std::string MarkupOf(const wxWindow& control);
 
     struct State;
 

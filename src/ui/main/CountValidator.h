@@ -1,10 +1,13 @@
 #pragma once
-// The number of moments between its field and the settings: the field must hold a whole number;
-// anything else is refused with "Please enter an integer.", the field focused and its text selected.
-// The keyboard types digits only into it (pasted text is checked when read); Up and Down step it.
+// The number of moments between its field and the settings. Validate() refuses a text that is not a
+// whole number with "Please enter an integer.", the field focused and its text selected; only
+// TransferFromWindow() stores the number. The keyboard types digits only into the field, by the rules
+// of wxIntegerValidator for a number that cannot be negative; pasted text is checked when validated.
 #include <string_view>
 #include <wx/translation.h>
 #include <wx/validate.h>
+
+class wxTextCtrl;
 
 namespace stillmark {
 
@@ -25,18 +28,14 @@ public:
     }
 
     wxObject* Clone() const override { return new CountValidator(*this); }
+    bool Validate(wxWindow* parent) override;
     bool TransferToWindow() override;
     bool TransferFromWindow() override;
-    bool Validate(wxWindow*) override { return true; } // refused in TransferFromWindow, where it is read
-
-    // One step up (+1) or down (-1) from the number typed, if it reads as one, wrapping from 40 to 1;
-    // the field's change event follows.
-    void Step(int step);
 
 private:
+    wxTextCtrl* Field() const;
     void BindKeys();
     void OnChar(wxKeyEvent& event);
-    void OnKeyDown(wxKeyEvent& event);
 
     int& m_value;
     MessageBox& m_messages;

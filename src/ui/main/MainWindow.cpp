@@ -8,6 +8,7 @@
 #include "ui/common/DesktopLanguage.h"
 #include "ui/common/ModalDialogs.h"
 #include "ui/main/ControlNames.h"
+#include "ui/main/CountField.h"
 #include "ui/main/CountValidator.h"
 #include "ui/main/DayToggles.h"
 #include "ui/main/StepArrows.h"
@@ -65,14 +66,32 @@ Settings LoadSettings(SettingsStore& store, std::string& problem) {
 MainWindow::MainWindow(MainWindowServices services)
     : m_services(std::move(services)), m_settings(LoadSettings(m_services.settings, m_loadProblem)),
       m_schedule([this](const LocalDate& date) {
-          return DateAlerts(m_settings.days, m_settings.pausedOn, date.year, date.month, date.day);
+          return DateAlerts(m_settings.alertDays, m_settings.pausedOn, date.year, date.month, date.day);
       }),
       m_autosave(m_services.settings, m_services.messages, m_settings, m_settings),
       m_reminder(m_services.clock, m_schedule, m_services.wakeTimer,
                  [this](std::size_t index) { Alert(index); }),
-      m_endTimer(this) {
+      m_ending(
+          *this, m_services.modalDialogs, m_autosave, [this] { m_sound->TakeOverTyped(); },
+          [this] { TakeOverTypedSoundPath(); }) {
+    BuildFromResources();
+    ShowSettings();
+    AddTips();
+    PrepareBackground();
+    BindEvents();
+    StartReminding();
+}
+
+MainWindow::~MainWindow() {
+    m_reminder.Stop();
+    // The controls outlive this part of the window: nothing may reach back into it from them.
+    m_sound.reset();
+    m_countField.reset();
+}
+
+void MainWindow::BuildFromResources() {
     wxXmlResource::Get()->LoadDialog(this, nullptr, "main_window");
-    FindControls();
+    AttachToControls();
     const wxBitmap bitmap = wxXmlResource::Get()->LoadBitmap("window_icon");
     if (bitmap.IsOk()) {
         m_icon.CopyFromBitmap(bitmap);
@@ -81,48 +100,18 @@ MainWindow::MainWindow(MainWindowServices services)
     SetEscapeId(XRCID("close"));
     SizeToContent();
     NameControls(*this);
-
-    SetValidators();
-    TransferDataToWindow();
-    m_sound->ShowStored();
-    RebuildList();
-
-    m_tips = std::make_unique<ControlTips>(bitmap);
-    for (const auto& [name, text] : ControlTipTable())
-        AddTip(*this, wxString(name.data(), name.size()), InDesktopLanguage(std::string(text).c_str()),
-               *m_tips);
-    m_tips->Enable(m_settings.showTip);
-    m_presence = std::make_unique<TrayPresence>(*this, m_icon, m_services.makeTray);
-    m_pause = std::make_unique<DayPause>(
-        m_services.clock, m_settings.pausedOn, [this](bool paused) { m_presence->SetPaused(paused); },
-        [this] {
-            m_autosave.SaveNow();
-            m_reminder.Reschedule();
-        });
-    m_pause->Refresh();
-    BindEvents();
-    m_reminder.Start();
-    m_autosave.ReportOnce(m_loadProblem);
-    // The first stop in reading order, whatever GTK would pick: the start time, its text selected.
-    m_startTime->SetFocus();
-    m_startTime->SelectAll();
 }
 
-MainWindow::~MainWindow() {
-    m_endTimer.Stop();
-    m_reminder.Stop();
-    // The controls outlive this part of the window: nothing may reach back into it from them.
-    m_sound.reset();
-}
-
-void MainWindow::FindControls() {
+void MainWindow::AttachToControls() {
     m_startTime = XRCCTRL(*this, "start_time", wxTextCtrl);
     m_endTime = XRCCTRL(*this, "end_time", wxTextCtrl);
     m_count = XRCCTRL(*this, "count", wxTextCtrl);
     m_moments = XRCCTRL(*this, "moments", wxListBox);
+    m_countField = std::make_unique<CountField>(*m_count, *XRCCTRL(*this, "count_spin", StepArrows),
+                                                m_settings.momentCount);
     m_sound = std::make_unique<SoundControls>(*this, m_settings, m_services.sound,
                                               [this] { m_autosave.Changed(); });
-    m_days = std::make_unique<DayToggles>(*XRCCTRL(*this, "days", wxStaticBox), m_settings.days, [this] {
+    m_days = std::make_unique<DayToggles>(*XRCCTRL(*this, "days", wxStaticBox), m_settings.alertDays, [this] {
         m_autosave.Changed();
         m_reminder.Reschedule();
     });
@@ -131,6 +120,43 @@ void MainWindow::FindControls() {
                                        m_services.autostartFile, m_services.launcher, m_services.messages);
     for (const char* name : kExchangeOrder)
         m_exchangeOrder.push_back(FindWindow(XRCID(name)));
+}
+
+void MainWindow::ShowSettings() {
+    SetValidators();
+    TransferDataToWindow();
+    m_sound->ShowStored();
+    RebuildList();
+}
+
+void MainWindow::AddTips() {
+    wxBitmap bitmap;
+    if (m_icon.IsOk())
+        bitmap.CopyFromIcon(m_icon);
+    m_tips = std::make_unique<ControlTips>(bitmap);
+    for (const auto& [name, text] : ControlTipTable())
+        AddTip(*this, wxString(name.data(), name.size()), InDesktopLanguage(std::string(text).c_str()),
+               *m_tips);
+    m_tips->Enable(m_settings.showTips);
+}
+
+void MainWindow::PrepareBackground() {
+    m_presence = std::make_unique<TrayPresence>(*this, m_icon, m_services.makeTray);
+    m_pause = std::make_unique<DayPause>(
+        m_services.clock, m_settings.pausedOn, [this](bool paused) { m_presence->SetPaused(paused); },
+        [this] {
+            m_autosave.SaveNow();
+            m_reminder.Reschedule();
+        });
+    m_pause->Refresh();
+}
+
+void MainWindow::StartReminding() {
+    m_reminder.Start();
+    m_autosave.ReportOnce(m_loadProblem);
+    // The first stop in reading order, whatever GTK would pick: the start time, its text selected.
+    m_startTime->SetFocus();
+    m_startTime->SelectAll();
 }
 
 void MainWindow::SizeToContent() {
@@ -151,13 +177,14 @@ void MainWindow::SizeToContent() {
 
 void MainWindow::SetValidators() {
     XRCCTRL(*this, "use_sound", wxCheckBox)->SetValidator(wxGenericValidator(&m_settings.useSound));
-    m_count->SetValidator(CountValidator(m_settings.stillpoints, m_services.messages));
+    m_count->SetValidator(CountValidator(m_settings.momentCount, m_services.messages));
     XRCCTRL(*this, "use_ampm", wxCheckBox)->SetValidator(wxGenericValidator(&m_settings.useAmPm));
-    XRCCTRL(*this, "start_minimized", wxCheckBox)->SetValidator(SwitchValidator(m_settings.startMinimized));
+    XRCCTRL(*this, "start_minimized", wxCheckBox)
+        ->SetValidator(SwitchValidator(m_settings.startInBackground));
     XRCCTRL(*this, "increment", wxComboBox)->SetValidator(TextValidator(m_settings.increment));
-    m_startTime->SetValidator(TextValidator(m_settings.startHour));
-    m_endTime->SetValidator(TextValidator(m_settings.endHour));
-    XRCCTRL(*this, "show_tip", wxCheckBox)->SetValidator(wxGenericValidator(&m_settings.showTip));
+    m_startTime->SetValidator(TextValidator(m_settings.startTime));
+    m_endTime->SetValidator(TextValidator(m_settings.endTime));
+    XRCCTRL(*this, "show_tip", wxCheckBox)->SetValidator(wxGenericValidator(&m_settings.showTips));
 }
 
 void MainWindow::BindEvents() {
@@ -169,17 +196,11 @@ void MainWindow::BindEvents() {
     Bind(wxEVT_CHECKBOX, &MainWindow::OnUseAmPm, this, XRCID("use_ampm"));
     Bind(
         EVT_STEP_ARROWS,
-        [this](wxCommandEvent& e) { StepTime(e.GetInt(), m_settings.startHour, m_startTime); },
+        [this](wxCommandEvent& e) { StepTime(e.GetInt(), m_settings.startTime, m_startTime); },
         XRCID("start_spin"));
     Bind(
-        EVT_STEP_ARROWS, [this](wxCommandEvent& e) { StepTime(e.GetInt(), m_settings.endHour, m_endTime); },
+        EVT_STEP_ARROWS, [this](wxCommandEvent& e) { StepTime(e.GetInt(), m_settings.endTime, m_endTime); },
         XRCID("end_spin"));
-    Bind(
-        EVT_STEP_ARROWS,
-        [this](wxCommandEvent& e) {
-            static_cast<CountValidator*>(m_count->GetValidator())->Step(e.GetInt());
-        },
-        XRCID("count_spin"));
     Bind(wxEVT_CLOSE_WINDOW, &MainWindow::OnClose, this);
 
     Bind(
@@ -196,25 +217,23 @@ void MainWindow::BindEvents() {
         wxEVT_MENU, [this](wxCommandEvent&) { m_pause->Toggle(); }, kIdPause);
     Bind(
         wxEVT_MENU, [this](wxCommandEvent&) { EndOnRequest(); }, wxID_EXIT);
-    Bind(
-        wxEVT_TIMER, [this](wxTimerEvent&) { CloseWhenDialogsEnded(); }, m_endTimer.GetId());
 }
 
 void MainWindow::Start() {
     PlaceWindow();
-    const int startMinimized = m_settings.startMinimized; // the check box reads it back as 1
-    if (startMinimized == 0) {
+    const int startInBackground = m_settings.startInBackground; // the check box reads it back as 1
+    if (startInBackground == 0) {
         Show();
         return;
     }
     GoToBackground(false);
     // Stored as 2: in the background, and the window shows as well.
-    if (startMinimized != 1 && !IsShown())
+    if (startInBackground != 1 && !IsShown())
         Show();
 }
 
 void MainWindow::PlaceWindow() {
-    const WindowRect& r = m_settings.windowPosition;
+    const WindowRect& r = m_settings.windowBounds;
     const StoredWindowPosition stored{r.left, r.top, r.right, r.bottom};
     const wxSize size = GetSize();
     if (const auto corner = ChooseWindowCorner(stored, size.x, size.y, ConnectedScreens()))
@@ -228,7 +247,8 @@ bool MainWindow::TransferDataFromWindow() {
     m_transferring = true;
     bool accepted = true;
     for (wxWindow* control : m_exchangeOrder) {
-        if (!control->GetValidator()->TransferFromWindow()) {
+        wxValidator* validator = control->GetValidator();
+        if (!validator->Validate(this) || !validator->TransferFromWindow()) {
             accepted = false;
             break;
         }
@@ -253,12 +273,12 @@ void MainWindow::OnEdited(wxCommandEvent& event) {
 }
 
 void MainWindow::Edited() {
-    if (m_transferring || m_ending)
+    if (m_transferring || m_ending.IsEnding())
         return;
     // A refused count keeps its last value; the list follows from the values read.
     TransferDataFromWindow();
     if (m_tips)
-        m_tips->Enable(m_settings.showTip);
+        m_tips->Enable(m_settings.showTips);
     if (!m_reformatting)
         RebuildList();
     m_autosave.Changed();
@@ -266,12 +286,12 @@ void MainWindow::Edited() {
 
 void MainWindow::RebuildList() {
     const Settings& s = m_settings;
-    const std::string inputs = s.startHour + '\n' + s.endHour + '\n' + std::to_string(s.stillpoints) + '\n' +
+    const std::string inputs = s.startTime + '\n' + s.endTime + '\n' + std::to_string(s.momentCount) + '\n' +
                                std::to_string(s.useAmPm);
     if (inputs == m_builtFrom)
         return;
     m_builtFrom = inputs;
-    m_schedule.Rebuild(s.startHour, s.endHour, s.stillpoints, s.useAmPm);
+    m_schedule.Rebuild(s.startTime, s.endTime, s.momentCount, s.useAmPm);
     m_reminder.Reschedule();
     wxArrayString texts;
     for (const Moment& moment : m_schedule.Moments())
@@ -289,8 +309,8 @@ void MainWindow::OnUseAmPm(wxCommandEvent&) {
     TransferDataFromWindow();
     const bool amPm = m_settings.useAmPm;
     // Both times in the new form; the list is rebuilt once, when the second one changes.
-    const std::string start = FormatTime(ParseTime(m_settings.startHour), amPm);
-    const std::string end = FormatTime(ParseTime(m_settings.endHour), amPm);
+    const std::string start = FormatTime(ParseTime(m_settings.startTime), amPm);
+    const std::string end = FormatTime(ParseTime(m_settings.endTime), amPm);
     m_reformatting = true;
     m_startTime->SetValue(wxString::FromUTF8(start));
     m_reformatting = false;
@@ -306,7 +326,7 @@ void MainWindow::Alert(std::size_t index) {
     }
     m_presence->Alert(m_schedule.Moments()[index].text);
     if (m_settings.useSound)
-        m_services.sound.PlayForReminder(m_settings.soundToPlay); // a second later, without blocking
+        m_services.sound.PlayForReminder(m_settings.reminderSound); // a second later, without blocking
 }
 
 void MainWindow::GoToBackground(bool withBalloon) {
@@ -315,7 +335,7 @@ void MainWindow::GoToBackground(bool withBalloon) {
     // position stays as it was.
     if (wxGetDisplayInfo().type != wxDisplayWayland) {
         const wxRect r = GetScreenRect();
-        m_settings.windowPosition = {r.GetLeft(), r.GetTop(), r.GetRight() + 1, r.GetBottom() + 1};
+        m_settings.windowBounds = {r.GetLeft(), r.GetTop(), r.GetRight() + 1, r.GetBottom() + 1};
     }
     m_autosave.SaveNow();
     m_presence->GoToBackground(withBalloon);
@@ -328,30 +348,12 @@ void MainWindow::SaveSettingsNow() {
 }
 
 void MainWindow::ComeBack() {
-    if (!m_ending)
+    if (!m_ending.IsEnding())
         m_presence->ComeBack();
 }
 
 void MainWindow::EndOnRequest() {
-    // Each change reached the settings as it was made: nothing else is read from the controls now,
-    // so no refusal can open a box. Only a sound path being typed is taken over.
-    if (!m_ending)
-        m_sound->TakeOverTyped();
-    m_ending = true;
-    m_autosave.EndOfProgram();
-    m_autosave.SaveNow();
-    CloseWhenDialogsEnded();
-}
-
-void MainWindow::CloseWhenDialogsEnded() {
-    // A dialog's loop must return before the window that owns it goes: end the innermost, look
-    // again soon for the next.
-    if (m_services.modalDialogs.AnyOpen()) {
-        m_services.modalDialogs.EndInnermost();
-        m_endTimer.StartOnce(20);
-        return;
-    }
-    Close(true);
+    m_ending.Request();
 }
 
 void MainWindow::TakeOverTypedSoundPath() {
@@ -362,18 +364,9 @@ void MainWindow::TakeOverTypedSoundPath() {
 }
 
 void MainWindow::OnClose(wxCloseEvent&) {
-    // A close request from the desktop while a dialog of the program is open: its loop ends first.
-    if (!m_ending && m_services.modalDialogs.AnyOpen()) {
-        EndOnRequest();
+    if (!m_ending.MayClose())
         return;
-    }
-    if (!m_ending)
-        TakeOverTypedSoundPath();
-    m_ending = true;
     m_reminder.Stop();
-    m_endTimer.Stop();
-    m_autosave.EndOfProgram();
-    m_autosave.SaveAtEnd();
     m_presence->Leave();
     Destroy();
     // The window goes when the program next goes idle; nothing else may wake it.

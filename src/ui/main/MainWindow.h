@@ -13,18 +13,20 @@
 #include "ui/main/SettingsAutosave.h"
 #include "ui/main/SoundControls.h"
 #include "ui/main/TrayPresence.h"
+#include "ui/main/WindowEnding.h"
 
 #include <memory>
 #include <string>
 #include <vector>
 #include <wx/dialog.h>
 #include <wx/icon.h>
-#include <wx/timer.h>
 
 class wxListBox;
 class wxTextCtrl;
 
 namespace stillmark {
+
+class CountField;
 
 class MainWindow final : public wxDialog {
 public:
@@ -42,7 +44,8 @@ public:
     // Writes the settings now if they changed (the display connection is going away).
     void SaveSettingsNow();
 
-    // Controls to settings in the order the window has always read them, stopping at a refused count.
+    // Controls to settings in the order the window has always read them, each validated and then read,
+    // stopping at a refused count.
     bool TransferDataFromWindow() override;
     bool TransferDataToWindow() override;
 
@@ -51,10 +54,18 @@ public:
     Reminder& GetReminder() { return m_reminder; }
 
 private:
-    void FindControls();
+    // The constructor's steps, in order.
+    void BuildFromResources();
+    void ShowSettings();
+    void AddTips();
+    void PrepareBackground();
+    void BindEvents();
+    void StartReminding();
+
+    // The controls the window reads and the parts that look after some of them.
+    void AttachToControls();
     void SizeToContent();
     void SetValidators();
-    void BindEvents();
     void PlaceWindow();
 
     void Edited();
@@ -62,7 +73,6 @@ private:
     void StepTime(int step, std::string& time, wxTextCtrl* field);
     void Alert(std::size_t index);
     void GoToBackground(bool withBalloon);
-    void CloseWhenDialogsEnded();
     void TakeOverTypedSoundPath();
 
     void OnEdited(wxCommandEvent& event);
@@ -78,11 +88,12 @@ private:
     wxIcon m_icon;
     std::unique_ptr<ControlTips> m_tips;
     std::unique_ptr<SoundControls> m_sound;
+    std::unique_ptr<CountField> m_countField;
     std::unique_ptr<DayToggles> m_days;
     std::unique_ptr<AutostartBox> m_autostart;
     std::unique_ptr<TrayPresence> m_presence;
     std::unique_ptr<DayPause> m_pause;
-    wxTimer m_endTimer;
+    WindowEnding m_ending;
 
     wxTextCtrl* m_startTime = nullptr;
     wxTextCtrl* m_endTime = nullptr;
@@ -93,7 +104,6 @@ private:
     std::string m_builtFrom; // what the list was last built from
     bool m_transferring = false;
     bool m_reformatting = false;
-    bool m_ending = false;
 };
 
 } // namespace stillmark

@@ -3,7 +3,7 @@
 #include "base/MessageBox.h"
 
 #include <algorithm>
-#include <cstdio>
+#include <wx/log.h>
 
 namespace stillmark {
 
@@ -54,8 +54,8 @@ void SettingsAutosave::ReportOnce(const std::string& problem) {
     if (m_told || problem.empty())
         return;
     m_told = true;
-    // Also on the terminal: at the very end no event follows to show the box.
-    std::fprintf(stderr, "stillmark: %s\n", problem.c_str());
+    // Also in the log: at the very end no event follows to show the box.
+    wxLogError("%s", wxString::FromUTF8(problem));
     if (m_ending)
         return;
     // Shown after the current event, so a tick or a close in progress is never held up by it.

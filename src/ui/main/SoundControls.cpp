@@ -19,15 +19,15 @@ SoundControls::SoundControls(wxWindow& window, Settings& settings, SoundPlayback
       }) {
     XRCCTRL(window, "browse_sound", wxButton)->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { Browse(); });
     XRCCTRL(window, "play_sound", wxButton)->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) {
-        m_sound.PlayForButton(m_settings.soundToPlay);
+        m_sound.PlayForButton(m_settings.reminderSound);
     });
     XRCCTRL(window, "stop_sound", wxButton)->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) {
-        m_sound.StopForButton(m_settings.soundToPlay);
+        m_sound.StopForButton(m_settings.reminderSound);
     });
 }
 
 void SoundControls::ShowStored() {
-    m_field.Show(m_settings.soundToPlay);
+    m_field.Show(m_settings.reminderSound);
 }
 
 void SoundControls::TakeOverTyped() {
@@ -38,12 +38,12 @@ void SoundControls::TakeOverTyped() {
 void SoundControls::Choose(const std::string& text) {
     // A shortened display form is not a path: the field shows the stored path again.
     if (!IsShortenedPath(text))
-        m_settings.soundToPlay = text;
-    m_field.Show(m_settings.soundToPlay);
+        m_settings.reminderSound = text;
+    m_field.Show(m_settings.reminderSound);
 }
 
 void SoundControls::Browse() {
-    const auto choice = BrowseForSound(&m_window, m_settings.soundToPlay, m_settings.soundFilter);
+    const auto choice = BrowseForSound(&m_window, m_settings.reminderSound, m_settings.soundFilter);
     if (!choice)
         return;
     m_settings.soundFilter = choice->soundFilter;

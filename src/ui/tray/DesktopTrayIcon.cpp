@@ -1,8 +1,10 @@
 #include "ui/tray/DesktopTrayIcon.h"
 
+#include "base/Diagnostics.h"
 #include "base/TextCut.h"
 
 #include <utility>
+#include <wx/log.h>
 
 namespace stillmark {
 
@@ -22,6 +24,10 @@ TrayKind DesktopTrayIcon::ChooseKind() const {
 }
 
 void DesktopTrayIcon::UseKind(TrayKind kind) {
+    if (kind == TrayKind::XEmbed)
+        wxLogTrace(kTraceMask, "no StatusNotifierItem host: the icon goes to the X11 tray");
+    else if (kind == TrayKind::None)
+        wxLogTrace(kTraceMask, "no StatusNotifierItem host and no X11 tray: no icon for now");
     m_kind = kind;
     if (m_kind == m_backendKind)
         return;

@@ -8,6 +8,7 @@
 
 #include "EventPump.h"
 #include "InfoTestSupport.h"
+#include "TempFolder.h"
 #include "ui/info/DonationWindow.h"
 #include "ui/info/HtmlViewLoader.h"
 #include "ui/info/WebHtmlView.h"
@@ -51,8 +52,6 @@ struct RecordingView {
 class HtmlViewTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        dir = fs::temp_directory_path() / ("stillmark html " + std::to_string(::getpid()));
-        fs::create_directories(dir);
         std::ofstream(dir / "page.html")
             << "<html><body><p id='top'>First</p>"
                "<a id='app' href='app:close'>close</a>"
@@ -71,9 +70,9 @@ protected:
         if (dialog)
             dialog->Destroy();
         PumpEvents(20ms);
-        fs::remove_all(dir);
     }
-    fs::path dir;
+    const TempFolder folder{"stillmark html"}; // a path with a blank in it
+    const fs::path& dir = folder.Path();
     wxDialog* dialog = nullptr;
 };
 

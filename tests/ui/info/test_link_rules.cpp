@@ -6,13 +6,15 @@
 #include <gio/gio.h>
 #include <gtest/gtest.h>
 #include <optional>
-#include <unistd.h>
 
+#include "EventPump.h"
+#include "TempFolder.h"
 #include "ui/info/ContactTarget.h"
 #include "ui/info/LinkOpener.h"
 #include "ui/info/PageLink.h"
 
 using namespace stillmark;
+using namespace std::chrono_literals;
 namespace fs = std::filesystem;
 
 namespace {
@@ -89,11 +91,6 @@ TEST(OpenResults, EveryFailureCauseMapsToItsMessage) {
 // A stand-in for xdg-open: records its arguments, one a line, and ends with a given status.
 class FallbackOpenerTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir = fs::temp_directory_path() / ("stillmark-opener-" + std::to_string(::getpid()));
-        fs::create_directories(dir);
-    }
-    void TearDown() override { fs::remove_all(dir); }
     std::string Script(int status) {
         const fs::path script = dir / "opener";
         std::ofstream(script) << "#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\" >> '"
@@ -105,7 +102,8 @@ protected:
         std::ifstream in(dir / "args");
         return std::string(std::istreambuf_iterator<char>(in), {});
     }
-    fs::path dir;
+    const test::TempFolder folder{"stillmark-opener"};
+    const fs::path& dir = folder.Path();
 };
 
 // A scheme no desktop application takes: GIO fails and the fallback decides.
@@ -115,10 +113,7 @@ const std::string kNoHandler = "x-stillmark-test:";
 std::optional<OpenResult> OpenAndWait(LinkOpener& opener, const std::string& target) {
     std::optional<OpenResult> result;
     opener.Open(target, [&result](OpenResult r) { result = r; });
-    const gint64 deadline = g_get_monotonic_time() + 10 * G_USEC_PER_SEC;
-    while (!result && g_get_monotonic_time() < deadline)
-        if (!g_main_context_iteration(nullptr, FALSE))
-            g_usleep(1000);
+    test::PumpUntil([&result] { return result.has_value(); }, 10s);
     return result;
 }
 
@@ -152,10 +147,7 @@ TEST_F(FallbackOpenerTest, TheVerdictComesFromTheMainLoopWithoutWaiting) {
     opener.Open("1", [&result](OpenResult r) { result = r; });
     EXPECT_LT(g_get_monotonic_time() - before, G_USEC_PER_SEC / 2) << "the click waited for the opener";
     EXPECT_FALSE(result);
-    const gint64 deadline = before + 10 * G_USEC_PER_SEC;
-    while (!result && g_get_monotonic_time() < deadline)
-        if (!g_main_context_iteration(nullptr, FALSE))
-            g_usleep(1000);
+    test::PumpUntil([&result] { return result.has_value(); }, 10s);
     EXPECT_EQ(result, OpenResult::Opened);
 }
 

@@ -61,7 +61,7 @@ TEST_F(MainWindowTest, TypingIntoTheFieldsRebuildsTheListAtOnce) {
     Field("start_time")->SetValue("24h");
     EXPECT_TRUE(Moments().empty());
     EXPECT_EQ(armedFor(), "nothing");
-    EXPECT_EQ(window.CurrentSettings().startHour, "24h");
+    EXPECT_EQ(window.CurrentSettings().startTime, "24h");
 }
 
 TEST_F(MainWindowTest, TimeSpinsStepByTheIncrement) {
@@ -98,10 +98,7 @@ TEST_F(MainWindowTest, CountSpinWrapsFromFortyToOne) {
 TEST_F(MainWindowTest, TheCountFieldTakesDigitsOnlyFromTheKeyboard) {
     MainWindow& window = OpenWindow();
     window.Raise();
-    Field("count")->SetFocus();
-    PumpEvents(100ms);
-    if (wxWindow::FindFocus() != Field("count"))
-        GTEST_SKIP() << "the virtual display gave no keyboard focus";
+    STILLMARK_FOCUS_OR_STOP(Field("count"));
     Field("count")->SelectAll();
     wxUIActionSimulator keyboard;
     keyboard.Text("1x2-A%!");
@@ -117,10 +114,7 @@ TEST_F(MainWindowTest, TheCountFieldTakesDigitsOnlyFromTheKeyboard) {
 TEST_F(MainWindowTest, TabFollowsTheReadingOrder) {
     MainWindow& window = OpenWindow();
     window.Raise();
-    Field("start_time")->SetFocus();
-    PumpEvents(100ms);
-    if (wxWindow::FindFocus() != Field("start_time"))
-        GTEST_SKIP() << "the virtual display gave no keyboard focus";
+    STILLMARK_FOCUS_OR_STOP(Field("start_time"));
     std::vector<std::string> order{"start_time"};
     wxUIActionSimulator keyboard;
     for (int presses = 0; presses < 35 && order.size() < 27; ++presses) {
@@ -180,10 +174,10 @@ TEST_F(MainWindowTest, ARefusedCountStopsTheReadingAndKeepsTheLastValues) {
     Field("end_time")->ChangeValue("20:00");
     Field("count")->SetValue("");
     EXPECT_EQ(m_messages.shown, std::vector<std::string>{"Please enter an integer."});
-    EXPECT_EQ(window.CurrentSettings().stillpoints, 5);
+    EXPECT_EQ(window.CurrentSettings().momentCount, 5);
     EXPECT_FALSE(window.CurrentSettings().useSound);
     EXPECT_EQ(window.CurrentSettings().increment, "30 min");
-    EXPECT_EQ(window.CurrentSettings().endHour, "22:00");
+    EXPECT_EQ(window.CurrentSettings().endTime, "22:00");
     EXPECT_EQ(Moments().size(), 5u);
 }
 
@@ -336,7 +330,7 @@ TEST_F(MainWindowTest, TheSoundFieldShowsThePathsEndAndKeepsTheFullPath) {
     const std::string shown(Field("sound_path")->GetValue().utf8_str());
     ASSERT_EQ(shown.rfind("...", 0), 0u) << shown;
     EXPECT_TRUE(shown.ends_with("bell.wav"));
-    EXPECT_EQ(window.CurrentSettings().soundToPlay, longPath);
+    EXPECT_EQ(window.CurrentSettings().reminderSound, longPath);
 
     auto leave = [this](const std::string& text) {
         Field("sound_path")->ChangeValue(wxString::FromUTF8(text));
@@ -345,19 +339,16 @@ TEST_F(MainWindowTest, TheSoundFieldShowsThePathsEndAndKeepsTheFullPath) {
         Field("sound_path")->GetEventHandler()->ProcessEvent(event);
     };
     leave(shown + "x"); // an edited shortened text stores nothing
-    EXPECT_EQ(window.CurrentSettings().soundToPlay, longPath);
+    EXPECT_EQ(window.CurrentSettings().reminderSound, longPath);
     leave("");
-    EXPECT_EQ(window.CurrentSettings().soundToPlay, "");
+    EXPECT_EQ(window.CurrentSettings().reminderSound, "");
     CloseWindow();
     EXPECT_NE(ReadIni().find("SoundToPlay=\n"), std::string::npos);
 }
 
 TEST_F(MainWindowTest, ASoundPathTypedBeforeEscapeIsKept) {
     OpenWindow();
-    Field("sound_path")->SetFocus();
-    PumpEvents(50ms);
-    if (wxWindow::FindFocus() != Field("sound_path"))
-        GTEST_SKIP() << "the virtual display gave no keyboard focus";
+    STILLMARK_FOCUS_OR_STOP(Field("sound_path"));
     Field("sound_path")->ChangeValue("/tmp/typed.wav");
     PressEscape();
     EXPECT_TRUE(PumpUntil([this] { return m_window == nullptr; }, 2s));

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 #include <vector>
-#include <wx/app.h>
 #include <wx/frame.h>
 #include <wx/panel.h>
 #include <wx/uiaction.h>
@@ -14,12 +13,6 @@ using stillmark::StepArrows;
 using stillmark::test::PumpEvents;
 
 namespace {
-
-// wxEntryStart makes a console application unless told otherwise: windows need a GUI one.
-const bool guiApp = [] {
-    wxApp::SetInitializerFunction([]() -> wxAppConsole* { return new wxApp; });
-    return true;
-}();
 
 class StepArrowsWindow : public ::testing::Test {
 protected:

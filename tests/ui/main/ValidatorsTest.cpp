@@ -31,7 +31,7 @@ protected:
     RecordingMessageBox messages;
 };
 
-TEST_F(Validators, TheCountTakesWholeNumbersAndRefusesTheRestWithOneMessage) {
+TEST_F(Validators, TheCountRefusesAllButWholeNumbersWithOneMessageAndStoresOnlyWhenRead) {
     struct Case {
         const char* text;
         bool accepted;
@@ -46,8 +46,8 @@ TEST_F(Validators, TheCountTakesWholeNumbersAndRefusesTheRestWithOneMessage) {
         field->SetValidator(CountValidator(count, messages));
         messages.shown.clear();
         field->ChangeValue(c.text);
-        EXPECT_EQ(field->GetValidator()->TransferFromWindow(), c.accepted) << c.text;
-        EXPECT_EQ(count, c.value) << c.text;
+        EXPECT_EQ(field->GetValidator()->Validate(frame), c.accepted) << c.text;
+        EXPECT_EQ(count, 12) << "validating stores nothing: " << c.text;
         EXPECT_EQ(messages.shown, c.accepted ? std::vector<std::string>{}
                                              : std::vector<std::string>{"Please enter an integer."})
             << c.text;
@@ -56,6 +56,10 @@ TEST_F(Validators, TheCountTakesWholeNumbersAndRefusesTheRestWithOneMessage) {
             field->GetSelection(&from, &to);
             EXPECT_EQ(to - from, field->GetLastPosition()) << "the refused text is selected: " << c.text;
         }
+        messages.shown.clear();
+        EXPECT_EQ(field->GetValidator()->TransferFromWindow(), c.accepted) << c.text;
+        EXPECT_EQ(count, c.value) << c.text;
+        EXPECT_TRUE(messages.shown.empty()) << "reading reports nothing: " << c.text;
     }
     int count = 23;
     field->SetValidator(CountValidator(count, messages));

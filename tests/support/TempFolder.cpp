@@ -8,8 +8,9 @@
 
 namespace stillmark::test {
 
-TempFolder::TempFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "stillmark-settings-XXXXXX").string();
+TempFolder::TempFolder(std::string_view prefix) {
+    std::string pattern =
+        (std::filesystem::temp_directory_path() / (std::string(prefix) + "-XXXXXX")).string();
     if (!::mkdtemp(pattern.data())) {
         throw std::runtime_error("mkdtemp failed");
     }

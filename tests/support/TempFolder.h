@@ -1,15 +1,17 @@
 #pragma once
-
+// The tests' one way to a folder of their own, and the file helpers that go with it.
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace stillmark::test {
 
-// A fresh folder under the system's temporary folder, removed with everything in it at the end.
+// A fresh folder under the system's temporary folder, its name beginning with `prefix`, removed with
+// everything in it at the end (also where a test took away its permissions).
 class TempFolder {
 public:
-    TempFolder();
+    explicit TempFolder(std::string_view prefix = "stillmark-test");
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
     ~TempFolder();
