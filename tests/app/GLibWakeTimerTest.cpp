@@ -2,6 +2,7 @@
 // clock set (the timer's read fails with ECANCELED) and a new time zone each wake the reminder, which
 // then arms again, and the moments that follow keep to the clock and the zone of now.
 #include "platform/linux/GLibWakeTimer.h"
+#include "InZone.h"
 #include "TempFolder.h"
 #include "schedule/LocalTime.h"
 
@@ -51,32 +52,11 @@ TEST(GLibWakeTimerTest, AClockSetUnderTheTimerWakesTheReminderWhichArmsAgain) {
     timer.Disarm();
 }
 
-// The process's TZ for the test, restored after it.
-class ZoneVariable {
-public:
-    explicit ZoneVariable(const std::string& value) {
-        if (const char* tz = std::getenv("TZ"))
-            m_saved = tz;
-        setenv("TZ", value.c_str(), 1);
-        tzset();
-    }
-    ~ZoneVariable() {
-        if (m_saved)
-            setenv("TZ", m_saved->c_str(), 1);
-        else
-            unsetenv("TZ");
-        tzset();
-    }
-
-private:
-    std::optional<std::string> m_saved;
-};
-
 TEST(GLibWakeTimerTest, ANewTimeZoneWakesTheReminderAndTheMomentsFollowIt) {
     test::TempFolder folder;
     const std::filesystem::path zone = folder.Path() / "localtime";
     std::filesystem::copy_file("/usr/share/zoneinfo/UTC", zone);
-    const ZoneVariable tz(":" + zone.string()); // the C library reads this file as it reads /etc/localtime
+    const test::InZone tz(":" + zone.string()); // the C library reads this file as it reads /etc/localtime
     const LocalDate day{2026, 12, 8};
     const std::time_t noonUtc = 1796731200; // 2026-12-08 12:00 UTC
     ASSERT_EQ(LocalMinuteStarts(day, 12, 0), std::vector<std::time_t>{noonUtc});

@@ -1,3 +1,4 @@
+#include "InZone.h"
 #include "schedule/DaySchedule.h"
 
 #include <gtest/gtest.h>
@@ -11,26 +12,7 @@
 namespace stillmark {
 namespace {
 
-// Runs the test in a time zone of the C library's own database, and restores the process's one after.
-class InZone {
-public:
-    explicit InZone(const char* zone) {
-        if (const char* tz = std::getenv("TZ"))
-            m_saved = tz;
-        setenv("TZ", zone, 1);
-        tzset();
-    }
-    ~InZone() {
-        if (m_saved)
-            setenv("TZ", m_saved->c_str(), 1);
-        else
-            unsetenv("TZ");
-        tzset();
-    }
-
-private:
-    std::optional<std::string> m_saved;
-};
+using test::InZone;
 
 std::time_t Local(int year, int month, int day, int hour, int minute, int second, int isDst = -1) {
     std::tm local{};
