@@ -1,17 +1,14 @@
 #include "app/StillmarkApp.h"
 
 #include "XmlResources.h"
-#include "platform/linux/EndDeadline.h"
-#include "platform/linux/ProgramServices.h"
+#include "app/ProgramServices.h"
+#include "base/ProductIdentity.h"
 #include "ui/common/CompactTheme.h"
 #include "ui/common/DesktopLanguage.h"
+#include "ui/common/ProgramFolder.h"
 #include "ui/main/MainWindow.h"
 #include "ui/main/StepArrows.h"
 
-#include <X11/Xlib.h>
-#include <csignal>
-#include <glib-unix.h>
-#include <unistd.h>
 #include <wx/image.h>
 #include <wx/log.h>
 #include <wx/xrc/xmlres.h>
@@ -21,17 +18,6 @@ wxIMPLEMENT_APP_NO_MAIN(stillmark::StillmarkApp);
 namespace stillmark {
 
 namespace {
-
-gboolean OnEndSignal(gpointer) {
-    wxGetApp().EndOnRequest();
-    return G_SOURCE_CONTINUE; // a burst of signals ends the program once
-}
-
-// Xlib ends the process after this handler; the settings are written first.
-int OnDisplayLost(Display*) {
-    wxGetApp().SaveSettingsNow();
-    _exit(0);
-}
 
 // No time stamp and no translated level word: a line that a script can match.
 class PlainLineFormatter final : public wxLogFormatter {
@@ -74,7 +60,7 @@ bool StillmarkApp::OnInit() {
     UseStandardErrorLog();
     // No command line of its own: wx's default parser would reject GTK's options.
     // The name notifications and message boxes carry.
-    SetAppName("Stillmark");
+    SetAppName(kProductName);
     // Before any window or resource is made: the resources translate their texts as they load.
     UseDesktopLanguage(CatalogFolders(FolderOfExecutable(), STILLMARK_LOCALE_FROM_PROGRAM));
     wxInitAllImageHandlers();
@@ -86,30 +72,20 @@ bool StillmarkApp::OnInit() {
     wxIdleEvent::SetMode(wxIDLE_PROCESS_SPECIFIED);
     wxUpdateUIEvent::SetMode(wxUPDATE_UI_PROCESS_SPECIFIED);
 
-    m_services = std::make_unique<ProgramServices>(argv[0].utf8_string());
+    m_services = MakeProgramServices(argv[0].utf8_string());
     m_window = new MainWindow(m_services->ForMainWindow());
     m_window->Bind(wxEVT_DESTROY, [this](wxWindowDestroyEvent& event) {
         event.Skip();
         if (event.GetEventObject() == m_window) {
             m_window = nullptr;
-            ArmEndDeadline();
+            m_services->ArmEndDeadline();
             ExitMainLoop();
         }
     });
     SetTopWindow(m_window);
-    WatchSignals();
-    XSetIOErrorHandler(OnDisplayLost);
+    m_services->WatchEnding({[this] { EndOnRequest(); }, [this] { SaveSettingsNow(); }});
     m_window->Start();
     return true;
-}
-
-void StillmarkApp::WatchSignals() {
-    // In the main loop rather than in a handler: the handler may then do anything, and a burst of
-    // signals only sets GLib's flag again.
-    StartEndDeadline();
-    for (int signal : {SIGTERM, SIGINT, SIGHUP})
-        g_unix_signal_add(signal, OnEndSignal, nullptr);
-    ArmEndDeadlineOnSignals({SIGTERM, SIGINT, SIGHUP});
 }
 
 int StillmarkApp::OnExit() {
@@ -118,7 +94,8 @@ int StillmarkApp::OnExit() {
 }
 
 void StillmarkApp::EndOnRequest() {
-    ArmEndDeadline();
+    if (m_services)
+        m_services->ArmEndDeadline();
     if (m_window) {
         m_window->EndOnRequest();
         return;

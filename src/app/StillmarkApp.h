@@ -7,7 +7,7 @@
 
 namespace stillmark {
 
-struct ProgramServices;
+class ProgramServices;
 class MainWindow;
 
 // Every diagnostic of the program and of wxWidgets goes to standard error, one "stillmark: ..." line
@@ -23,7 +23,7 @@ public:
     bool OnInit() override;
     int OnExit() override;
 
-    // A signal asked the program to end.
+    // The platform (a signal, the session) asked the program to end.
     void EndOnRequest();
     // The display connection is lost: the process ends right after this.
     void SaveSettingsNow();
@@ -31,7 +31,6 @@ public:
     void ShowMainWindow();
 
 private:
-    void WatchSignals();
     std::unique_ptr<ProgramServices> m_services;
     MainWindow* m_window = nullptr; // owned by wx; null once destroyed
 };

@@ -4,24 +4,12 @@
 #include "settings/IniDocument.h"
 #include "settings/WriteTarget.h"
 
-#include <cstdlib>
-#include <pwd.h>
 #include <string_view>
-#include <unistd.h>
 
 namespace stillmark {
 namespace {
 
-constexpr const char* kFileName = "stillmark.INI";
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-
-std::filesystem::path HomeFolder() {
-    if (const char* home = std::getenv("HOME"); home && *home)
-        return home;
-    if (const passwd* entry = ::getpwuid(::getuid()); entry && entry->pw_dir && *entry->pw_dir)
-        return entry->pw_dir;
-    return {};
-}
 
 std::string CannotSave(Translator translate, const std::filesystem::path& file, const std::string& reason) {
     // TRANSLATORS: %1$s is the settings file's path, %2$s why it cannot be saved.
@@ -42,16 +30,6 @@ ParsedFile Parse(std::string_view bytes) {
 }
 
 } // namespace
-
-std::filesystem::path DefaultSettingsPath() {
-    // A relative XDG_CONFIG_HOME is invalid and ignored, as the desktop's base-directory rules say.
-    if (const char* config = std::getenv("XDG_CONFIG_HOME"); config && *config == '/')
-        return std::filesystem::path(config) / kFileName;
-    const std::filesystem::path home = HomeFolder();
-    if (home.empty())
-        return kFileName;
-    return home / ".config" / kFileName;
-}
 
 SettingsStore::SettingsStore(std::filesystem::path file, Translator translate)
     : m_file(std::move(file)), m_translate(translate) {}

@@ -11,9 +11,6 @@
 
 namespace stillmark {
 
-// $XDG_CONFIG_HOME/stillmark.INI, else ~/.config/stillmark.INI.
-std::filesystem::path DefaultSettingsPath();
-
 // Files above this size are neither read nor ever rewritten.
 inline constexpr std::size_t kMaxSettingsFileBytes = 1024 * 1024;
 

@@ -6,15 +6,13 @@
 
 #include <algorithm>
 #include <cctype>
-#include <glib.h>
 #include <wx/log.h>
-#include <wx/translation.h>
 
 namespace stillmark {
 namespace {
 
 const char kBuiltInChimeName[] = "Sound01";
-const char kCannotPlayMessage[] = wxTRANSLATE("Can't play the sound");
+const char* const kCannotPlayMessage = Translatable("Can't play the sound");
 
 std::string AsciiLower(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(),
@@ -36,17 +34,17 @@ std::string SoundFileType(const std::string& path) {
 }
 
 SoundPlayback::SoundPlayback(SoundEngine& engine, MessageBox& messages,
-                             std::chrono::milliseconds reminderDelay)
-    : m_engine(engine), m_messages(messages), m_reminderDelay(reminderDelay) {
+                             std::chrono::milliseconds reminderDelay, Translator translate)
+    : m_engine(engine), m_messages(messages), m_reminderDelay(reminderDelay), m_translate(translate) {
     m_engine.SetFailureHandler([this](SoundChannel channel) { OnEngineFailure(channel); });
+    m_reminderTimer.Bind(wxEVT_TIMER, [this](wxTimerEvent&) {
+        PlayChosen(m_reminderSound, IsExactBuiltInSoundName(m_reminderSound));
+    });
 }
 
+// The timer stops and the waiting warning goes with the members' own destructors.
 SoundPlayback::~SoundPlayback() {
     m_engine.SetFailureHandler({});
-    if (m_warningSource)
-        g_source_remove(m_warningSource);
-    if (m_reminderSource)
-        g_source_remove(m_reminderSource);
 }
 
 bool SoundPlayback::IsBuiltInSoundName(const std::string& soundText) {
@@ -129,18 +127,8 @@ void SoundPlayback::StopForButton(const std::string& soundText) {
 
 void SoundPlayback::PlayForReminder(const std::string& soundText) {
     m_reminderSound = soundText;
-    if (m_reminderSource)
-        g_source_remove(m_reminderSource);
-    m_reminderSource = g_timeout_add(
-        static_cast<guint>(m_reminderDelay.count()),
-        [](gpointer self) -> gboolean {
-            auto* playback = static_cast<SoundPlayback*>(self);
-            playback->m_reminderSource = 0;
-            playback->PlayChosen(playback->m_reminderSound,
-                                 IsExactBuiltInSoundName(playback->m_reminderSound));
-            return G_SOURCE_REMOVE;
-        },
-        this);
+    // Starting again replaces a reminder's sound still waiting.
+    m_reminderTimer.StartOnce(std::max(1, static_cast<int>(m_reminderDelay.count())));
 }
 
 void SoundPlayback::OnEngineFailure(SoundChannel channel) {
@@ -156,15 +144,7 @@ void SoundPlayback::ReportFailure() {
         return;
     m_warned = true;
     // After the current event: a reminder tick or a player's report never waits for the user.
-    m_warningSource = g_idle_add(
-        [](gpointer self) -> gboolean {
-            auto* playback = static_cast<SoundPlayback*>(self);
-            playback->m_warningSource = 0;
-            playback->m_messages.Show(wxGetTranslation(kCannotPlayMessage).utf8_string(),
-                                      MessageIcon::Information);
-            return G_SOURCE_REMOVE;
-        },
-        this);
+    m_later.CallAfter([this] { m_messages.Show(m_translate(kCannotPlayMessage), MessageIcon::Information); });
 }
 
 } // namespace stillmark

@@ -2,10 +2,13 @@
 // The program's sound decisions: which sound text means the built-in chime, which player takes which
 // kind of file, what the Play and Stop buttons and the reminder do, and the one failure message.
 // The players sit behind SoundEngine; the message goes through the MessageBox handed in.
+#include "base/Translatable.h"
 #include "sound/SoundEngine.h"
 
 #include <chrono>
 #include <string>
+#include <wx/event.h>
+#include <wx/timer.h>
 
 namespace stillmark {
 
@@ -17,9 +20,10 @@ std::string SoundFileType(const std::string& path);
 class SoundPlayback {
 public:
     // The engine and the message box must outlive this object. reminderDelay: the pause between a
-    // reminder and its sound.
+    // reminder and its sound; translate: the failure message's language. Needs wx's main loop.
     SoundPlayback(SoundEngine& engine, MessageBox& messages,
-                  std::chrono::milliseconds reminderDelay = std::chrono::seconds(1));
+                  std::chrono::milliseconds reminderDelay = std::chrono::seconds(1),
+                  Translator translate = AsWritten);
     ~SoundPlayback();
     SoundPlayback(const SoundPlayback&) = delete;
     SoundPlayback& operator=(const SoundPlayback&) = delete;
@@ -59,11 +63,12 @@ private:
     SoundEngine& m_engine;
     MessageBox& m_messages;
     std::chrono::milliseconds m_reminderDelay;
+    Translator m_translate;
     bool m_warned = false;
     bool m_mediaIsChosen = false; // the open media file is the user's sound, not the greeting
-    unsigned int m_warningSource = 0;
-    unsigned int m_reminderSource = 0;
+    wxTimer m_reminderTimer;
     std::string m_reminderSound;
+    wxEvtHandler m_later; // the warning, after the current event; gone with this object
 };
 
 } // namespace stillmark

@@ -1,6 +1,7 @@
 #include "TempFolder.h"
 
-#include "settings/AutostartEntry.h"
+#include "platform/linux/AutostartEntry.h"
+#include "platform/linux/Locations.h"
 
 #include <chrono>
 #include <cstdlib>

@@ -1,4 +1,5 @@
 #include "TempFolder.h"
+#include "platform/linux/Locations.h"
 #include "settings/SettingsStore.h"
 
 #include <gtest/gtest.h>

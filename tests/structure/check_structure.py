@@ -14,20 +14,28 @@ Violation = namedtuple("Violation", "path line rule message")
 # Each layer and the layers it may include besides its own. Includes run downwards only; nothing
 # includes app.
 ALLOWED = {
-    "app": {"ui/main", "ui/info", "ui/tray", "sound", "settings", "ui/common", "schedule", "base",
-            "platform/linux"},
+    "app": {"ui/main", "ui/info", "ui/tray", "sound", "settings", "ui/common", "schedule", "base"},
     "ui/main": {"ui/info", "ui/tray", "sound", "settings", "ui/common", "schedule", "base"},
     "ui/info": {"sound", "ui/common", "schedule", "base"},
     "ui/tray": {"schedule", "base"},
-    "sound": {"ui/common", "schedule", "base"},
+    "sound": {"base"},
     "settings": {"schedule", "base"},
     "ui/common": {"schedule", "base"},
     "schedule": {"base"},
     "base": set(),
-    # The platform's implementations of the layers' interfaces, and its assembly of the services.
+    # The platform's implementations of the layers' interfaces, its entry point and its assembly of
+    # the services.
     "platform/linux": {"app", "ui/main", "ui/info", "ui/tray", "sound", "settings", "ui/common", "schedule",
                        "base"},
+    "platform/windows": {"app", "ui/main", "ui/info", "ui/tray", "sound", "settings", "ui/common", "schedule",
+                         "base"},
 }
+# Headers of a platform's own libraries and system calls: only that platform's files include them.
+PLATFORM_HEADER = re.compile(
+    r'^\s*#\s*include\s*<((?:glib|gio|gmodule|gtk|gdk|gdk-pixbuf|X11|gst|webkit2?|libdbusmenu[-\w]*|dbus|'
+    r'xcb|wayland)[-\w]*[/.][^>]*|glib[-\w]*\.h|unistd\.h|fcntl\.h|pwd\.h|poll\.h|dlfcn\.h|pthread\.h|'
+    r'signal\.h|sys/[^>]+|windows\.h|winuser\.h|shellapi\.h|shlobj\.h|mmsystem\.h|wtsapi32\.h|'
+    r'objbase\.h)>')
 MAX_LINES = 400
 CXX_ENDINGS = (".cpp", ".cc", ".cxx", ".c", ".h", ".hpp", ".cpp.in", ".h.in")
 SOURCE_ENDINGS = CXX_ENDINGS + (".py", ".sh", ".cmake")
@@ -165,6 +173,20 @@ def check_includes(root, sources):
     return found
 
 
+def check_platform_headers(sources):
+    """A platform's headers only in src/platform/<name>/."""
+    found = []
+    for root, path in sources:
+        if path.startswith("src/platform/"):
+            continue
+        for number, text in enumerate(read_lines(os.path.join(root, path)), 1):
+            match = PLATFORM_HEADER.match(text)
+            if match:
+                found.append(Violation(path, number, "platform-header",
+                                       "<{}> outside src/platform/".format(match.group(1))))
+    return found
+
+
 def check_sizes(root, files):
     found = []
     for path in files:
@@ -224,6 +246,7 @@ def check(root):
     found = check_includes(root, sources)
     found += check_sizes(root, [p for p in files if p.startswith(("src/", "tests/"))])
     found += check_names(root, sources)
+    found += check_platform_headers([(root, p) for p in sources])
     found += check_cmake(root, files)
     return sorted(set(found))
 

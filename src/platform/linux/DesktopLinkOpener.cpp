@@ -1,5 +1,7 @@
 #include "ui/info/LinkOpener.h"
 
+#include "platform/linux/GioOpenResult.h"
+
 #include <gio/gio.h>
 #include <memory>
 #include <sys/wait.h>

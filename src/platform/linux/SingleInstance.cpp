@@ -1,5 +1,7 @@
 #include "platform/linux/SingleInstance.h"
 
+#include "platform/linux/BusNames.h"
+
 #include <cstdlib>
 #include <fcntl.h>
 #include <string>
@@ -49,18 +51,18 @@ bool SingleInstance::ClaimBusName() {
     // The object first, so that it answers as soon as the name is ours.
     GDBusNodeInfo* node = g_dbus_node_info_new_for_xml(kApplicationInterface, nullptr);
     static const GDBusInterfaceVTable vtable = {&SingleInstance::OnMethodCall, nullptr, nullptr, {}};
-    m_objectId = g_dbus_connection_register_object(m_bus, kSessionObjectPath, node->interfaces[0], &vtable,
+    m_objectId = g_dbus_connection_register_object(m_bus, bus::kProgramPath, node->interfaces[0], &vtable,
                                                    this, nullptr, nullptr);
     g_dbus_node_info_unref(node);
 
     GError* error = nullptr;
     GVariant* reply = g_dbus_connection_call_sync(
-        m_bus, "org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus", "RequestName",
-        g_variant_new("(su)", kSessionBusName, kDoNotQueue), G_VARIANT_TYPE("(u)"), G_DBUS_CALL_FLAGS_NONE,
+        m_bus, bus::kBusName, bus::kBusPath, bus::kBusName, "RequestName",
+        g_variant_new("(su)", bus::kProgramName, kDoNotQueue), G_VARIANT_TYPE("(u)"), G_DBUS_CALL_FLAGS_NONE,
         kCallTimeoutMs, nullptr, &error);
     if (!reply) {
         // A bus that refuses the name: keep to the lock instead.
-        wxLogWarning("cannot own %s on the session bus: %s", kSessionBusName,
+        wxLogWarning("cannot own %s on the session bus: %s", bus::kProgramName,
                      wxString::FromUTF8(error->message));
         g_error_free(error);
         return ClaimLock();
@@ -87,7 +89,7 @@ bool SingleInstance::AskFirstToShow() {
         return false; // the lock tells of the other copy but reaches it not
     GError* error = nullptr;
     GVariant* reply = g_dbus_connection_call_sync(
-        m_bus, kSessionBusName, kSessionObjectPath, "org.freedesktop.Application", "Activate",
+        m_bus, bus::kProgramName, bus::kProgramPath, bus::kApplicationInterface, "Activate",
         g_variant_new("(@a{sv})", g_variant_new_array(G_VARIANT_TYPE("{sv}"), nullptr, 0)), nullptr,
         G_DBUS_CALL_FLAGS_NO_AUTO_START, kCallTimeoutMs, nullptr, &error);
     if (!reply) {

@@ -7,9 +7,6 @@
 
 namespace stillmark {
 
-inline constexpr const char* kSessionBusName = "org.stillmark.Stillmark";
-inline constexpr const char* kSessionObjectPath = "/org/stillmark/Stillmark";
-
 class SingleInstance {
 public:
     // `show` runs in the first copy (in the main loop) each time another start asks for the window.

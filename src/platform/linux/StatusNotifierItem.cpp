@@ -12,9 +12,9 @@ namespace stillmark {
 
 namespace {
 
-constexpr const char* kItemInterface = "org.kde.StatusNotifierItem";
-constexpr const char* kWatcherName = "org.kde.StatusNotifierWatcher";
-constexpr const char* kWatcherPath = "/StatusNotifierWatcher";
+using bus::kItemInterface;
+using bus::kWatcherName;
+using bus::kWatcherPath;
 
 constexpr const char* kItemXml = R"xml(<node>
   <interface name="org.kde.StatusNotifierItem">
@@ -137,7 +137,7 @@ void StatusNotifierItem::Show(const std::string& tip) {
     m_menu = std::make_unique<StatusNotifierMenu>(kItemMenuPath, m_paused,
                                                   [owner](int id) { PostMenuChoice(*owner, id); });
     static int serial = 0;
-    m_busName = "org.kde.StatusNotifierItem-" + std::to_string(getpid()) + "-" + std::to_string(++serial);
+    m_busName = bus::kItemNamePrefix + std::to_string(getpid()) + "-" + std::to_string(++serial);
     m_registrations = 0;
     m_nameId = g_bus_own_name_on_connection(m_bus, m_busName.c_str(), G_BUS_NAME_OWNER_FLAGS_NONE,
                                             Callbacks::NameAcquired, nullptr, this, nullptr);

@@ -3,6 +3,7 @@
 // installed icon name, tip, title, status; Activate is the left press; its menu is exported
 // beside it. Registers with the watcher, and again whenever a watcher appears (a panel restarted);
 // hidden, it leaves the bus.
+#include "platform/linux/BusNames.h"
 #include "ui/tray/IconPixmap.h"
 #include "ui/tray/TrayBackend.h"
 #include "ui/tray/TrayIcon.h"
@@ -23,8 +24,8 @@ namespace stillmark {
 
 class StatusNotifierMenu;
 
-inline constexpr const char* kItemPath = "/StatusNotifierItem";
-inline constexpr const char* kItemMenuPath = "/StatusNotifierItem/Menu";
+using bus::kItemMenuPath;
+using bus::kItemPath;
 
 class StatusNotifierItem final : public TrayBackend {
 public:

@@ -1,17 +1,19 @@
 #include "platform/linux/StatusNotifierWatcher.h"
 
+#include "platform/linux/BusNames.h"
+
 #include <gio/gio.h>
 
 namespace stillmark {
 
 bool IsStatusNotifierHostRegistered() {
-    GDBusConnection* bus = g_bus_get_sync(G_BUS_TYPE_SESSION, nullptr, nullptr);
-    if (bus == nullptr)
+    GDBusConnection* connection = g_bus_get_sync(G_BUS_TYPE_SESSION, nullptr, nullptr);
+    if (connection == nullptr)
         return false;
     GVariant* reply = g_dbus_connection_call_sync(
-        bus, "org.kde.StatusNotifierWatcher", "/StatusNotifierWatcher", "org.freedesktop.DBus.Properties",
-        "Get", g_variant_new("(ss)", "org.kde.StatusNotifierWatcher", "IsStatusNotifierHostRegistered"),
-        G_VARIANT_TYPE("(v)"), G_DBUS_CALL_FLAGS_NO_AUTO_START, 500, nullptr, nullptr);
+        connection, bus::kWatcherName, bus::kWatcherPath, bus::kPropertiesInterface, "Get",
+        g_variant_new("(ss)", bus::kWatcherName, "IsStatusNotifierHostRegistered"), G_VARIANT_TYPE("(v)"),
+        G_DBUS_CALL_FLAGS_NO_AUTO_START, 500, nullptr, nullptr);
     bool registered = false;
     if (reply != nullptr) {
         GVariant* value = nullptr;
@@ -20,7 +22,7 @@ bool IsStatusNotifierHostRegistered() {
         g_variant_unref(value);
         g_variant_unref(reply);
     }
-    g_object_unref(bus);
+    g_object_unref(connection);
     return registered;
 }
 

@@ -1,5 +1,7 @@
 #include "ui/tray/TrayHostWatch.h"
 
+#include "platform/linux/BusNames.h"
+
 #include <X11/Xlib.h>
 #include <gdk/gdkx.h>
 #include <gio/gio.h>
@@ -9,7 +11,7 @@
 namespace stillmark {
 namespace {
 
-constexpr const char* kWatcherName = "org.kde.StatusNotifierWatcher";
+using bus::kWatcherName;
 
 class DesktopTrayHostWatch final : public TrayHostWatch {
 public:
@@ -42,9 +44,9 @@ private:
         m_nameWatchId = g_bus_watch_name_on_connection(m_bus, kWatcherName, G_BUS_NAME_WATCHER_FLAGS_NONE,
                                                        NameChanged, NameChanged, this, nullptr);
         // A watcher may come up before its panel registers as the host that shows items.
-        m_signalId = g_dbus_connection_signal_subscribe(
-            m_bus, kWatcherName, kWatcherName, nullptr, "/StatusNotifierWatcher", nullptr,
-            G_DBUS_SIGNAL_FLAGS_NONE, WatcherSignal, this, nullptr);
+        m_signalId = g_dbus_connection_signal_subscribe(m_bus, kWatcherName, kWatcherName, nullptr,
+                                                        bus::kWatcherPath, nullptr, G_DBUS_SIGNAL_FLAGS_NONE,
+                                                        WatcherSignal, this, nullptr);
     }
 
     void WatchTraySelection() {

@@ -1,7 +1,8 @@
 #include "ui/common/ModalDialogs.h"
 
+#include "ui/common/NativeDialog.h"
+
 #include <algorithm>
-#include <gtk/gtk.h>
 #include <wx/dialog.h>
 
 namespace stillmark {
@@ -29,12 +30,7 @@ void ModalDialogs::EndInnermost() {
     if (m_open.empty())
         return;
     wxDialog* dialog = m_open.back();
-    // The desktop's own dialogs (message box, file chooser) run GTK's dialog loop: a response
-    // ends it, and wx maps it to a cancel.
-    auto* widget = static_cast<GtkWidget*>(dialog->GetHandle());
-    if (widget && GTK_IS_DIALOG(widget))
-        gtk_dialog_response(GTK_DIALOG(widget), GTK_RESPONSE_DELETE_EVENT);
-    else if (dialog->IsModal())
+    if (!EndNativeDialog(*dialog) && dialog->IsModal())
         dialog->EndModal(wxID_CANCEL);
 }
 

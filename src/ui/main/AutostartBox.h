@@ -1,22 +1,17 @@
 #pragma once
-// The "Start with the desktop" check box. The autostart entry's file is the truth: the box shows
-// whether it is on, checking writes it, unchecking removes it, and a failure is told and leaves the
-// box as the file is.
-#include "settings/AutostartEntry.h"
-
-#include <filesystem>
-
+// The "Start with the desktop" check box. What the platform keeps is the truth: the box shows
+// whether it is on, checking turns it on, unchecking off, and a failure is told and leaves the box
+// as the platform has it.
 class wxCheckBox;
 
 namespace stillmark {
 
+class Autostart;
 class MessageBox;
 
 class AutostartBox {
 public:
-    // launcher: the program the desktop starts at log-in.
-    AutostartBox(wxCheckBox& box, std::filesystem::path entryFile, std::filesystem::path launcher,
-                 MessageBox& messages);
+    AutostartBox(wxCheckBox& box, Autostart& autostart, MessageBox& messages);
     AutostartBox(const AutostartBox&) = delete;
     AutostartBox& operator=(const AutostartBox&) = delete;
 
@@ -24,8 +19,7 @@ private:
     void Switched();
 
     wxCheckBox& m_box;
-    AutostartEntry m_entry;
-    std::filesystem::path m_launcher;
+    Autostart& m_autostart;
     MessageBox& m_messages;
 };
 

@@ -1,7 +1,7 @@
 #pragma once
-// The main window's tips, shown by GTK itself: resting the pointer on a control shows its text under
-// the title "Stillmark" in bold, with the information icon. Switching them off takes effect at once,
-// also for a tip already shown.
+// The main window's tips, shown by the toolkit itself: resting the pointer on a control shows its text
+// under the title "Stillmark" in bold, with the information icon. Switching them off takes effect at
+// once, also for a tip already shown. The table is the program's; the class is the platform's.
 #include <memory>
 #include <string>
 #include <string_view>
@@ -30,7 +30,7 @@ public:
     void Enable(bool enabled);
     bool IsEnabled() const;
 
-    // What GTK shows for a tip: the title and the text as Pango markup.
+    // What the toolkit shows for a tip: the title and the text, as markup where it takes markup.
     static std::string Markup(std::string_view text);
     // The markup the control's tip shows, or nothing when it has none.
     static std::string MarkupOf(const wxWindow& control);

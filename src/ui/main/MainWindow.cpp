@@ -115,9 +115,8 @@ void MainWindow::AttachToControls() {
         m_autosave.Changed();
         m_reminder.Reschedule();
     });
-    m_autostart =
-        std::make_unique<AutostartBox>(*XRCCTRL(*this, "start_with_desktop", wxCheckBox),
-                                       m_services.autostartFile, m_services.launcher, m_services.messages);
+    m_autostart = std::make_unique<AutostartBox>(*XRCCTRL(*this, "start_with_desktop", wxCheckBox),
+                                                 m_services.autostart, m_services.messages);
     for (const char* name : kExchangeOrder)
         m_exchangeOrder.push_back(FindWindow(XRCID(name)));
 }

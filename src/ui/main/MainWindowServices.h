@@ -2,13 +2,13 @@
 // What the main window needs of the rest of the program, handed in at start-up.
 #include "ui/main/TrayPresence.h"
 
-#include <filesystem>
 #include <functional>
 
 class wxWindow;
 
 namespace stillmark {
 
+class Autostart;
 class Clock;
 class MessageBox;
 class ModalDialogs;
@@ -26,9 +26,8 @@ struct MainWindowServices {
     TrayFactory makeTray;
     // Opens the About box over the window (which may be hidden).
     std::function<void(wxWindow* owner)> showAbout;
-    // Starting with the desktop: the autostart entry's file, and the program it starts at log-in.
-    std::filesystem::path autostartFile;
-    std::filesystem::path launcher;
+    // Starting with the desktop at log-in.
+    Autostart& autostart;
 };
 
 } // namespace stillmark

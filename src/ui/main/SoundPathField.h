@@ -1,6 +1,8 @@
 #pragma once
 // The sound path field: shows a path shortened at its start ("..." and the end that fits) while
 // the full path stays in the settings, and hands a typed path over when the field loses the focus.
+#include "ui/main/TextAreaWidth.h"
+
 #include <functional>
 #include <string>
 
@@ -8,9 +10,6 @@ class wxFocusEvent;
 class wxTextCtrl;
 
 namespace stillmark {
-
-// The width in pixels of the area in which the field lays out its text.
-int TextAreaWidth(wxTextCtrl& field);
 
 // Whether a text is a shortened display form rather than a path of the user's.
 bool IsShortenedPath(const std::string& text);

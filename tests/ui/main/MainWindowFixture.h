@@ -5,6 +5,7 @@
 #include "MainWindowDoubles.h"
 #include "TempFolder.h"
 #include "XmlResources.h"
+#include "platform/linux/XdgAutostart.h"
 #include "settings/SettingsStore.h"
 #include "sound/SoundPlayback.h"
 #include "ui/common/ModalDialogs.h"
@@ -99,8 +100,7 @@ protected:
                                         if (m_aboutShows)
                                             m_aboutShows(owner);
                                     },
-                                    m_dir / "autostart" / "stillmark.desktop",
-                                    "/usr/bin/stillmark"};
+                                    m_autostart};
         m_window = new MainWindow(services);
         m_window->Bind(wxEVT_DESTROY, [this](wxWindowDestroyEvent& event) {
             event.Skip();
@@ -162,6 +162,7 @@ protected:
     const TempFolder m_folder{"stillmark-window"};
     const std::filesystem::path m_dir = m_folder.Path();
     const std::filesystem::path m_ini = m_dir / "stillmark.INI";
+    XdgAutostart m_autostart{m_dir / "autostart" / "stillmark.desktop", "/usr/bin/stillmark"};
     ClockReading m_now{2026, 12, 8, 9, 0, 30};
     FakeClock m_clock{m_now};
     RecordingWakeTimer m_wakeTimer;

@@ -11,14 +11,6 @@ namespace stillmark {
 
 inline constexpr const char* kAutostartFileName = "org.stillmark.Stillmark.desktop";
 
-// $XDG_CONFIG_HOME/autostart/org.stillmark.Stillmark.desktop, else under ~/.config.
-std::filesystem::path DefaultAutostartPath();
-
-// The launcher that started the program, to be started again at log-in: the command's first argument as
-// an absolute path, found through searchPath (the PATH variable's folders) when it names no folder; else
-// the running program file; empty when unknown.
-std::filesystem::path LauncherPath(std::string_view argv0, std::string_view searchPath);
-
 // One argument of an Exec line, quoted where the desktop's rules ask for it and escaped as a value of
 // the entry file; empty for a text no Exec line can carry (a line break or another control character).
 std::string ExecArgument(std::string_view argument);

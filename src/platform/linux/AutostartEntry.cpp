@@ -1,8 +1,7 @@
-#include "settings/AutostartEntry.h"
+#include "platform/linux/AutostartEntry.h"
 
 #include "settings/FileBytes.h"
 #include "settings/IniDocument.h"
-#include "settings/SettingsStore.h"
 #include "settings/WriteTarget.h"
 
 #include <algorithm>
@@ -24,33 +23,6 @@ std::string CannotChange(Translator translate, const std::filesystem::path& file
 }
 
 } // namespace
-
-std::filesystem::path DefaultAutostartPath() {
-    // Beside the settings file: both follow the same base-directory rules.
-    return DefaultSettingsPath().parent_path() / "autostart" / kAutostartFileName;
-}
-
-std::filesystem::path LauncherPath(std::string_view argv0, std::string_view searchPath) {
-    std::error_code error;
-    if (argv0.find('/') != std::string_view::npos) {
-        // Links are kept: the path the user's launcher named outlives an update of what it leads to.
-        const std::filesystem::path absolute = std::filesystem::absolute(argv0, error);
-        if (!error && ::access(absolute.c_str(), X_OK) == 0)
-            return absolute.lexically_normal();
-    } else if (!argv0.empty()) {
-        for (std::size_t start = 0; start <= searchPath.size();) {
-            const std::size_t end = std::min(searchPath.find(':', start), searchPath.size());
-            const std::filesystem::path folder(searchPath.substr(start, end - start));
-            const std::filesystem::path candidate = folder / argv0;
-            if (folder.is_absolute() && std::filesystem::is_regular_file(candidate, error) &&
-                ::access(candidate.c_str(), X_OK) == 0)
-                return candidate.lexically_normal();
-            start = end + 1;
-        }
-    }
-    std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
-    return error ? std::filesystem::path() : program;
-}
 
 std::string ExecArgument(std::string_view argument) {
     if (argument.empty())
