@@ -2,9 +2,8 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
-# The developers' builds (build, test, asan, bench and so CI) treat warnings as errors; a plain cmake
-# configure and the package build do not.
-DEV_FLAGS = -DSTILLMARK_WERROR=ON
+# The developers' builds (build, test, asan, bench and so CI) treat warnings as errors: the presets
+# "dev" and "asan" of CMakePresets.json. A plain cmake configure and the package build do not.
 
 .PHONY: all deps configure build run test soak asan bench install clean format pot deb-tools deb deb-check \
         deb-cleanroom
@@ -14,28 +13,33 @@ all: build
 deps:
 	@./scripts/install-deps.sh
 
-configure: deps
-	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(DEV_FLAGS) $(CMAKE_FLAGS) >/dev/null
+# Builds with what is installed; "make deps" (or run, test) installs what is missing.
+configure:
+	@cmake --preset dev -B $(BUILD) $(CMAKE_FLAGS) >/dev/null
 
 build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
 
-run: build
+run: deps
+	@$(MAKE) --no-print-directory build
 	@./scripts/run.sh $(BUILD)
 
-test: build
+test: deps
+	@$(MAKE) --no-print-directory build
 	@./scripts/with-desktop.sh ctest --test-dir $(BUILD) --output-on-failure -LE soak -j 2
 
-soak: build
+soak: deps
+	@$(MAKE) --no-print-directory build
 	@./scripts/with-desktop.sh ctest --test-dir $(BUILD) --output-on-failure -L soak
 
 # The package test builds its own copy without the sanitizers, so only "make test" runs it.
 asan: deps
-	@cmake -S . -B $(BUILD)-asan -DCMAKE_BUILD_TYPE=Debug -DSTILLMARK_SANITIZE=ON $(DEV_FLAGS) >/dev/null
+	@cmake --preset asan -B $(BUILD)-asan >/dev/null
 	@cmake --build $(BUILD)-asan -j $(JOBS)
 	@ASAN_OPTIONS=detect_leaks=0 ./scripts/with-desktop.sh ctest --test-dir $(BUILD)-asan --output-on-failure -LE 'soak|package'
 
-bench: build
+bench: deps
+	@$(MAKE) --no-print-directory build
 	@./scripts/with-desktop.sh ./scripts/bench.sh $(BUILD)
 
 install: build

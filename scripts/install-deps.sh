@@ -12,9 +12,9 @@ packages=(
   gstreamer1.0-plugins-ugly gstreamer1.0-libav
   # display, notification and test tools
   xvfb xauth dbus dbus-x11 dunst libnotify-bin xdotool imagemagick faketime ffmpeg trayer
-  xdg-utils fonts-dejavu-core desktop-file-utils appstream clang python3 x11-utils
+  xdg-utils fonts-dejavu-core desktop-file-utils appstream clang clang-format python3 x11-utils
   # the icon on the session bus (StatusNotifierItem, its menu) and notifications
-  libglib2.0-dev libdbusmenu-glib-dev
+  libglib2.0-dev libdbusmenu-glib-dev libwayland-dev
   # the test desktop's StatusNotifierItem watcher
   python3-gi gir1.2-glib-2.0
   # Wayland desktop for tests; ss (iproute2) shows which display a program talks to

@@ -99,6 +99,8 @@ for _ in $(seq 50); do
   sleep 0.1
 done
 
+# Tests that take the display away from a program stop the compositor by this.
+export STILLMARK_WAYLAND_COMPOSITOR_PID=$weston_pid
 export GDK_BACKEND=wayland NO_AT_BRIDGE=1
 # Qt and SDL programs started by the command should not look for X either.
 export QT_QPA_PLATFORM=wayland SDL_VIDEODRIVER=wayland

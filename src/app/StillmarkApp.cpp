@@ -10,7 +10,9 @@
 #include "ui/main/StepArrows.h"
 
 #include <wx/image.h>
+#include <wx/init.h>
 #include <wx/log.h>
+#include <wx/msgdlg.h>
 #include <wx/xrc/xmlres.h>
 
 wxIMPLEMENT_APP_NO_MAIN(stillmark::StillmarkApp);
@@ -45,6 +47,18 @@ void UseStandardErrorLog() {
     auto* log = new wxLogStderr; // owned by wx from here on
     delete log->SetFormatter(new PlainLineFormatter);
     delete wxLog::SetActiveTarget(log);
+}
+
+int TellFirstCopyIsSilent(int argc, char** argv) {
+    if (!wxEntryStart(argc, argv))
+        return 1; // no display: the reason is on standard error already
+    UseStandardErrorLog();
+    UseDesktopLanguage(CatalogFolders(FolderOfExecutable(), STILLMARK_LOCALE_FROM_PROGRAM));
+    const wxString text = _("Stillmark is already running but does not answer.");
+    wxLogError("%s", text);
+    wxMessageBox(text, kProductName, wxOK | wxICON_EXCLAMATION);
+    wxEntryCleanup();
+    return 1;
 }
 
 StillmarkApp::StillmarkApp() {

@@ -15,6 +15,10 @@ class MainWindow;
 // target when it has started, so the program sets it again first thing in OnInit.
 void UseStandardErrorLog();
 
+// Another copy owns the session's name but does not answer: tells the user so in a message box,
+// with wx started for it alone, and returns the status the process ends with (not 0).
+int TellFirstCopyIsSilent(int argc, char** argv);
+
 class StillmarkApp final : public wxApp {
 public:
     StillmarkApp();

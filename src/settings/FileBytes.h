@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/Translatable.h"
+#include "settings/Outcome.h"
 
 #include <cstddef>
 #include <filesystem>
@@ -11,10 +12,10 @@ namespace stillmark {
 
 enum class ReadStatus { Ok, Missing, TooLarge, Failed };
 
-struct FileContent {
-    ReadStatus status;
+// Not ok when the content could not be read (Failed), and why.
+struct FileContent : Outcome {
+    ReadStatus status = ReadStatus::Failed;
     std::string bytes;
-    std::string reason; // why the content could not be read (Failed), for the user
 };
 
 // The whole content of a regular file of at most maxBytes; a larger file is not read (TooLarge). Missing
@@ -26,7 +27,7 @@ FileContent ReadFileBytes(const std::filesystem::path& file, std::size_t maxByte
 // Replaces the file's content so that at every moment the file holds either its old or its new content: the
 // bytes go to a temporary file in the same folder, which is flushed to disk and then renamed over the file.
 // The path is taken as it is (callers decide about links). Missing folders are created. Returns an empty
-// text, or the reason of the failure; the old file is then untouched and the temporary file removed.
-std::string WriteFileAtomically(const std::filesystem::path& file, std::string_view bytes);
+// failure's reason; the old file is then untouched and the temporary file removed. Throws nothing.
+Outcome WriteFileAtomically(const std::filesystem::path& file, std::string_view bytes);
 
 } // namespace stillmark

@@ -42,62 +42,63 @@ LoadResult SettingsStore::Load() {
     const FileContent content = ReadFileBytes(m_file, kMaxSettingsFileBytes, m_translate);
     switch (content.status) {
     case ReadStatus::Ok:
-        return {ReadSettings(Parse(content.bytes).document), {}};
+        return {{}, ReadSettings(Parse(content.bytes).document)};
     case ReadStatus::Missing:
         return {};
     case ReadStatus::TooLarge:
-        return {{},
-                FillIn(m_translate(
-                           Translatable("Stillmark does not read its settings from %s: the file is larger "
-                                        "than 1 MiB. It uses the defaults and leaves the file as it is.")),
-                       {m_file.string()})};
+        return {Outcome::Failed(FillIn(m_translate(Translatable(
+                                           "Stillmark does not read its settings from %s: the file is larger "
+                                           "than 1 MiB. It uses the defaults and leaves the file as it is.")),
+                                       {m_file.string()})),
+                {}};
     case ReadStatus::Failed:
         break;
     }
     const char* cannotRead =
         // TRANSLATORS: %1$s is the settings file's path, %2$s why it cannot be read.
         Translatable("Stillmark cannot read its settings from %1$s: %2$s. It uses the defaults.");
-    return {{}, FillIn(m_translate(cannotRead), {m_file.string(), content.reason})};
+    return {Outcome::Failed(FillIn(m_translate(cannotRead), {m_file.string(), content.problem})), {}};
 }
 
-SaveResult SettingsStore::Save(const Settings& settings) {
+Outcome SettingsStore::Save(const Settings& settings) {
     return Write(settings, nullptr);
 }
 
-SaveResult SettingsStore::Save(const Settings& settings, const Settings& since) {
+Outcome SettingsStore::Save(const Settings& settings, const Settings& since) {
     return Write(settings, &since);
 }
 
-SaveResult SettingsStore::Write(const Settings& settings, const Settings* since) {
+Outcome SettingsStore::Write(const Settings& settings, const Settings* since) {
     const WriteTarget target = ResolveWriteTarget(m_file, m_translate);
-    if (target.file.empty())
-        return {false, CannotSave(m_translate, m_file, target.refusal)};
+    if (!target.ok())
+        return Outcome::Failed(CannotSave(m_translate, m_file, target.problem));
 
     // Content that could not be read would be lost by writing over it.
     const FileContent old = ReadFileBytes(target.file, kMaxSettingsFileBytes, m_translate);
     if (old.status == ReadStatus::TooLarge)
-        return {false,
-                CannotSave(m_translate, m_file, m_translate(Translatable("the file is larger than 1 MiB")))};
+        return Outcome::Failed(
+            CannotSave(m_translate, m_file, m_translate(Translatable("the file is larger than 1 MiB"))));
     if (old.status == ReadStatus::Failed)
-        return {false, CannotSave(m_translate, m_file,
-                                  FillIn(m_translate(Translatable("the file there cannot be read (%s)")),
-                                         {old.reason}))};
+        return Outcome::Failed(CannotSave(
+            m_translate, m_file,
+            FillIn(m_translate(Translatable("the file there cannot be read (%s)")), {old.problem})));
 
     ParsedFile file = Parse(old.bytes);
     const std::vector<std::string> refused = WriteSettings(file.document, settings, since);
-    SaveResult result;
+    Outcome result;
     if (!refused.empty()) {
         const char* lineBreak =
             // TRANSLATORS: %s is a setting's name as the file writes it, such as SoundToPlay.
             Translatable("the value of %s holds a line break");
-        result = {false, CannotSave(m_translate, m_file, FillIn(m_translate(lineBreak), {refused.front()}))};
+        result = Outcome::Failed(
+            CannotSave(m_translate, m_file, FillIn(m_translate(lineBreak), {refused.front()})));
     }
 
     const std::string bytes = std::string(file.mark) + file.document.Serialize();
     if (old.status == ReadStatus::Ok && bytes == old.bytes)
         return result;
-    if (const std::string reason = WriteFileAtomically(target.file, bytes); !reason.empty())
-        return {false, CannotSave(m_translate, m_file, reason)};
+    if (const Outcome written = WriteFileAtomically(target.file, bytes); !written.ok())
+        return Outcome::Failed(CannotSave(m_translate, m_file, written.problem));
     return result;
 }
 

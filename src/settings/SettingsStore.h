@@ -3,6 +3,7 @@
 // not own (other sections, unknown keys, comments, junk, NUL bytes, line ends, a leading byte order mark)
 // are written back byte for byte.
 #include "base/Translatable.h"
+#include "settings/Outcome.h"
 #include "settings/Settings.h"
 
 #include <cstddef>
@@ -14,14 +15,9 @@ namespace stillmark {
 // Files above this size are neither read nor ever rewritten.
 inline constexpr std::size_t kMaxSettingsFileBytes = 1024 * 1024;
 
-struct LoadResult {
+// The settings read, and why the defaults stand in where they could not be read.
+struct LoadResult : Outcome {
     Settings settings;
-    std::string problem; // empty, or a sentence for the user naming the path
-};
-
-struct SaveResult {
-    bool ok = true;
-    std::string problem; // what failed, the path and the reason
 };
 
 class SettingsStore {
@@ -35,15 +31,15 @@ public:
     LoadResult Load();
 
     // Nothing is written when the bytes would not change. A file that cannot be read, is too large, or is
-    // a link the user may not write through is left as it is (ok false). A text that cannot be stored
-    // keeps its stored value while the other keys are written (ok false).
-    SaveResult Save(const Settings& settings);
+    // a link the user may not write through is left as it is (not ok). A text that cannot be stored
+    // keeps its stored value while the other keys are written (not ok).
+    Outcome Save(const Settings& settings);
     // The same, writing only the keys whose values differ from `since` (the settings last written) and
     // the keys the file lacks: whatever else the file holds, hand edits included, stays.
-    SaveResult Save(const Settings& settings, const Settings& since);
+    Outcome Save(const Settings& settings, const Settings& since);
 
 private:
-    SaveResult Write(const Settings& settings, const Settings* since);
+    Outcome Write(const Settings& settings, const Settings* since);
     std::filesystem::path m_file;
     Translator m_translate;
 };

@@ -1,15 +1,16 @@
 #pragma once
 // Where a write of the settings file may go when the path is a symbolic link.
 #include "base/Translatable.h"
+#include "settings/Outcome.h"
 
 #include <filesystem>
 #include <string>
 
 namespace stillmark {
 
-struct WriteTarget {
+// Not ok: the write is refused, and why.
+struct WriteTarget : Outcome {
     std::filesystem::path file; // the file to replace; empty when the write is refused
-    std::string refusal;        // why it is refused, for the user
 };
 
 // A path that is no link is written as it is. A chain of links is written through only when every

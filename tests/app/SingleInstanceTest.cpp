@@ -22,10 +22,14 @@ using namespace std::chrono_literals;
 
 constexpr const char* kCopyVariable = "STILLMARK_TEST_COPY";
 
-// A copy of the program's start in a process of its own: this test program, running OneCopy.
+constexpr const char* kLockFolderVariable = "STILLMARK_TEST_LOCK_FOLDER";
+
+// A copy of the program's start in a process of its own: this test program, running OneCopy. An empty
+// runtime folder: none is set. noBus: the session bus cannot be reached.
 class Copy {
 public:
-    explicit Copy(const std::filesystem::path& runtimeFolder) {
+    explicit Copy(const std::filesystem::path& runtimeFolder, const std::filesystem::path& lockFolder = {},
+                  bool noBus = false) {
         int out[2];
         if (::pipe(out) != 0)
             return;
@@ -33,7 +37,13 @@ public:
         if (m_pid == 0) {
             ::dup2(out[1], STDOUT_FILENO);
             setenv(kCopyVariable, "1", 1);
-            setenv("XDG_RUNTIME_DIR", runtimeFolder.c_str(), 1);
+            if (runtimeFolder.empty())
+                unsetenv("XDG_RUNTIME_DIR");
+            else
+                setenv("XDG_RUNTIME_DIR", runtimeFolder.c_str(), 1);
+            setenv(kLockFolderVariable, lockFolder.c_str(), 1);
+            if (noBus)
+                setenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/bus", 1);
             const std::string self = std::filesystem::read_symlink("/proc/self/exe").string();
             ::execl(self.c_str(), self.c_str(), "--gtest_filter=SingleInstanceTest.OneCopy", nullptr);
             _exit(127);
@@ -81,7 +91,7 @@ private:
 TEST(SingleInstanceTest, OneCopy) {
     if (!std::getenv(kCopyVariable))
         GTEST_SKIP() << "runs only as a copy started by TwoCopiesNeverBothRun";
-    SingleInstance instance([] {});
+    SingleInstance instance([] {}, std::getenv(kLockFolderVariable));
     std::printf("copy: %s\n", instance.IsFirst() ? "first" : "second");
     std::fflush(stdout);
     std::this_thread::sleep_for(30s); // holds the name or the lock until the test ends it
@@ -95,6 +105,34 @@ TEST(SingleInstanceTest, TwoCopiesNeverBothRun) {
     ASSERT_EQ(first.Role(), "first") << first.Output();
     Copy second(runtime.Path());
     EXPECT_EQ(second.Role(), "second") << second.Output();
+}
+
+// Without a session bus and without a usable lock in the runtime folder (none set, or a link at the
+// lock's path), the lock goes to the program's own folder, made private; still only one copy runs.
+TEST(SingleInstanceTest, WithoutBusOrRuntimeLockTheOwnFolderKeepsTheLock) {
+    const struct {
+        const char* name;
+        bool runtimeFolder;
+        bool danglingLink;
+    } cases[] = {{"no runtime folder", false, false}, {"a dangling link at the lock", true, true}};
+    for (const auto& c : cases) {
+        test::TempFolder runtime;
+        test::TempFolder own;
+        const std::filesystem::path lockFolder = own.Path() / "stillmark";
+        if (c.danglingLink)
+            std::filesystem::create_symlink(own.Path() / "elsewhere", runtime.Path() / "stillmark.lock");
+        const std::filesystem::path runtimeFolder =
+            c.runtimeFolder ? runtime.Path() : std::filesystem::path();
+        Copy first(runtimeFolder, lockFolder, true);
+        ASSERT_EQ(first.Role(), "first") << c.name << first.Output();
+        Copy second(runtimeFolder, lockFolder, true);
+        EXPECT_EQ(second.Role(), "second") << c.name << second.Output();
+        EXPECT_EQ(std::filesystem::status(lockFolder).permissions() & std::filesystem::perms::all,
+                  std::filesystem::perms::owner_all)
+            << c.name;
+        EXPECT_FALSE(std::filesystem::exists(own.Path() / "elsewhere"))
+            << c.name << ": the link was not followed";
+    }
 }
 
 } // namespace

@@ -86,7 +86,7 @@ def main():
     proc = subprocess.Popen([program], env=env)
     faults = []
     try:
-        app = find_app(os.path.basename(program))
+        app = find_app("org.stillmark.Stillmark")  # GTK names it by the program name, the desktop id
         if app is None:
             print("the program never appeared on the accessibility bus")
             return 1

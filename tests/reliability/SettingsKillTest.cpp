@@ -138,9 +138,9 @@ long MicrosToFirstWrite(const fs::path& file) {
 }
 
 void WriteGenerationZero(const fs::path& file) {
-    ASSERT_EQ(WriteFileAtomically(file, kForeignLines), "");
-    const SaveResult result = SettingsStore(file).Save(SettingsOfGeneration(0));
-    ASSERT_TRUE(result.ok) << result.problem;
+    ASSERT_TRUE(WriteFileAtomically(file, kForeignLines).ok());
+    const Outcome result = SettingsStore(file).Save(SettingsOfGeneration(0));
+    ASSERT_TRUE(result.ok()) << result.problem;
 }
 
 TEST(SettingsUnderKill, EveryKillLeavesTheOldOrANewCompleteFile) {
@@ -219,10 +219,10 @@ TEST_P(RefusedWriteTest, FailsCleanlyAndLosesNothing) {
     if (child == 0) {
         GetParam().restrict(dir.Path());
         SettingsStore store(file);
-        const SaveResult result = store.Save(SettingsOfGeneration(4321));
+        const Outcome result = store.Save(SettingsOfGeneration(4321));
         const bool reported = result.problem.find(file.string()) != std::string::npos;
         const bool stillReadable = store.Load().settings == SettingsOfGeneration(0);
-        ::_exit(result.ok ? 1 : !stillReadable ? 2 : !reported ? 3 : 0);
+        ::_exit(result.ok() ? 1 : !stillReadable ? 2 : !reported ? 3 : 0);
     }
     int status = 0;
     ::waitpid(child, &status, 0);

@@ -36,11 +36,17 @@ def windows(pid, env=None):
     return set(xdotool("search", "--onlyvisible", "--pid", str(pid), "--name", ".", env=env).split())
 
 
+def window_width(wid, env=None):
+    found = re.search(r"Geometry: (\d+)x", xdotool("getwindowgeometry", wid, env=env))
+    return int(found.group(1)) if found else 0
+
+
 def main_window(pid, env=None, timeout=10):
-    """The main window's id once it is on screen, titled "Stillmark" (the tray's icon window is named
-    "stillmark"), or None."""
+    """The main window's id once it is on screen, titled "Stillmark", or None. The tray's icon window
+    carries the program's name too, but is the size of an icon."""
     return wait_for(lambda: next((wid for wid in windows(pid, env)
-                                  if xdotool("getwindowname", wid, env=env) == "Stillmark"), None), timeout)
+                                  if xdotool("getwindowname", wid, env=env) == "Stillmark"
+                                  and window_width(wid, env) > 64), None), timeout)
 
 
 def wait_new_window(pid, before, timeout=15):

@@ -43,10 +43,12 @@ TEST(AutostartEntryTest, TheFileIsTheTruth) {
         bool on;
     } cases[] = {
         {nullptr, false},
-        {"[Desktop Entry]\nType=Application\nExec=stillmark\n", true},
-        {"[Desktop Entry]\nExec=stillmark\nHidden=true\n", false},
-        {"[Desktop Entry]\nExec=stillmark\nHidden=false\n", true},
-        {"", true},
+        {"[Desktop Entry]\nType=Application\nExec=/bin/true\n", true},
+        {"[Desktop Entry]\nType=Application\nExec=/bin/true\nHidden=true\n", false},
+        {"[Desktop Entry]\nType=Application\nExec=/bin/true\nHidden=false\n", true},
+        {"[Desktop Entry]\nType=Application\nExec=/bin/true\nX-GNOME-Autostart-enabled=false\n", false},
+        {"[Desktop Entry]\nType=Application\nExec=/nowhere/stillmark\n", false}, // the program is gone
+        {"", false},                                                             // nothing to start
     };
     for (const auto& c : cases) {
         std::filesystem::remove(file);
@@ -60,22 +62,67 @@ TEST(AutostartEntryTest, TheFileIsTheTruth) {
     EXPECT_EQ(entry.TurnOff(), "");
     EXPECT_FALSE(std::filesystem::exists(file));
     EXPECT_EQ(entry.TurnOff(), "") << "off twice";
-    EXPECT_EQ(entry.TurnOn("/usr/bin/stillmark"), "");
+    EXPECT_EQ(entry.TurnOn("/bin/true"), "");
     EXPECT_TRUE(entry.IsOn());
-    EXPECT_NE(test::ReadBytes(file).find("\nExec=/usr/bin/stillmark\n"), std::string::npos);
+    EXPECT_NE(test::ReadBytes(file).find("\nExec=/bin/true\n"), std::string::npos);
     EXPECT_EQ(test::FileNames(file.parent_path()), std::vector<std::string>{kAutostartFileName})
         << "written through a temporary file that is gone";
     EXPECT_NE(entry.TurnOn("/tmp/line\nbreak"), "");
-    EXPECT_NE(test::ReadBytes(file).find("\nExec=/usr/bin/stillmark\n"), std::string::npos) << "kept";
+    EXPECT_NE(test::ReadBytes(file).find("\nExec=/bin/true\n"), std::string::npos) << "kept";
+}
+
+// The system's entry counts where the user has none, and the user's entry hides it; a link to a file
+// that is not the user's counts as off and is replaced, not written through.
+TEST(AutostartEntryTest, TheEntriesReadAsTheDesktopReadsThem) {
+    constexpr const char* kStarts = "[Desktop Entry]\nType=Application\nExec=/bin/true\n";
+    const struct {
+        const char* name;
+        const char* system;  // the system's entry; nullptr: none
+        bool foreignLink;    // the user's entry is a link to a file the user does not own
+        bool on;             // as read at first
+        bool offAfterUntick; // and after TurnOff
+    } cases[] = {
+        {"a system entry alone", kStarts, false, true, true},
+        {"a system entry that is hidden", "[Desktop Entry]\nExec=/bin/true\nHidden=true\n", false, false,
+         true},
+        {"a link to a foreign file", nullptr, true, false, true},
+    };
+    for (const auto& c : cases) {
+        test::TempFolder folder;
+        const std::filesystem::path own = folder.Path() / "user" / kAutostartFileName;
+        const std::filesystem::path system = folder.Path() / "system" / kAutostartFileName;
+        std::filesystem::create_directories(own.parent_path());
+        std::filesystem::create_directories(system.parent_path());
+        if (c.system)
+            test::WriteBytes(system, c.system);
+        if (c.foreignLink) {
+            const std::filesystem::path foreign = folder.Path() / "foreign.desktop";
+            test::WriteBytes(foreign, kStarts);
+            if (::geteuid() == 0 && ::chown(foreign.c_str(), 65534, 65534) != 0)
+                continue;
+            if (::geteuid() != 0)
+                std::filesystem::remove(foreign); // a dangling link is foreign too
+            std::filesystem::create_symlink(foreign, own);
+        }
+        AutostartEntry entry(own, {folder.Path() / "none" / kAutostartFileName, system});
+        EXPECT_EQ(entry.IsOn(), c.on) << c.name;
+        EXPECT_EQ(entry.TurnOn("/bin/true"), "") << c.name;
+        EXPECT_TRUE(entry.IsOn()) << c.name;
+        EXPECT_FALSE(std::filesystem::is_symlink(own)) << c.name << ": replaced, not written through";
+        EXPECT_EQ(entry.TurnOff(), "") << c.name;
+        EXPECT_EQ(!entry.IsOn(), c.offAfterUntick) << c.name;
+        if (c.system && c.on) {
+            EXPECT_NE(test::ReadBytes(own).find("\nHidden=true\n"), std::string::npos) << c.name;
+        }
+    }
 }
 
 TEST(AutostartEntryTest, TheDesktopStartsTheProgramFromAPathOfAnyShape) {
     if (std::system("command -v gio >/dev/null 2>&1") != 0)
         GTEST_SKIP() << "no gio to start a desktop entry with";
     test::TempFolder folder;
-    // Every character the Exec rules reserve, but no '%': GLib looks for the program before it undoes
-    // the doubled "%%" and finds none.
-    const std::filesystem::path odd = folder.Path() / "a 'b' \"c\" $HOME back\\slash `t` <>~|&;*?#()";
+    // Every character the Exec rules reserve, and a '%' the field codes would take.
+    const std::filesystem::path odd = folder.Path() / "a 'b' \"c\" $HOME back\\slash `t` <>~|&;*?#() 100%";
     std::filesystem::create_directories(odd);
     const std::filesystem::path launcher = odd / "stillmark";
     const std::filesystem::path marker = folder.Path() / "started";

@@ -61,8 +61,8 @@ TEST(SettingsSafetyTest, AFileThatCannotBeReadIsNeverReplaced) {
         EXPECT_NE(loaded.problem.find(file.string()), std::string::npos) << c.name;
         EXPECT_NE(loaded.problem.find(c.reason), std::string::npos) << c.name << ": " << loaded.problem;
 
-        const SaveResult saved = store.Save(Changed());
-        EXPECT_FALSE(saved.ok) << c.name;
+        const Outcome saved = store.Save(Changed());
+        EXPECT_FALSE(saved.ok()) << c.name;
         EXPECT_NE(saved.problem.rfind(CannotSave(file, ""), 0), std::string::npos) << c.name;
         EXPECT_NE(saved.problem.find(c.reason), std::string::npos) << c.name << ": " << saved.problem;
         const auto after = fs::symlink_status(file);
@@ -103,9 +103,9 @@ TEST(SettingsSafetyTest, AFailedSaveSaysWhyAndKeepsTheOldFile) {
         const std::string old = "[Settings]\nSoundToPlay=/old.wav\n";
         test::WriteBytes(file, old);
         c.restrict(folder.Path());
-        const SaveResult result = SettingsStore(file).Save(Changed());
+        const Outcome result = SettingsStore(file).Save(Changed());
         c.lift(folder.Path());
-        EXPECT_FALSE(result.ok) << c.name;
+        EXPECT_FALSE(result.ok()) << c.name;
         EXPECT_EQ(result.problem, CannotSave(file, c.reason)) << c.name;
         EXPECT_EQ(test::ReadBytes(file), old) << c.name;
         EXPECT_EQ(test::FileNames(folder.Path()), std::vector<std::string>{"stillmark.INI"}) << c.name;
@@ -122,10 +122,10 @@ TEST(SettingsSafetyTest, AFileOverOneMebibyteIsNeitherReadNorRewritten) {
         fs::resize_file(file, size); // sparse: a gigabyte costs nothing
         SettingsStore store(file);
         const LoadResult loaded = store.Load();
-        const SaveResult saved = store.Save(Changed());
+        const Outcome saved = store.Save(Changed());
         if (size <= kMaxSettingsFileBytes) {
             EXPECT_EQ(loaded.settings.momentCount, 9);
-            EXPECT_TRUE(saved.ok) << saved.problem;
+            EXPECT_TRUE(saved.ok()) << saved.problem;
             continue;
         }
         EXPECT_EQ(loaded.settings, Settings{}) << size;
@@ -133,7 +133,7 @@ TEST(SettingsSafetyTest, AFileOverOneMebibyteIsNeitherReadNorRewritten) {
                   "Stillmark does not read its settings from " + file.string() +
                       ": the file is larger than 1 MiB. It uses the defaults and leaves the file as "
                       "it is.");
-        EXPECT_FALSE(saved.ok) << size;
+        EXPECT_FALSE(saved.ok()) << size;
         EXPECT_EQ(saved.problem, CannotSave(file, "the file is larger than 1 MiB"));
         EXPECT_EQ(fs::file_size(file), size);
         EXPECT_EQ(test::FileNames(folder.Path()), std::vector<std::string>{"stillmark.INI"});
@@ -207,9 +207,9 @@ TEST(SettingsSafetyTest, LinksAreFollowedOnlyToTheUsersOwnFiles) {
         const std::string before = content(folder.Path());
         const bool existed = fs::exists(fs::symlink_status(target(folder.Path())));
 
-        const SaveResult result = SettingsStore(link).Save(Changed());
+        const Outcome result = SettingsStore(link).Save(Changed());
         EXPECT_TRUE(fs::is_symlink(link)) << c.name << ": the link stays";
-        EXPECT_EQ(result.ok, c.written) << c.name << ": " << result.problem;
+        EXPECT_EQ(result.ok(), c.written) << c.name << ": " << result.problem;
         if (c.written) {
             EXPECT_EQ(SettingsStore(link).Load().settings, Changed()) << c.name;
             EXPECT_EQ(content(folder.Path()).rfind(before, 0), 0u) << c.name;
@@ -238,11 +238,25 @@ TEST(SettingsSafetyTest, AForeignFileIsReplacedInTheUsersOwnMode) {
     const mode_t mask = ::umask(022);
     ::umask(mask);
 
-    ASSERT_TRUE(SettingsStore(file).Save(Changed()).ok);
+    ASSERT_TRUE(SettingsStore(file).Save(Changed()).ok());
     struct stat status {};
     ASSERT_EQ(::stat(file.c_str(), &status), 0);
     EXPECT_EQ(status.st_uid, ::geteuid());
     EXPECT_EQ(status.st_mode & 07777, 0666 & ~mask);
+}
+
+// A relative path whose working folder is gone: the save says so, and nothing throws out of it.
+TEST(SettingsSafetyTest, ASaveWhoseFolderCannotBeFoundFailsWithoutThrowing) {
+    const fs::path before = fs::current_path();
+    {
+        test::TempFolder folder;
+        ASSERT_EQ(::chdir(folder.Path().c_str()), 0);
+    }
+    Outcome saved;
+    EXPECT_NO_THROW(saved = SettingsStore("stillmark.INI").Save(Changed()));
+    fs::current_path(before);
+    EXPECT_FALSE(saved.ok());
+    EXPECT_EQ(saved.problem.rfind(CannotSave("stillmark.INI", ""), 0), 0u) << saved.problem;
 }
 
 } // namespace

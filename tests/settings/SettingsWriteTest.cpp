@@ -67,8 +67,8 @@ TEST_F(SettingsWriteTest, WritesTheTenKeysAndThePositionOnceItIsKnown) {
         settings.windowBounds = c.position;
         settings.alertDays = c.days;
         settings.pausedOn = c.pausedOn;
-        const SaveResult result = Store().Save(settings);
-        EXPECT_TRUE(result.ok) << c.name << ": " << result.problem;
+        const Outcome result = Store().Save(settings);
+        EXPECT_TRUE(result.ok()) << c.name << ": " << result.problem;
         EXPECT_EQ(test::ReadBytes(File()), c.after) << c.name;
     }
 }
@@ -89,7 +89,7 @@ TEST_F(SettingsWriteTest, SettingsSurviveARoundTrip) {
     written.alertDays = "0000011";
     written.pausedOn = "2026-12-08";
     SettingsStore store = Store();
-    ASSERT_TRUE(store.Save(written).ok);
+    ASSERT_TRUE(store.Save(written).ok());
     EXPECT_EQ(store.Load().settings, written);
 }
 
@@ -126,7 +126,7 @@ TEST_F(SettingsWriteTest, MalformedFileReadsUnchangedAndKeepsItsBytesOnWrite) {
     EXPECT_EQ(after.st_mtim.tv_nsec, before.st_mtim.tv_nsec);
 
     read.windowBounds = {1, 2, 3, 4};
-    ASSERT_TRUE(store.Save(read).ok);
+    ASSERT_TRUE(store.Save(read).ok());
     std::string expected = junk;
     expected.replace(expected.find("WinPosLTX=12abc"), 15, "WinPosLTX=1");
     expected.replace(expected.find("Stillpoints=\x01\x02"), 14, "Stillpoints=0");
@@ -143,12 +143,12 @@ TEST_F(SettingsWriteTest, ValueWithLineBreakKeepsItsStoredValue) {
     Settings settings;
     settings.reminderSound = "/a.wav";
     SettingsStore store = Store();
-    ASSERT_TRUE(store.Save(settings).ok);
+    ASSERT_TRUE(store.Save(settings).ok());
     for (const char* sound : {"/c.wav\r\n", "/c.wav\r", "/c.wav\n[Settings]\nStartHour=03:00"}) {
         settings.startTime = std::string("06:0") + std::to_string(std::string(sound).size() % 10);
         settings.reminderSound = sound;
-        const SaveResult result = store.Save(settings);
-        EXPECT_FALSE(result.ok);
+        const Outcome result = store.Save(settings);
+        EXPECT_FALSE(result.ok());
         EXPECT_EQ(result.problem, "Stillmark cannot save its settings to " + File().string() +
                                       ": the value of SoundToPlay holds a line break");
         // The other settings are still written.
@@ -169,24 +169,24 @@ TEST_F(SettingsWriteTest, MissingFoldersAreCreated) {
     SettingsStore store(m_folder.Path() / "a" / "b" / "stillmark.INI");
     Settings settings;
     settings.useSound = false;
-    ASSERT_TRUE(store.Save(settings).ok);
+    ASSERT_TRUE(store.Save(settings).ok());
     EXPECT_FALSE(store.Load().settings.useSound);
 }
 
 TEST_F(SettingsWriteTest, UnchangedContentIsNotRewritten) {
     SettingsStore store = Store();
-    ASSERT_TRUE(store.Save(Settings{}).ok);
+    ASSERT_TRUE(store.Save(Settings{}).ok());
     ::chmod(File().c_str(), 0640);
     struct stat before {};
     ::stat(File().c_str(), &before);
-    ASSERT_TRUE(store.Save(Settings{}).ok);
+    ASSERT_TRUE(store.Save(Settings{}).ok());
     struct stat after {};
     ::stat(File().c_str(), &after);
     EXPECT_EQ(before.st_ino, after.st_ino);
 
     Settings changed;
     changed.showTips = false;
-    ASSERT_TRUE(store.Save(changed).ok);
+    ASSERT_TRUE(store.Save(changed).ok());
     ::stat(File().c_str(), &after);
     EXPECT_NE(before.st_ino, after.st_ino) << "a change is a new file renamed into place";
     EXPECT_EQ(after.st_mode & 07777, 0640u) << "it keeps the permissions of the old one";
@@ -199,7 +199,7 @@ TEST_F(SettingsWriteTest, AByteOrderMarkIsReadAndKept) {
     Settings read = store.Load().settings;
     EXPECT_EQ(read.momentCount, 9);
     read.momentCount = 8;
-    ASSERT_TRUE(store.Save(read).ok);
+    ASSERT_TRUE(store.Save(read).ok());
     const std::string bytes = test::ReadBytes(File());
     EXPECT_EQ(bytes.rfind(bom + "[Settings]\r\nStillpoints=8\r\n", 0), 0u) << bytes;
     EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '['), 1) << "one section, not a second one";
@@ -213,7 +213,7 @@ TEST_F(SettingsWriteTest, LeftoversOfKilledWritersAreRemovedOnTheNextWrite) {
     const std::string foreign = ".other.INI.tmp-99999999-0";
     for (const std::string& name : {dead, alive, foreign})
         test::WriteBytes(m_folder.Path() / name, "half a file");
-    ASSERT_TRUE(Store().Save(Settings{}).ok);
+    ASSERT_TRUE(Store().Save(Settings{}).ok());
     const auto names = Names();
     EXPECT_EQ(std::count(names.begin(), names.end(), dead), 0);
     EXPECT_EQ(std::count(names.begin(), names.end(), alive), 1) << "a running writer's file stays";

@@ -1,11 +1,13 @@
 #pragma once
-// Starting with the desktop: the program's entry in the user's autostart folder. The file is the truth:
-// it is on while the entry exists and does not say Hidden=true.
+// Starting with the desktop: the program's entry in the autostart folders, read as the desktop reads
+// them. The user's entry decides where there is one, else the first of the system's folders that has
+// one: it is on when the entry is neither hidden nor switched off and names a program that is there.
 #include "base/Translatable.h"
 
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace stillmark {
 
@@ -17,19 +19,26 @@ std::string ExecArgument(std::string_view argument);
 
 class AutostartEntry {
 public:
-    // Failures are told in the language of translate.
-    explicit AutostartEntry(std::filesystem::path file, Translator translate = AsWritten);
+    // file: the user's entry; systemEntries: the system's, first first. Failures are told in the
+    // language of translate.
+    explicit AutostartEntry(std::filesystem::path file, std::vector<std::filesystem::path> systemEntries = {},
+                            Translator translate = AsWritten);
     const std::filesystem::path& Path() const { return m_file; }
 
     bool IsOn() const;
     // Writes the entry (atomically) so that the desktop starts this program at log-in. Returns an empty
     // text, or what failed for the user.
     std::string TurnOn(const std::filesystem::path& program);
-    // Removes the entry. Returns an empty text, or what failed for the user.
+    // Removes the entry, and hides a system entry that would still start it. Returns an empty text,
+    // or what failed for the user.
     std::string TurnOff();
 
 private:
+    bool SystemEntryStarts() const;
+    std::string Write(const std::string& body);
+
     std::filesystem::path m_file;
+    std::vector<std::filesystem::path> m_systemEntries;
     Translator m_translate;
 };
 

@@ -1,4 +1,4 @@
-#include "ui/info/LinkOpener.h"
+#include "platform/linux/DesktopLinkOpener.h"
 
 #include "platform/linux/GioOpenResult.h"
 

@@ -69,8 +69,11 @@ std::filesystem::path TemporaryName(const std::filesystem::path& file) {
 void RemoveStaleTemporaries(const std::filesystem::path& file) {
     const std::string prefix = "." + file.filename().string() + ".tmp-";
     std::error_code error;
-    for (const auto& entry : std::filesystem::directory_iterator(file.parent_path(), error)) {
-        const std::string name = entry.path().filename().string();
+    std::error_code ignored; // a file that cannot be removed does not end the walk
+    // Stepped with the error_code overload: the range-for's increment would throw.
+    for (auto entry = std::filesystem::directory_iterator(file.parent_path(), error);
+         !error && entry != std::filesystem::directory_iterator(); entry.increment(error)) {
+        const std::string name = entry->path().filename().string();
         if (name.rfind(prefix, 0) != 0)
             continue;
         const std::string rest = name.substr(prefix.size());
@@ -81,8 +84,16 @@ void RemoveStaleTemporaries(const std::filesystem::path& file) {
         if (pid <= 0 || pid == ::getpid())
             continue;
         if (::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH)
-            std::filesystem::remove(entry.path(), error);
+            std::filesystem::remove(entry->path(), ignored);
     }
+}
+
+FileContent Read(ReadStatus status, std::string why = {}) {
+    FileContent content;
+    content.status = status;
+    if (status == ReadStatus::Failed)
+        content.problem = std::move(why);
+    return content;
 }
 
 } // namespace
@@ -92,17 +103,17 @@ FileContent ReadFileBytes(const std::filesystem::path& file, std::size_t maxByte
     FileDescriptor fd(::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (fd.Get() < 0) {
         const int error = errno;
-        return {error == ENOENT ? ReadStatus::Missing : ReadStatus::Failed, {}, std::strerror(error)};
+        return Read(error == ENOENT ? ReadStatus::Missing : ReadStatus::Failed, std::strerror(error));
     }
     struct stat status {};
     if (::fstat(fd.Get(), &status) != 0)
-        return {ReadStatus::Failed, {}, std::strerror(errno)};
+        return Read(ReadStatus::Failed, std::strerror(errno));
     if (S_ISDIR(status.st_mode))
-        return {ReadStatus::Failed, {}, std::strerror(EISDIR)};
+        return Read(ReadStatus::Failed, std::strerror(EISDIR));
     if (!S_ISREG(status.st_mode))
-        return {ReadStatus::Failed, {}, translate(Translatable("not a regular file"))};
+        return Read(ReadStatus::Failed, translate(Translatable("not a regular file")));
     if (static_cast<std::uintmax_t>(status.st_size) > maxBytes)
-        return {ReadStatus::TooLarge, {}, {}};
+        return Read(ReadStatus::TooLarge);
     std::string bytes;
     char buffer[16384];
     for (;;) {
@@ -110,19 +121,24 @@ FileContent ReadFileBytes(const std::filesystem::path& file, std::size_t maxByte
         if (got < 0) {
             if (errno == EINTR)
                 continue;
-            return {ReadStatus::Failed, {}, std::strerror(errno)};
+            return Read(ReadStatus::Failed, std::strerror(errno));
         }
         if (got == 0)
             break;
         bytes.append(buffer, static_cast<std::size_t>(got));
         if (bytes.size() > maxBytes) // it grew after the size was taken
-            return {ReadStatus::TooLarge, {}, {}};
+            return Read(ReadStatus::TooLarge);
     }
-    return {ReadStatus::Ok, std::move(bytes), {}};
+    FileContent content = Read(ReadStatus::Ok);
+    content.bytes = std::move(bytes);
+    return content;
 }
 
-std::string WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
-    const std::filesystem::path file = std::filesystem::absolute(path);
+Outcome WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
+    std::error_code error;
+    const std::filesystem::path file = std::filesystem::absolute(path, error);
+    if (error)
+        return Outcome::Failed(error.message());
     const std::filesystem::path folder = file.parent_path();
     CreateFolders(folder);
 
@@ -137,10 +153,10 @@ std::string WriteFileAtomically(const std::filesystem::path& path, std::string_v
         temporary = TemporaryName(file);
         descriptor = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (descriptor < 0 && errno != EEXIST)
-            return std::strerror(errno);
+            return Outcome::Failed(std::strerror(errno));
     }
     if (descriptor < 0)
-        return std::strerror(EEXIST);
+        return Outcome::Failed(std::strerror(EEXIST));
     FileDescriptor fd(descriptor);
 
     const bool ok = (!replacing || ::fchmod(fd.Get(), old.st_mode & 07777) == 0) &&
@@ -149,7 +165,7 @@ std::string WriteFileAtomically(const std::filesystem::path& path, std::string_v
     if (!ok) {
         const std::string reason = std::strerror(errno);
         ::unlink(temporary.c_str());
-        return reason;
+        return Outcome::Failed(reason);
     }
 
     // Make the rename itself durable; the data is already safe, so a failure here is not reported.

@@ -9,8 +9,12 @@
 #include <X11/Xlib.h>
 #include <csignal>
 #include <cstdlib>
+#include <gdk/gdk.h>
 #include <glib-unix.h>
 #include <unistd.h>
+#ifdef GDK_WINDOWING_WAYLAND
+#include <gdk/gdkwayland.h>
+#endif
 
 namespace stillmark {
 namespace {
@@ -30,6 +34,28 @@ int OnDisplayLost(Display*) {
     _exit(0);
 }
 
+// The Wayland compositor went away. GDK would end the process with status 1 on its next read of the
+// closed connection, without the save: this source comes first, saves and ends it as on X11.
+gboolean OnWaylandHangUp(int, GIOCondition, gpointer requests) {
+    static_cast<const EndingRequests*>(requests)->saveNow();
+    _exit(0);
+}
+
+// The source's id, or 0 where the display is not Wayland's.
+unsigned WatchWaylandDisplay([[maybe_unused]] const EndingRequests* requests) {
+#ifdef GDK_WINDOWING_WAYLAND
+    GdkDisplay* display = gdk_display_get_default();
+    if (display && GDK_IS_WAYLAND_DISPLAY(display)) {
+        const int fd = wl_display_get_fd(gdk_wayland_display_get_wl_display(display));
+        // Ahead of GDK's own source on the same socket: a ready source of higher priority keeps
+        // GLib from even checking GDK's in that round.
+        return g_unix_fd_add_full(G_PRIORITY_HIGH, fd, static_cast<GIOCondition>(G_IO_HUP | G_IO_ERR),
+                                  OnWaylandHangUp, const_cast<EndingRequests*>(requests), nullptr);
+    }
+#endif
+    return 0;
+}
+
 } // namespace
 
 std::unique_ptr<ProgramServices> MakeProgramServices(std::string_view argv0) {
@@ -40,8 +66,8 @@ LinuxProgramServices::LinuxProgramServices(std::string_view argv0)
     : m_settings(DefaultSettingsPath(), InDesktopLanguage),
       m_sound(m_soundEngine, m_messages, std::chrono::seconds(1), InDesktopLanguage),
       m_info{m_sound, m_opener, m_messages, FolderOfExecutable()}, m_about(m_info),
-      m_autostart(DefaultAutostartPath(), LauncherPath(argv0, std::getenv("PATH") ? std::getenv("PATH") : ""),
-                  InDesktopLanguage) {}
+      m_autostart(DefaultAutostartPath(), SystemAutostartPaths(),
+                  LauncherPath(argv0, std::getenv("PATH") ? std::getenv("PATH") : ""), InDesktopLanguage) {}
 
 LinuxProgramServices::~LinuxProgramServices() {
     for (unsigned source : m_signalSources)
@@ -72,6 +98,8 @@ void LinuxProgramServices::WatchEnding(EndingRequests requests) {
     ArmEndDeadlineOnSignals({SIGTERM, SIGINT, SIGHUP});
     g_displayLostRequests = &m_ending;
     XSetIOErrorHandler(OnDisplayLost);
+    if (const unsigned source = WatchWaylandDisplay(&m_ending))
+        m_signalSources.push_back(source);
 }
 
 void LinuxProgramServices::ArmEndDeadline() {

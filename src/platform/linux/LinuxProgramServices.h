@@ -4,6 +4,7 @@
 // display's loss.
 #include "app/ProgramServices.h"
 #include "base/Clock.h"
+#include "platform/linux/DesktopLinkOpener.h"
 #include "platform/linux/GLibWakeTimer.h"
 #include "platform/linux/GstSoundEngine.h"
 #include "platform/linux/XdgAutostart.h"
@@ -12,7 +13,6 @@
 #include "ui/common/ModalDialogs.h"
 #include "ui/common/WxMessageBox.h"
 #include "ui/info/InfoServices.h"
-#include "ui/info/LinkOpener.h"
 
 #include <vector>
 
@@ -42,7 +42,7 @@ private:
     AboutBoxOpener m_about;
     XdgAutostart m_autostart;
     EndingRequests m_ending;
-    std::vector<unsigned> m_signalSources;
+    std::vector<unsigned> m_signalSources; // and the display's watch
 };
 
 } // namespace stillmark

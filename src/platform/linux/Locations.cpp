@@ -38,6 +38,20 @@ std::filesystem::path DefaultAutostartPath() {
     return DefaultSettingsPath().parent_path() / "autostart" / kAutostartFileName;
 }
 
+std::vector<std::filesystem::path> SystemAutostartPaths() {
+    const char* dirs = std::getenv("XDG_CONFIG_DIRS");
+    const std::string_view list = dirs && *dirs ? dirs : "/etc/xdg";
+    std::vector<std::filesystem::path> paths;
+    for (std::size_t start = 0; start <= list.size();) {
+        const std::size_t end = std::min(list.find(':', start), list.size());
+        const std::filesystem::path folder(list.substr(start, end - start));
+        if (folder.is_absolute()) // relative entries are invalid and ignored
+            paths.push_back(folder / "autostart" / kAutostartFileName);
+        start = end + 1;
+    }
+    return paths;
+}
+
 std::filesystem::path LauncherPath(std::string_view argv0, std::string_view searchPath) {
     std::error_code error;
     if (argv0.find('/') != std::string_view::npos) {

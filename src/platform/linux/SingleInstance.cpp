@@ -2,10 +2,12 @@
 
 #include "platform/linux/BusNames.h"
 
+#include <cerrno>
 #include <cstdlib>
 #include <fcntl.h>
 #include <string>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <wx/log.h>
 
@@ -33,7 +35,8 @@ constexpr unsigned kPrimaryOwner = 1, kAlreadyOwner = 4; // RequestName's replie
 
 } // namespace
 
-SingleInstance::SingleInstance(std::function<void()> show) : m_show(std::move(show)) {
+SingleInstance::SingleInstance(std::function<void()> show, std::filesystem::path lockFolder)
+    : m_show(std::move(show)), m_lockFolder(std::move(lockFolder)) {
     m_bus = g_bus_get_sync(G_BUS_TYPE_SESSION, nullptr, nullptr);
     m_first = m_bus ? ClaimBusName() : ClaimLock();
 }
@@ -73,20 +76,41 @@ bool SingleInstance::ClaimBusName() {
     return result == kPrimaryOwner || result == kAlreadyOwner;
 }
 
-bool SingleInstance::ClaimLock() {
-    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
-    if (!runtime || *runtime != '/')
-        return true; // nowhere private to keep a lock: no rule
-    const std::string path = std::string(runtime) + "/stillmark.lock";
+bool SingleInstance::TakeLock(const std::filesystem::path& path) {
+    // Never through a link: a link at the lock's path could make the lock another file.
     m_lock = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
     if (m_lock < 0)
         return true;
-    return ::flock(m_lock, LOCK_EX | LOCK_NB) == 0;
+    if (::flock(m_lock, LOCK_EX | LOCK_NB) == 0)
+        return true;
+    const bool taken = errno != EWOULDBLOCK;
+    ::close(m_lock);
+    m_lock = -1;
+    return taken; // held by another copy, or a file that takes no lock
 }
 
-bool SingleInstance::AskFirstToShow() {
-    if (!m_bus)
-        return false; // the lock tells of the other copy but reaches it not
+bool SingleInstance::ClaimLock() {
+    m_byLock = true;
+    if (const char* runtime = std::getenv("XDG_RUNTIME_DIR"); runtime && *runtime == '/') {
+        if (!TakeLock(std::filesystem::path(runtime) / "stillmark.lock"))
+            return false;
+        if (m_lock >= 0)
+            return true;
+    }
+    // The user's own folder, made private when it is made, and only when it is a real folder of the
+    // user's: another user's folder or a link could hand the lock to someone else.
+    if (m_lockFolder.empty() || (::mkdir(m_lockFolder.c_str(), 0700) != 0 && errno != EEXIST))
+        return true;
+    struct stat folder {};
+    if (::lstat(m_lockFolder.c_str(), &folder) != 0 || !S_ISDIR(folder.st_mode) ||
+        folder.st_uid != ::geteuid())
+        return true; // nowhere private to keep a lock: no rule
+    return TakeLock(m_lockFolder / "stillmark.lock");
+}
+
+SingleInstance::Answer SingleInstance::AskFirstToShow() {
+    if (!m_bus || m_byLock)
+        return Answer::Unreachable; // the lock tells of the other copy but reaches it not
     GError* error = nullptr;
     GVariant* reply = g_dbus_connection_call_sync(
         m_bus, bus::kProgramName, bus::kProgramPath, bus::kApplicationInterface, "Activate",
@@ -95,10 +119,10 @@ bool SingleInstance::AskFirstToShow() {
     if (!reply) {
         wxLogError("the running Stillmark did not answer: %s", wxString::FromUTF8(error->message));
         g_error_free(error);
-        return false;
+        return Answer::Silent;
     }
     g_variant_unref(reply);
-    return true;
+    return Answer::Shown;
 }
 
 void SingleInstance::OnMethodCall(GDBusConnection*, const char*, const char*, const char*, const char*,

@@ -16,7 +16,7 @@ constexpr int kMaxLinks = 40;
 // The refusal why, naming the first link's target and a detail: a later link or the system's reason.
 WriteTarget Refuse(Translator translate, const char* why, const std::filesystem::path& target,
                    std::string_view detail = {}) {
-    return {{}, FillIn(translate(why), {target.string(), detail})};
+    return {Outcome::Failed(FillIn(translate(why), {target.string(), detail})), {}};
 }
 
 bool IsOwnOrRoot(uid_t owner) {
@@ -62,7 +62,7 @@ const char* LinkProblem(const std::filesystem::path& link, const struct stat& st
 WriteTarget ResolveWriteTarget(const std::filesystem::path& path, Translator translate) {
     struct stat status {};
     if (::lstat(path.c_str(), &status) != 0 || !S_ISLNK(status.st_mode))
-        return {path, {}};
+        return {{}, path};
 
     // Every link of the chain is checked before the next one is followed: a link further on,
     // replaced by someone else, must not lead the write to a file of their choosing. Refusals name
@@ -73,7 +73,9 @@ WriteTarget ResolveWriteTarget(const std::filesystem::path& path, Translator tra
         std::error_code error;
         std::filesystem::path next = std::filesystem::read_symlink(current, error);
         if (error)
-            return {{}, FillIn(translate(Translatable("its link cannot be read (%s)")), {error.message()})};
+            return {Outcome::Failed(
+                        FillIn(translate(Translatable("its link cannot be read (%s)")), {error.message()})),
+                    {}};
         if (next.is_relative())
             next = current.parent_path() / next;
         next = next.lexically_normal();
@@ -101,7 +103,7 @@ WriteTarget ResolveWriteTarget(const std::filesystem::path& path, Translator tra
             if (folder.st_uid != ::geteuid())
                 return Refuse(translate, Translatable("it is a link to %s, whose folder is not yours"),
                               firstTarget);
-            return {current, {}};
+            return {{}, current};
         }
         if (S_ISLNK(status.st_mode))
             continue;
@@ -111,7 +113,7 @@ WriteTarget ResolveWriteTarget(const std::filesystem::path& path, Translator tra
         if (status.st_uid != ::geteuid())
             return Refuse(translate, Translatable("it is a link to %s, which is not your file"), firstTarget);
         // The end of the chain: a rename onto it keeps every link on the way.
-        return {current, {}};
+        return {{}, current};
     }
     return Refuse(translate, Translatable("it is a link to %1$s, %2$s"), firstTarget, std::strerror(ELOOP));
 }

@@ -7,9 +7,10 @@ namespace stillmark {
 
 class XdgAutostart final : public Autostart {
 public:
-    XdgAutostart(std::filesystem::path entryFile, std::filesystem::path launcher,
-                 Translator translate = AsWritten)
-        : m_entry(std::move(entryFile), translate), m_launcher(std::move(launcher)) {}
+    XdgAutostart(std::filesystem::path entryFile, std::vector<std::filesystem::path> systemEntries,
+                 std::filesystem::path launcher, Translator translate = AsWritten)
+        : m_entry(std::move(entryFile), std::move(systemEntries), translate),
+          m_launcher(std::move(launcher)) {}
 
     bool IsOn() const override { return m_entry.IsOn(); }
     std::string TurnOn() override { return m_entry.TurnOn(m_launcher); }

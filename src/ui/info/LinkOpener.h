@@ -20,20 +20,4 @@ public:
 // The longest target handed on: with "xdg-open " in front it fits 519 bytes.
 inline constexpr std::size_t kMaxLinkTarget = 510;
 
-// GIO's default application for the target's scheme first; when GIO cannot launch one, the
-// fallback opener (xdg-open) started with an argument vector, never through a shell; its exit status
-// decides, collected by the main loop when it ends. An empty
-// target or one that begins with "-" (it would read as an option) is refused with FileNotFound,
-// one longer than kMaxLinkTarget with OutOfMemory.
-class DesktopLinkOpener final : public LinkOpener {
-public:
-    explicit DesktopLinkOpener(std::string fallback = "xdg-open");
-    void Open(const std::string& target, Done done) override;
-
-private:
-    void OpenWithFallback(const std::string& target, Done done);
-
-    std::string m_fallback;
-};
-
 } // namespace stillmark

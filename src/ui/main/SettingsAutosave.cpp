@@ -41,8 +41,8 @@ bool SettingsAutosave::SaveNow() {
 
 bool SettingsAutosave::SaveAtEnd() {
     m_timer.Stop();
-    const SaveResult result = m_store.Save(m_current, m_saved);
-    if (!result.ok) {
+    const Outcome result = m_store.Save(m_current, m_saved);
+    if (!result.ok()) {
         ReportOnce(result.problem);
         return false;
     }

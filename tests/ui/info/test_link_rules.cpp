@@ -9,9 +9,9 @@
 
 #include "EventPump.h"
 #include "TempFolder.h"
+#include "platform/linux/DesktopLinkOpener.h"
 #include "platform/linux/GioOpenResult.h"
 #include "ui/info/ContactTarget.h"
-#include "ui/info/LinkOpener.h"
 #include "ui/info/PageLink.h"
 
 using namespace stillmark;

@@ -83,8 +83,8 @@ TEST_F(MainWindowTest, StartWithTheDesktopFollowsTheAutostartEntry) {
         bool afterClick;
     } cases[] = {
         {nullptr, false, true},
-        {"[Desktop Entry]\nType=Application\nExec=stillmark\n", true, false},
-        {"[Desktop Entry]\nType=Application\nExec=stillmark\nHidden=true\n", false, true},
+        {"[Desktop Entry]\nType=Application\nExec=/bin/true\n", true, false},
+        {"[Desktop Entry]\nType=Application\nExec=/bin/true\nHidden=true\n", false, true},
         {"folder", false, false},
     };
     for (const auto& c : cases) {
@@ -109,7 +109,7 @@ TEST_F(MainWindowTest, StartWithTheDesktopFollowsTheAutostartEntry) {
             std::ifstream in(entry);
             std::stringstream text;
             text << in.rdbuf();
-            EXPECT_NE(text.str().find("\nExec=/usr/bin/stillmark\n"), std::string::npos) << text.str();
+            EXPECT_NE(text.str().find("\nExec=/bin/true\n"), std::string::npos) << text.str();
             EXPECT_EQ(text.str().find("Hidden"), std::string::npos);
         }
         EXPECT_EQ(ReadIni().find("desktop"), std::string::npos) << "not a setting";

@@ -162,7 +162,8 @@ protected:
     const TempFolder m_folder{"stillmark-window"};
     const std::filesystem::path m_dir = m_folder.Path();
     const std::filesystem::path m_ini = m_dir / "stillmark.INI";
-    XdgAutostart m_autostart{m_dir / "autostart" / "stillmark.desktop", "/usr/bin/stillmark"};
+    // A launcher that is there: the desktop counts an entry whose program is gone as off.
+    XdgAutostart m_autostart{m_dir / "autostart" / "stillmark.desktop", {}, "/bin/true"};
     ClockReading m_now{2026, 12, 8, 9, 0, 30};
     FakeClock m_clock{m_now};
     RecordingWakeTimer m_wakeTimer;
