@@ -1,5 +1,6 @@
 #include "schedule/AlertDays.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 
@@ -44,6 +45,17 @@ bool DateAlerts(std::string_view daysText, std::string_view pausedOn, int year, 
     if (!pausedOn.empty() && pausedOn == DateText(year, month, day))
         return false;
     return ReadDays(daysText)[static_cast<std::size_t>(weekday)];
+}
+
+std::string QuietHint(std::string_view daysText, bool pausedToday, Translator translate) {
+    const std::array<bool, 7> days = ReadDays(daysText);
+    if (std::find(days.begin(), days.end(), true) == days.end())
+        // TRANSLATORS: under the list of the day's moments, when every day toggle is off.
+        return translate(Translatable("No Stillmark on any day"));
+    if (pausedToday)
+        // TRANSLATORS: under the list of the day's moments, after "Pause for today" in the icon's menu.
+        return translate(Translatable("Paused for today"));
+    return {};
 }
 
 } // namespace stillmark

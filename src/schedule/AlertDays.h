@@ -1,5 +1,7 @@
 #pragma once
 // Which local dates alert: the working days of the week and a pause for one day. No display.
+#include "base/Translatable.h"
+
 #include <array>
 #include <string>
 #include <string_view>
@@ -22,5 +24,9 @@ int WeekdayIndex(int year, int month, int day);
 // A date alerts when its weekday is one of the days and the pause is not on that very date (a pause of
 // an earlier day has run out by itself). A date that cannot be read alerts.
 bool DateAlerts(std::string_view daysText, std::string_view pausedOn, int year, int month, int day);
+
+// What the window says where no reminder will come: every day off (the more lasting reason), or the
+// working day paused. Empty while reminders come.
+std::string QuietHint(std::string_view daysText, bool pausedToday, Translator translate = AsWritten);
 
 } // namespace stillmark

@@ -22,7 +22,8 @@ void DaySchedule::Rebuild(std::string_view startText, std::string_view endText, 
     m_moments.clear();
     for (std::size_t i = 0; i < hours.size() && i < texts.size(); ++i) {
         const HourMinute listed = SplitHourMinute(ParseTime(texts[i]));
-        m_moments.push_back({hours[i], std::move(texts[i]), listed.hour, listed.minute});
+        const bool nextDay = ListedMinutes(hours[i]) >= 24 * 60;
+        m_moments.push_back({hours[i], std::move(texts[i]), listed.hour, listed.minute, nextDay});
     }
 }
 
@@ -34,12 +35,15 @@ std::vector<std::size_t> DaySchedule::Due(const ClockReading& now) {
     if (now.second < 0 || now.second >= kAlertSeconds || now.hour < 0 || now.minute < 0)
         return {};
     const Occurrence occurrence{now.year, now.month, now.day, now.hour, now.minute};
-    if (Given(occurrence) || !AlertsOn({now.year, now.month, now.day}))
+    if (Given(occurrence))
         return {};
 
+    const LocalDate today{now.year, now.month, now.day};
     std::vector<std::size_t> due;
     for (std::size_t i = 0; i < m_moments.size(); ++i) {
-        if (m_moments[i].hour == now.hour && m_moments[i].minute == now.minute)
+        const Moment& moment = m_moments[i];
+        if (moment.hour == now.hour && moment.minute == now.minute &&
+            AlertsOn(moment.nextDay ? DayBefore(today) : today))
             due.push_back(i);
     }
     if (!due.empty()) {
@@ -54,12 +58,15 @@ std::optional<std::time_t> DaySchedule::NextWake(std::time_t now) const {
     if (m_moments.empty())
         return std::nullopt;
     std::optional<std::time_t> wake;
-    for (int days = 0; days <= kDaysAhead && !wake; ++days) {
-        const LocalDate date = LocalDateAfter(now, days);
-        if (date.year == 0 || !AlertsOn(date))
+    // From yesterday's window on: its moments after midnight may still be to come.
+    for (int days = -1; days <= kDaysAhead && !wake; ++days) {
+        const LocalDate windowDay = LocalDateAfter(now, days);
+        if (windowDay.year == 0 || !AlertsOn(windowDay))
             continue;
+        const LocalDate nextDay = LocalDateAfter(now, days + 1);
         for (const Moment& moment : m_moments) {
-            if (Given({date.year, date.month, date.day, moment.hour, moment.minute}))
+            const LocalDate& date = moment.nextDay ? nextDay : windowDay;
+            if (date.year == 0 || Given({date.year, date.month, date.day, moment.hour, moment.minute}))
                 continue;
             for (const std::time_t start : LocalMinuteStarts(date, moment.hour, moment.minute)) {
                 if (start + kAlertSeconds > now && (!wake || start < *wake))

@@ -20,9 +20,12 @@ struct Moment {
     std::string text; // as the list shows it
     int hour;         // what the alert compares with the clock: the listed text read back
     int minute;
+    bool nextDay =
+        false; // listed after the midnight of a window that crosses it: it belongs to the day before
 };
 
-// Whether moments alert on a local date at all (days off, a paused day); every day when empty.
+// Whether the moments of the window that starts on a local date alert at all (days off, a paused day);
+// every day when empty.
 using AlertDayFilter = std::function<bool(const LocalDate&)>;
 
 class DaySchedule {
@@ -35,7 +38,8 @@ public:
 
     // Indexes, in list order, of the moments that alert at this reading: in seconds 0 to 4 of the moment's
     // minute, equal moments together. An occurrence (date and minute) alerts once, however the clock is
-    // stepped back or forward, and on a day whose minute comes twice only the first time.
+    // stepped back or forward, and on a day whose minute comes twice only the first time. A moment after
+    // the midnight of a window that crosses it alerts as the day its window started decides.
     std::vector<std::size_t> Due(const ClockReading& now);
 
     // When to look again after `now`: the start of the earliest minute, in local wall-clock time, whose

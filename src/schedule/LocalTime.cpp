@@ -1,6 +1,7 @@
 #include "schedule/LocalTime.h"
 
 #include <algorithm>
+#include <chrono>
 
 namespace stillmark {
 
@@ -16,6 +17,17 @@ LocalDate LocalDateAfter(std::time_t now, int days) {
     if (std::mktime(&local) == static_cast<std::time_t>(-1))
         return {};
     return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
+}
+
+LocalDate DayBefore(const LocalDate& date) {
+    using namespace std::chrono;
+    const year_month_day ymd{year(date.year), month(static_cast<unsigned>(date.month)),
+                             day(static_cast<unsigned>(date.day))};
+    if (date.month < 1 || date.day < 1 || !ymd.ok())
+        return date;
+    const year_month_day before{sys_days(ymd) - days(1)};
+    return {static_cast<int>(before.year()), static_cast<int>(static_cast<unsigned>(before.month())),
+            static_cast<int>(static_cast<unsigned>(before.day()))};
 }
 
 std::vector<std::time_t> LocalMinuteStarts(const LocalDate& date, int hour, int minute) {

@@ -46,18 +46,16 @@ std::vector<std::string> ComputeMomentTexts(std::string_view startText, std::str
                                             bool useAmPm) {
     std::vector<std::string> texts;
     for (const double moment : ComputeMoments(startText, endText, count)) {
-        int hour = static_cast<int>(IntegerPart(moment));
-        int minute = static_cast<int>(RoundToMultiple(FractionalPart(moment) * 60.0, 1.0));
-        if (minute >= 60) {
-            hour += 1;
-            minute = 0;
-        }
-        if (hour >= 24) {
-            hour -= 24;
-        }
-        texts.push_back(FormatTime(hour + minute / 60.0, useAmPm));
+        const int minutes = ListedMinutes(moment) % (24 * 60);
+        texts.push_back(FormatTime(minutes / 60 + (minutes % 60) / 60.0, useAmPm));
     }
     return texts;
+}
+
+int ListedMinutes(double moment) {
+    const int hour = static_cast<int>(IntegerPart(moment));
+    const int minute = static_cast<int>(RoundToMultiple(FractionalPart(moment) * 60.0, 1.0));
+    return hour * 60 + minute; // a minute of 60 carries into the hour
 }
 
 int StepMomentCount(int count, int step) {

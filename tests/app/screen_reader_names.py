@@ -1,6 +1,7 @@
 #!/usr/bin/python3
 """What a screen reader finds in the program: every control that takes the focus has a name, the
-seven day toggles read as their own days, the list of moments reads as the moments, and "Contact me" in the About box is a link.
+seven day toggles read as their own days, the list of moments reads as the moments, the line under
+it says why no reminder will come (every day is off here), and "Contact me" in the About box is a link.
 
 Usage: screen_reader_names.py PROGRAM (inside scripts/with-desktop.sh)."""
 import os
@@ -21,6 +22,7 @@ sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."
 from desktop_harness import wait_for  # noqa: E402
 
 MOMENTS = ["07:00", "10:45", "14:30", "18:15", "22:00"]
+QUIET_HINT = "No Stillmark on any day"
 # German time texts: the day toggles read "Mo" to "So", a week from Monday, each named by its whole day.
 TIME_LOCALE = "de_DE.UTF-8"
 DAYS = ["Montag", "Dienstag", "Mittwoch", "Donnerstag", "Freitag", "Samstag", "Sonntag"]
@@ -83,6 +85,8 @@ def main():
     env["LC_TIME"] = TIME_LOCALE
     config = tempfile.mkdtemp(prefix="stillmark-a11y-")
     env["XDG_CONFIG_HOME"] = config
+    with open(os.path.join(config, "stillmark.INI"), "w") as ini:
+        ini.write("[Settings]\nDays=0000000\n")
     proc = subprocess.Popen([program], env=env)
     faults = []
     try:
@@ -102,6 +106,10 @@ def main():
         items = list_items(window)
         if items != MOMENTS:
             faults.append(f"the list reads {items}, not the moments {MOMENTS}")
+        # Wrapped to the list's width: its line breaks read as spaces.
+        if not any(n.getRole() == pyatspi.ROLE_LABEL and " ".join(n.name.split()) == QUIET_HINT
+                   for n in walk(window)):
+            faults.append(f"no label reads {QUIET_HINT!r}")
 
         about_button = next((n for n in walk(window) if n.getRole() == pyatspi.ROLE_PUSH_BUTTON
                              and n.name == "About..."), None)

@@ -1,4 +1,5 @@
 #include "InZone.h"
+#include "schedule/AlertDays.h"
 #include "schedule/DaySchedule.h"
 
 #include <gtest/gtest.h>
@@ -104,6 +105,34 @@ TEST(NextWakeTest, AlertsEachMomentOnceAndNeverLate) {
               (std::vector<std::string>{"9 13:00"}));
     // The clock set back over the first day's moments: none again.
     EXPECT_TRUE(Sleepwalk(schedule, Local(2026, 12, 8, 8, 0, 0), Local(2026, 12, 9, 0, 0, 0)).empty());
+}
+
+TEST(NextWakeTest, AnOvernightWindowsMomentsAfterMidnightAreTheDayItStarted) {
+    const InZone zone("UTC0");
+    // 2026-12-08 is a Tuesday; the window 22:00 to 02:00 lists 22:00 23:00 00:00 01:00 02:00.
+    const std::vector<std::string> tuesday = {"8 22:00", "8 23:00", "9 00:00", "9 01:00", "9 02:00"};
+    const std::vector<std::string> wednesday = {"9 22:00", "9 23:00", "10 00:00", "10 01:00", "10 02:00"};
+    std::vector<std::string> both = tuesday;
+    both.insert(both.end(), wednesday.begin(), wednesday.end());
+    const struct {
+        const char* days;
+        const char* pausedOn;
+        std::vector<std::string> alerts;
+    } cases[] = {
+        {kEveryDay, "", both},
+        {"1011111", "", wednesday}, // Tuesday off: its night too
+        {"1101111", "", tuesday},   // Wednesday off: Tuesday's night still alerts
+        {kEveryDay, "2026-12-08", wednesday},
+        {kEveryDay, "2026-12-09", tuesday},
+    };
+    for (const auto& c : cases) {
+        DaySchedule schedule([&](const LocalDate& date) {
+            return DateAlerts(c.days, c.pausedOn, date.year, date.month, date.day);
+        });
+        schedule.Rebuild("22:00", "02:00", 5, false);
+        EXPECT_EQ(Sleepwalk(schedule, Local(2026, 12, 8, 12, 0, 0), Local(2026, 12, 10, 12, 0, 0)), c.alerts)
+            << c.days << " " << c.pausedOn;
+    }
 }
 
 TEST(NextWakeTest, DaylightSavingDays) {

@@ -55,8 +55,7 @@ public:
     FailureHandler onFailure;
 };
 
-// Notes each call as one line: "show:<tip>", "hide", "notify:<title>|<text>|<seconds>" (while the
-// icon shows), "menu".
+// Notes each call as one line: "show:<tip>", "hide", "notify:<title>|<text>|<seconds>", "menu".
 class RecordingTray final : public TrayIcon {
 public:
     RecordingTray(std::vector<std::string>& log, bool hasTray) : hasTray(hasTray), m_log(log) {}
@@ -69,8 +68,7 @@ public:
         shown = false;
     }
     void Notify(const std::string& title, const std::string& text, int seconds) override {
-        if (shown)
-            m_log.push_back("notify:" + title + "|" + text + "|" + std::to_string(seconds));
+        m_log.push_back("notify:" + title + "|" + text + "|" + std::to_string(seconds));
     }
     bool HasTray() const override { return hasTray; }
     void ShowMenu() override { m_log.push_back("menu"); }

@@ -40,11 +40,19 @@ bool WasCancelled(const GError* error) {
 
 } // namespace
 
-// One notification on its way: what to show if the service does not take it.
+// One notification on its way: what to show if the service does not take it in time.
 struct DesktopNotifier::Pending {
     DesktopNotifier* notifier;
     Notification notification;
-    GVariant* arguments; // floating until sent
+    GVariant* arguments = nullptr; // held until sent
+    unsigned lateTimer = 0;        // the service's time to answer, while it runs
+    bool fellBack = false;         // the own popup showed while the service kept the call
+    ~Pending() {
+        if (lateTimer != 0)
+            g_source_remove(lateTimer);
+        if (arguments)
+            g_variant_unref(arguments);
+    }
 };
 
 bool InstalledIconExists() {
@@ -57,9 +65,10 @@ DesktopNotifier::DesktopNotifier(wxWindow& owner, const wxIcon& icon, bool useIn
 }
 
 DesktopNotifier::~DesktopNotifier() {
-    // Answers still to come find the call cancelled and leave this object alone.
+    // Answers still to come find the call cancelled and touch neither this object nor their Pending.
     g_cancellable_cancel(m_cancellable);
     g_object_unref(m_cancellable);
+    m_pending.clear();
 }
 
 GVariant* DesktopNotifier::NotifyArguments(const Notification& notification) const {
@@ -84,51 +93,108 @@ void DesktopNotifier::Show(const Notification& notification) {
     // The own popup shows one notification at a time: the next one takes its place at once.
     if (m_popup && m_lastShown == Shown::OwnPopup)
         m_popup->Close();
-    auto* pending = new Pending{this, notification, g_variant_ref_sink(NotifyArguments(notification))};
-    g_bus_get(G_BUS_TYPE_SESSION, m_cancellable, &DesktopNotifier::OnBus, pending);
+    auto pending = std::make_unique<Pending>();
+    pending->notifier = this;
+    pending->notification = notification;
+    pending->arguments = g_variant_ref_sink(NotifyArguments(notification));
+    pending->lateTimer = g_timeout_add(static_cast<guint>(kServiceAnswerTime.count()),
+                                       &DesktopNotifier::OnLate, pending.get());
+    g_bus_get(G_BUS_TYPE_SESSION, m_cancellable, &DesktopNotifier::OnBus, pending.get());
+    m_pending.push_back(std::move(pending));
+}
+
+int DesktopNotifier::OnLate(void* data) {
+    auto* pending = static_cast<Pending*>(data);
+    pending->lateTimer = 0;
+    wxLogTrace(kTraceMask, "the notification service did not answer in time: the generic notification shows");
+    pending->notifier->FallBack(*pending);
+    return G_SOURCE_REMOVE;
+}
+
+void DesktopNotifier::FallBack(Pending& pending) {
+    if (pending.lateTimer != 0) {
+        g_source_remove(pending.lateTimer);
+        pending.lateTimer = 0;
+    }
+    if (!pending.fellBack)
+        ShowOwnPopup(pending.notification);
+    pending.fellBack = true;
+}
+
+void DesktopNotifier::Forget(const Pending& pending) {
+    m_pending.remove_if([&](const std::unique_ptr<Pending>& p) { return p.get() == &pending; });
 }
 
 void DesktopNotifier::OnBus(GObject*, GAsyncResult* result, void* data) {
-    auto* pending = static_cast<Pending*>(data);
     GError* error = nullptr;
     GDBusConnection* bus = g_bus_get_finish(result, &error);
     if (!bus) {
         if (!WasCancelled(error)) {
+            auto* pending = static_cast<Pending*>(data);
             wxLogTrace(kTraceMask, "no session bus (%s): the generic notification takes over",
                        wxString::FromUTF8(error->message));
-            pending->notifier->ShowOwnPopup(pending->notification);
+            pending->notifier->FallBack(*pending);
+            pending->notifier->Forget(*pending);
         }
         g_error_free(error);
-        g_variant_unref(pending->arguments);
-        delete pending;
         return;
     }
+    auto* pending = static_cast<Pending*>(data);
+    // No time-out of the call's own: an answer that comes late still tells which notification to close.
     g_dbus_connection_call(bus, "org.freedesktop.Notifications", "/org/freedesktop/Notifications",
                            "org.freedesktop.Notifications", "Notify", pending->arguments,
-                           G_VARIANT_TYPE("(u)"), G_DBUS_CALL_FLAGS_NONE,
-                           static_cast<int>(kServiceAnswerTime.count()), pending->notifier->m_cancellable,
-                           &DesktopNotifier::OnAnswer, pending);
+                           G_VARIANT_TYPE("(u)"), G_DBUS_CALL_FLAGS_NONE, G_MAXINT,
+                           pending->notifier->m_cancellable, &DesktopNotifier::OnAnswer, pending);
     g_variant_unref(pending->arguments);
+    pending->arguments = nullptr;
     g_object_unref(bus);
 }
 
-void DesktopNotifier::OnAnswer(GObject* bus, GAsyncResult* result, void* data) {
-    std::unique_ptr<Pending> pending(static_cast<Pending*>(data));
+void DesktopNotifier::OnAnswer(GObject* source, GAsyncResult* result, void* data) {
+    auto* bus = G_DBUS_CONNECTION(source);
     GError* error = nullptr;
-    GVariant* reply = g_dbus_connection_call_finish(G_DBUS_CONNECTION(bus), result, &error);
-    if (reply) {
-        g_variant_unref(reply);
-        pending->notifier->m_lastShown = Shown::ByService;
+    GVariant* reply = g_dbus_connection_call_finish(bus, result, &error);
+    if (!reply && WasCancelled(error)) {
+        g_error_free(error);
         return;
     }
-    // No service, or one that did not answer in time: the program's own popup.
-    if (!WasCancelled(error)) {
+    auto* pending = static_cast<Pending*>(data);
+    DesktopNotifier* notifier = pending->notifier;
+    if (reply) {
+        guint32 id = 0;
+        g_variant_get(reply, "(u)", &id);
+        g_variant_unref(reply);
+        if (pending->fellBack) {
+            // The own popup has told this moment already: one reminder, not two.
+            wxLogTrace(kTraceMask, "the notification service answered late: its notification is closed");
+            // The call keeps the connection alive until it is sent and answered.
+            g_dbus_connection_call(bus, "org.freedesktop.Notifications", "/org/freedesktop/Notifications",
+                                   "org.freedesktop.Notifications", "CloseNotification",
+                                   g_variant_new("(u)", id), nullptr, G_DBUS_CALL_FLAGS_NONE, -1, nullptr,
+                                   &DesktopNotifier::OnClosed, nullptr);
+        } else {
+            notifier->m_lastShown = Shown::ByService;
+        }
+    } else {
+        // No service: the program's own popup.
         wxLogTrace(kTraceMask,
                    "no notification service took the notification (%s): the generic one takes over",
                    wxString::FromUTF8(error->message));
-        pending->notifier->ShowOwnPopup(pending->notification);
+        g_error_free(error);
+        notifier->FallBack(*pending);
     }
-    g_error_free(error);
+    notifier->Forget(*pending); // its time-out goes with it
+}
+
+void DesktopNotifier::OnClosed(GObject* bus, GAsyncResult* result, void*) {
+    GError* error = nullptr;
+    if (GVariant* reply = g_dbus_connection_call_finish(G_DBUS_CONNECTION(bus), result, &error))
+        g_variant_unref(reply);
+    else {
+        wxLogTrace(kTraceMask, "the late notification could not be closed (%s)",
+                   wxString::FromUTF8(error->message));
+        g_error_free(error);
+    }
 }
 
 void DesktopNotifier::ShowOwnPopup(const Notification& notification) {
@@ -137,7 +203,8 @@ void DesktopNotifier::ShowOwnPopup(const Notification& notification) {
     m_popup = std::make_unique<wxGenericNotificationMessage>(wxString::FromUTF8(notification.title),
                                                              wxString::FromUTF8(notification.text), &m_owner,
                                                              wxICON_INFORMATION);
-    m_popup->Show(notification.seconds > 0 ? notification.seconds : wxNotificationMessage::Timeout_Auto);
+    // Left to the service, the reminder stays until the user closes it or the next one replaces it.
+    m_popup->Show(notification.seconds > 0 ? notification.seconds : wxNotificationMessage::Timeout_Never);
     m_lastShown = Shown::OwnPopup;
 }
 

@@ -1,10 +1,12 @@
 #pragma once
 // Notifications through the desktop's notification service with the program's name, icon and desktop
 // entry, sent without waiting: the main loop runs on while the service answers. The program's own
-// popup shows instead when no service answers within a few seconds.
+// popup shows instead when no service answers within a few seconds; a service that answers later
+// has its notification closed again, so that one reminder shows, never two.
 #include "ui/tray/Notifier.h"
 
 #include <chrono>
+#include <list>
 #include <memory>
 #include <wx/icon.h>
 
@@ -41,13 +43,18 @@ private:
     struct Pending;
     static void OnBus(GObject* source, GAsyncResult* result, void* pending);
     static void OnAnswer(GObject* source, GAsyncResult* result, void* pending);
+    static void OnClosed(GObject* source, GAsyncResult* result, void* unused);
+    static int OnLate(void* pending);
+    void FallBack(Pending& pending);
+    void Forget(const Pending& pending);
     GVariant* NotifyArguments(const Notification& notification) const;
     void ShowOwnPopup(const Notification& notification);
 
     wxWindow& m_owner;
     wxIcon m_icon;
     bool m_useInstalledIcon;
-    GCancellable* m_cancellable; // cancels every call still out when this goes
+    GCancellable* m_cancellable;                   // cancels every call still out when this goes
+    std::list<std::unique_ptr<Pending>> m_pending; // notifications the service has not answered yet
     std::unique_ptr<wxGenericNotificationMessage> m_popup;
     Shown m_lastShown = Shown::Nothing;
 };

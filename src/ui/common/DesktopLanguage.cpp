@@ -1,6 +1,10 @@
 #include "ui/common/DesktopLanguage.h"
 
+#include "ui/common/CatalogLanguage.h"
+
+#include <cstdlib>
 #include <memory>
+#include <system_error>
 #include <wx/translation.h>
 #include <wx/uilocale.h>
 
@@ -21,7 +25,23 @@ bool UseDesktopLanguage(const std::vector<std::filesystem::path>& catalogFolders
     wxUILocale::UseDefault();
     for (const std::filesystem::path& folder : catalogFolders)
         wxFileTranslationsLoader::AddCatalogLookupPathPrefix(wxString::FromUTF8(folder.string()));
+    // One language for Stillmark's catalog and wx's own, chosen as gettext chooses: wx alone would
+    // let LANG win over LANGUAGE.
+    const std::string language = ChooseLanguage(
+        WantedLanguages([](const char* name) {
+            const char* value = std::getenv(name);
+            return std::string(value ? value : "");
+        }),
+        [&](const std::string& wanted) {
+            std::error_code error;
+            for (const std::filesystem::path& folder : catalogFolders)
+                if (std::filesystem::exists(folder / wanted / "LC_MESSAGES" / (std::string(kDomain) + ".mo"),
+                                            error))
+                    return true;
+            return false;
+        });
     auto translations = std::make_unique<wxTranslations>();
+    translations->SetLanguage(wxString::FromUTF8(language));
     translations->AddStdCatalog(); // wx's own texts, where the system has them
     const bool loaded = translations->AddCatalog(kDomain, wxLANGUAGE_ENGLISH_US);
     wxTranslations::Set(translations.release()); // wx owns it from here

@@ -1,7 +1,8 @@
 #pragma once
-// The program in the desktop's language: wx's locale from the environment (LANGUAGE, then LC_ALL,
-// LC_MESSAGES and LANG) and Stillmark's catalog for it. The English texts are the catalogs' message
-// ids, so a language without a catalog, or English, shows them as written.
+// The program in the desktop's language: the language gettext would choose (LANGUAGE's list in order,
+// else LC_ALL, LC_MESSAGES or LANG) that Stillmark has a catalog for, for its own texts and wx's. The
+// English texts are the catalogs' message ids, so a language without a catalog, or English, shows them
+// as written.
 #include <filesystem>
 #include <string>
 #include <vector>

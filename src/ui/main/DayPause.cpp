@@ -2,30 +2,37 @@
 
 #include "base/Clock.h"
 #include "schedule/AlertDays.h"
+#include "schedule/WorkingDay.h"
+#include "settings/Settings.h"
 
 #include <utility>
 
 namespace stillmark {
 
-DayPause::DayPause(const Clock& clock, std::string& pausedOn, std::function<void(bool)> onLabel,
+namespace {
+std::string WorkingDayText(const Clock& clock, const Settings& settings) {
+    const LocalDate day = WorkingDay(clock.Now(), settings.startTime, settings.endTime);
+    return DateText(day.year, day.month, day.day);
+}
+} // namespace
+
+DayPause::DayPause(const Clock& clock, Settings& settings, std::function<void(bool)> onLabel,
                    std::function<void()> onStored)
-    : m_clock(clock), m_pausedOn(pausedOn), m_onLabel(std::move(onLabel)), m_onStored(std::move(onStored)),
-      m_midnight(this) {
+    : m_clock(clock), m_settings(settings), m_onLabel(std::move(onLabel)), m_onStored(std::move(onStored)),
+      m_nextDay(this) {
     Bind(wxEVT_TIMER, [this](wxTimerEvent&) { Refresh(); });
 }
 
 DayPause::~DayPause() {
-    m_midnight.Stop();
+    m_nextDay.Stop();
 }
 
 bool DayPause::PausedToday() const {
-    const ClockReading now = m_clock.Now();
-    return !m_pausedOn.empty() && m_pausedOn == DateText(now.year, now.month, now.day);
+    return !m_settings.pausedOn.empty() && m_settings.pausedOn == WorkingDayText(m_clock, m_settings);
 }
 
 void DayPause::Toggle() {
-    const ClockReading now = m_clock.Now();
-    m_pausedOn = PausedToday() ? std::string() : DateText(now.year, now.month, now.day);
+    m_settings.pausedOn = PausedToday() ? std::string() : WorkingDayText(m_clock, m_settings);
     if (m_onStored)
         m_onStored();
     Refresh();
@@ -34,11 +41,10 @@ void DayPause::Toggle() {
 void DayPause::Refresh() {
     if (m_onLabel)
         m_onLabel(PausedToday());
-    // Only the label waits for midnight; the alerts compare dates themselves. A second past it, as a
+    // Only the label waits for the next day; the alerts compare dates themselves. A second past it, as a
     // timer may come a little early.
-    const ClockReading now = m_clock.Now();
-    const int secondsToday = now.hour < 0 ? 0 : now.hour * 3600 + now.minute * 60 + now.second;
-    m_midnight.StartOnce((24 * 3600 - secondsToday + 1) * 1000);
+    const int seconds = SecondsToNextWorkingDay(m_clock.Now(), m_settings.startTime, m_settings.endTime);
+    m_nextDay.StartOnce((seconds + 1) * 1000);
 }
 
 } // namespace stillmark

@@ -1,6 +1,7 @@
 #pragma once
-// "Pause for today" in the icon's menu: the local date stored in the settings, and the menu's entry kept
-// to it, also past midnight, when the pause has run out by itself.
+// "Pause for today" in the icon's menu: the working day stored in the settings, and the menu's entry
+// kept to it, also when the day has passed and the pause has run out by itself. The working day of an
+// overnight window runs on past midnight to the window's end.
 #include <functional>
 #include <string>
 #include <wx/event.h>
@@ -9,27 +10,28 @@
 namespace stillmark {
 
 class Clock;
+struct Settings;
 
 class DayPause final : public wxEvtHandler {
 public:
-    // pausedOn is the setting (YYYY-MM-DD or empty); onLabel gets whether the entry offers to resume;
-    // onStored follows each change of the setting.
-    DayPause(const Clock& clock, std::string& pausedOn, std::function<void(bool paused)> onLabel,
+    // settings.pausedOn is the pause (YYYY-MM-DD or empty), its start and end times the window;
+    // onLabel gets whether the entry offers to resume; onStored follows each change of the pause.
+    DayPause(const Clock& clock, Settings& settings, std::function<void(bool paused)> onLabel,
              std::function<void()> onStored);
     ~DayPause() override;
 
-    // The menu's choice: pauses today, or resumes.
+    // The menu's choice: pauses the working day, or resumes.
     void Toggle();
     bool PausedToday() const;
-    // Tells the menu again and waits for the next midnight.
+    // Tells the menu again and waits for the next working day.
     void Refresh();
 
 private:
     const Clock& m_clock;
-    std::string& m_pausedOn;
+    Settings& m_settings;
     std::function<void(bool)> m_onLabel;
     std::function<void()> m_onStored;
-    wxTimer m_midnight;
+    wxTimer m_nextDay;
 };
 
 } // namespace stillmark

@@ -24,6 +24,7 @@
 #include <wx/listbox.h>
 #include <wx/sizer.h>
 #include <wx/statbox.h>
+#include <wx/stattext.h>
 #include <wx/textctrl.h>
 #include <wx/utils.h>
 #include <wx/valgen.h>
@@ -107,6 +108,7 @@ void MainWindow::AttachToControls() {
     m_endTime = XRCCTRL(*this, "end_time", wxTextCtrl);
     m_count = XRCCTRL(*this, "count", wxTextCtrl);
     m_moments = XRCCTRL(*this, "moments", wxListBox);
+    m_quietHint = XRCCTRL(*this, "quiet_hint", wxStaticText);
     m_countField = std::make_unique<CountField>(*m_count, *XRCCTRL(*this, "count_spin", StepArrows),
                                                 m_settings.momentCount);
     m_sound = std::make_unique<SoundControls>(*this, m_settings, m_services.sound,
@@ -114,6 +116,7 @@ void MainWindow::AttachToControls() {
     m_days = std::make_unique<DayToggles>(*XRCCTRL(*this, "days", wxStaticBox), m_settings.alertDays, [this] {
         m_autosave.Changed();
         m_reminder.Reschedule();
+        ShowQuietHint();
     });
     m_autostart = std::make_unique<AutostartBox>(*XRCCTRL(*this, "start_with_desktop", wxCheckBox),
                                                  m_services.autostart, m_services.messages);
@@ -142,7 +145,11 @@ void MainWindow::AddTips() {
 void MainWindow::PrepareBackground() {
     m_presence = std::make_unique<TrayPresence>(*this, m_icon, m_services.makeTray);
     m_pause = std::make_unique<DayPause>(
-        m_services.clock, m_settings.pausedOn, [this](bool paused) { m_presence->SetPaused(paused); },
+        m_services.clock, m_settings,
+        [this](bool paused) {
+            m_presence->SetPaused(paused);
+            ShowQuietHint();
+        },
         [this] {
             m_autosave.SaveNow();
             m_reminder.Reschedule();
@@ -169,6 +176,8 @@ void MainWindow::SizeToContent() {
     widthFor(m_count, "400");
     widthFor(XRCCTRL(*this, "increment", wxComboBox), "30 min");
     widthFor(XRCCTRL(*this, "sound_path", wxTextCtrl), wxString('x', 24));
+    // Room for the hint's two lines, so that the window keeps its size when it comes and goes.
+    m_quietHint->SetMinSize(wxSize(-1, 2 * m_quietHint->GetCharHeight()));
     const int row = m_moments->GetCharHeight() + FromDIP(10);
     m_moments->SetMinSize(wxSize(m_moments->GetTextExtent("00:00 pm").x + 2 * row, 5 * row + FromDIP(4)));
     GetSizer()->SetSizeHints(this);
@@ -296,6 +305,20 @@ void MainWindow::RebuildList() {
     for (const Moment& moment : m_schedule.Moments())
         texts.push_back(wxString::FromUTF8(moment.text));
     m_moments->Set(texts);
+    // The window's times decide where an overnight window's day ends.
+    if (m_pause)
+        m_pause->Refresh();
+}
+
+void MainWindow::ShowQuietHint() {
+    const bool paused = m_pause && m_pause->PausedToday();
+    m_quietHint->SetLabel(wxString::FromUTF8(QuietHint(m_settings.alertDays, paused, InDesktopLanguage)));
+    // As wide as the list; a translation longer than the two lines kept for it makes the window grow.
+    m_quietHint->Wrap(m_moments->GetSize().x);
+    const wxSize needed = GetSizer()->GetMinSize();
+    if (needed.x > GetClientSize().x || needed.y > GetClientSize().y)
+        GetSizer()->SetSizeHints(this);
+    Layout();
 }
 
 void MainWindow::StepTime(int step, std::string& time, wxTextCtrl* field) {

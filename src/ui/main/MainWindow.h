@@ -22,6 +22,7 @@
 #include <wx/icon.h>
 
 class wxListBox;
+class wxStaticText;
 class wxTextCtrl;
 
 namespace stillmark {
@@ -70,6 +71,7 @@ private:
 
     void Edited();
     void RebuildList();
+    void ShowQuietHint();
     void StepTime(int step, std::string& time, wxTextCtrl* field);
     void Alert(std::size_t index);
     void GoToBackground(bool withBalloon);
@@ -99,6 +101,7 @@ private:
     wxTextCtrl* m_endTime = nullptr;
     wxTextCtrl* m_count = nullptr;
     wxListBox* m_moments = nullptr;
+    wxStaticText* m_quietHint = nullptr;
     std::vector<wxWindow*> m_exchangeOrder;
 
     std::string m_builtFrom; // what the list was last built from

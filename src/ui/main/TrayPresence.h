@@ -30,7 +30,7 @@ public:
     void ComeBack();
     // The end of the program: the icon goes.
     void Leave();
-    // The break balloon on the icon (only while it is shown).
+    // The break notification, whether the window or the icon is shown.
     void Alert(const std::string& momentText);
     // The icon's menu offers to resume the reminders instead of pausing them.
     void SetPaused(bool paused);

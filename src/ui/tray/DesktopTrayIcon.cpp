@@ -84,7 +84,8 @@ void DesktopTrayIcon::SetPaused(bool paused) {
 }
 
 void DesktopTrayIcon::Notify(const std::string& title, const std::string& text, int seconds) {
-    if (!m_shown || text.empty() || !m_notifier)
+    // Through the notification service, which needs no icon of any kind.
+    if (text.empty() || !m_notifier)
         return;
     m_notifier->Show(MakeNotification(title, text, seconds));
 }

@@ -1,6 +1,6 @@
 #pragma once
 // The icon of the desktop: each time it is shown it chooses how (StatusNotifierItem, XEmbed or
-// none), sends notifications only while it is shown, and cuts the tip to its limit.
+// none), sends notifications whether it is shown or not, and cuts the tip to its limit.
 #include "ui/tray/Notifier.h"
 #include "ui/tray/TrayBackend.h"
 #include "ui/tray/TrayChoice.h"

@@ -23,8 +23,8 @@ public:
     // Shows the icon with this tip (cut to 127 bytes); while shown, only changes the tip.
     virtual void ShowIcon(const std::string& tooltip) = 0;
     virtual void HideIcon() = 0;
-    // A notification (title 63, text 255 bytes; seconds <= 0: the service's own time-out).
-    // Shown only while the icon is shown, and only with a text.
+    // A notification (title 63, text 255 bytes; seconds <= 0: the service's own time-out), only with
+    // a text. It needs no icon: it comes whether the icon is shown or not, the window too.
     virtual void Notify(const std::string& title, const std::string& text, int seconds) = 0;
     // A notification area shows the icon (decided when the icon was last shown).
     virtual bool HasTray() const = 0;

@@ -3,6 +3,7 @@
 #include "ui/main/DayPause.h"
 #include "EventPump.h"
 #include "MainWindowDoubles.h"
+#include "settings/Settings.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -16,9 +17,10 @@ using namespace std::chrono_literals;
 TEST(DayPauseTest, TheEntryFollowsTheDateAfterATimerThatCameEarly) {
     ClockReading now{2026, 12, 8, 23, 59, 58};
     FakeClock clock(now);
-    std::string pausedOn = "2026-12-08";
+    Settings settings;
+    settings.pausedOn = "2026-12-08";
     std::vector<bool> labels; // each telling of the entry: true when it offers to resume
-    DayPause pause(clock, pausedOn, [&](bool paused) { labels.push_back(paused); }, {});
+    DayPause pause(clock, settings, [&](bool paused) { labels.push_back(paused); }, {});
     pause.Refresh();
     ASSERT_EQ(labels, std::vector<bool>{true});
 
@@ -29,7 +31,7 @@ TEST(DayPauseTest, TheEntryFollowsTheDateAfterATimerThatCameEarly) {
     now = {2026, 12, 9, 0, 0, 1};
     EXPECT_TRUE(PumpUntil([&] { return labels.size() == 3; }, 6s)) << "no timer after the early one";
     EXPECT_EQ(labels, (std::vector<bool>{true, true, false})) << "the next morning: \"Pause for today\"";
-    EXPECT_EQ(pausedOn, "2026-12-08") << "the setting stays as it was";
+    EXPECT_EQ(settings.pausedOn, "2026-12-08") << "the setting stays as it was";
 }
 
 } // namespace

@@ -3,7 +3,9 @@
 #include "MainWindowFixture.h"
 #include "schedule/WeekDays.h"
 
+#include <algorithm>
 #include <array>
+#include <wx/stattext.h>
 
 namespace stillmark::test {
 namespace {
@@ -26,6 +28,13 @@ std::string Pressed(const std::array<wxToggleButton*, 7>& toggles) {
     for (wxToggleButton* toggle : toggles)
         days += toggle && toggle->GetValue() ? '1' : '0';
     return days;
+}
+
+// The line under the list as it reads, its wrapping undone.
+std::string HintUnderTheList(wxWindow& window) {
+    std::string text = XRCCTRL(window, "quiet_hint", wxStaticText)->GetLabel().utf8_string();
+    std::replace(text.begin(), text.end(), '\n', ' ');
+    return text;
 }
 
 std::string ArmedFor(const std::optional<std::time_t>& when) {
@@ -122,14 +131,16 @@ TEST_F(MainWindowTest, DaysOffAndThePausedDayListTheMomentsButDoNotAlert) {
     const struct {
         const char* ini;
         bool alerts;
+        const char* hint; // under the list
     } cases[] = {
-        {"", true},
-        {"Days=1111100\n", true},
-        {"Days=1011111\n", false},
-        {"Days=every day\n", true},
-        {"PausedOn=2026-12-08\n", false},
-        {"PausedOn=2026-12-07\n", true},
-        {"Days=1111100\nPausedOn=2026-12-08\n", false},
+        {"", true, ""},
+        {"Days=1111100\n", true, ""},
+        {"Days=1011111\n", false, ""},
+        {"Days=every day\n", true, ""},
+        {"PausedOn=2026-12-08\n", false, "Paused for today"},
+        {"PausedOn=2026-12-07\n", true, ""},
+        {"Days=1111100\nPausedOn=2026-12-08\n", false, "Paused for today"},
+        {"Days=0000000\nPausedOn=2026-12-08\n", false, "No Stillmark on any day"},
     };
     for (const auto& c : cases) {
         WriteIni(c.ini);
@@ -140,6 +151,7 @@ TEST_F(MainWindowTest, DaysOffAndThePausedDayListTheMomentsButDoNotAlert) {
         window.GetReminder().Tick();
         EXPECT_EQ(TrayCalls("notify").size(), c.alerts ? 1u : 0u) << c.ini;
         EXPECT_EQ(Moments().size(), 5u) << c.ini;
+        EXPECT_EQ(HintUnderTheList(window), c.hint) << c.ini;
         CloseWindow();
         EXPECT_EQ(ReadIni().find("Days=every day") != std::string::npos,
                   std::string(c.ini).find("every day") != std::string::npos)
@@ -169,6 +181,30 @@ TEST_F(MainWindowTest, PauseForTodayIsStoredOfferedBackAndResumed) {
     EXPECT_FALSE(m_trayIcon->paused);
     EXPECT_NE(ReadIni().find("PausedOn=\n"), std::string::npos);
     EXPECT_EQ(ArmedFor(m_wakeTimer.armedFor), "08 14:30") << "the day's next moment alerts";
+}
+
+TEST_F(MainWindowTest, AnOvernightWindowsPauseCoversItsMomentsAfterMidnight) {
+    WriteIni("StartHour=22:00\nEndHour=02:00\n"); // 22:00 23:00 00:00 01:00 02:00
+    m_now = {2026, 12, 8, 23, 30, 0};
+    MainWindow& window = OpenWindow();
+    Click("run_background");
+    Menu(kIdPause);
+    EXPECT_NE(ReadIni().find("PausedOn=2026-12-08"), std::string::npos);
+    EXPECT_EQ(HintUnderTheList(window), "Paused for today");
+    m_now = {2026, 12, 9, 1, 0, 1};
+    window.GetReminder().Tick();
+    EXPECT_TRUE(TrayCalls("notify:Stillmark|It is").empty()) << "Tuesday's night is paused";
+
+    // Resumed and paused again after midnight: still Tuesday's window that is paused.
+    m_now = {2026, 12, 9, 1, 30, 0};
+    Menu(kIdPause);
+    EXPECT_EQ(HintUnderTheList(window), "");
+    Menu(kIdPause);
+    EXPECT_NE(ReadIni().find("PausedOn=2026-12-08"), std::string::npos);
+    m_now = {2026, 12, 9, 2, 0, 1};
+    window.GetReminder().Tick();
+    EXPECT_TRUE(TrayCalls("notify:Stillmark|It is").empty());
+    EXPECT_EQ(ArmedFor(m_wakeTimer.armedFor), "09 22:00") << "Wednesday's window alerts";
 }
 
 TEST_F(MainWindowTest, TheWindowFollowsANotificationAreaThatComesAndGoes) {

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 #include <gtk/gtk.h>
 #include <memory>
+#include <optional>
 #include <string>
 #include <unistd.h>
 #include <vector>
@@ -80,23 +81,23 @@ TEST_F(TrayNotificationTest, CarriesTheProgramsNameIconAndHints) {
     }
 }
 
-TEST_F(TrayNotificationTest, TheDesktopIconNotifiesOnlyWhileShown) {
+TEST_F(TrayNotificationTest, TheDesktopIconNotifiesWhetherShownOrNot) {
     test::NotifyMonitor monitor;
     auto icon = MakeDesktopTrayIcon(*owner, test::MakeTestIcon(), [](TrayClick) {});
-    icon->Notify("Stillmark", kAlert, 3); // no icon yet: nothing
+    icon->Notify("Stillmark", kAlert, 3); // no icon yet: the window is up, the reminder comes all the same
+    ASSERT_TRUE(monitor.WaitForCount(1));
     icon->ShowIcon("Stillmark, your loyal break");
     icon->Notify("Stillmark", "", 1); // no text: nothing
     test::PumpEvents(300ms);
-    EXPECT_TRUE(monitor.Notifications().empty());
+    EXPECT_EQ(monitor.Notifications().size(), 1u);
 
     icon->Notify("Stillmark", kAlert, 0);
-    ASSERT_TRUE(monitor.WaitForCount(1));
-    EXPECT_EQ(monitor.Notifications().front().expireTimeout, -1) << "the service's own time-out";
+    ASSERT_TRUE(monitor.WaitForCount(2));
+    EXPECT_EQ(monitor.Notifications().back().expireTimeout, -1) << "the service's own time-out";
 
     icon->HideIcon();
-    icon->Notify("Stillmark", kAlert, 3); // hidden again: nothing
-    test::PumpEvents(300ms);
-    EXPECT_EQ(monitor.Notifications().size(), 1u);
+    icon->Notify("Stillmark", kAlert, 3); // hidden again
+    EXPECT_TRUE(monitor.WaitForCount(3));
 }
 
 TEST_F(TrayNotificationTest, TheInstalledIconIsFoundInTheIconTheme) {
@@ -121,12 +122,20 @@ TEST_F(TrayNotificationTest, OwnPopupInChildWithoutNotificationService) {
     EXPECT_TRUE(test::PumpUntil([] { return FindShownText(kAlert) != nullptr; }, 1000ms));
     EXPECT_NE(FindShownText("Stillmark"), nullptr);
     EXPECT_TRUE(test::PumpUntil([] { return FindShownText(kAlert) == nullptr; }, 4000ms));
+
+    // Left to the service's time-out, the popup stays until it is closed.
+    notifier.Show(MakeNotification("Stillmark", kAlert, 0));
+    EXPECT_TRUE(test::PumpUntil([] { return FindShownText(kAlert) != nullptr; }, 1000ms));
+    test::PumpEvents(4500ms); // on its own, the generic popup leaves after 3 s
+    EXPECT_NE(FindShownText(kAlert), nullptr);
 }
 
-// A notification service that takes every call and never answers.
-class HungNotificationService {
+// A notification service that answers each Notify after `answerAfter` (never when empty) with id 42,
+// and notes the ids it is asked to close.
+class SlowNotificationService {
 public:
-    HungNotificationService() {
+    explicit SlowNotificationService(std::optional<std::chrono::milliseconds> answerAfter)
+        : m_answerAfter(answerAfter) {
         gchar* address = g_dbus_address_get_for_bus_sync(G_BUS_TYPE_SESSION, nullptr, nullptr);
         m_bus = g_dbus_connection_new_for_address_sync(
             address,
@@ -139,12 +148,13 @@ public:
             "<arg type='s' direction='in'/><arg type='u' direction='in'/><arg type='s' direction='in'/>"
             "<arg type='s' direction='in'/><arg type='s' direction='in'/><arg type='as' direction='in'/>"
             "<arg type='a{sv}' direction='in'/><arg type='i' direction='in'/><arg type='u' direction='out'/>"
-            "</method></interface></node>",
+            "</method><method name='CloseNotification'><arg type='u' direction='in'/></method>"
+            "</interface></node>",
             nullptr);
         static const GDBusInterfaceVTable vtable = {
-            [](GDBusConnection*, const char*, const char*, const char*, const char*, GVariant*,
-               GDBusMethodInvocation* invocation, void* self) {
-                static_cast<HungNotificationService*>(self)->m_calls.push_back(invocation); // no answer
+            [](GDBusConnection*, const char*, const char*, const char*, const char* method,
+               GVariant* parameters, GDBusMethodInvocation* invocation, void* self) {
+                static_cast<SlowNotificationService*>(self)->Called(method, parameters, invocation);
             },
             nullptr,
             nullptr,
@@ -159,19 +169,43 @@ public:
         if (reply)
             g_variant_unref(reply);
     }
-    ~HungNotificationService() { g_object_unref(m_bus); }
+    ~SlowNotificationService() {
+        m_answer.Stop();
+        g_object_unref(m_bus);
+    }
     std::size_t Calls() const { return m_calls.size(); }
+    const std::vector<guint32>& Closed() const { return m_closed; }
 
 private:
+    void Called(const char* method, GVariant* parameters, GDBusMethodInvocation* invocation) {
+        if (std::string(method) == "CloseNotification") {
+            guint32 id = 0;
+            g_variant_get(parameters, "(u)", &id);
+            m_closed.push_back(id);
+            g_dbus_method_invocation_return_value(invocation, nullptr);
+            return;
+        }
+        m_calls.push_back(invocation); // unanswered until the bus goes, or answered late
+        if (m_answerAfter) {
+            m_answer.Bind(wxEVT_TIMER, [invocation](wxTimerEvent&) {
+                g_dbus_method_invocation_return_value(invocation, g_variant_new("(u)", 42u));
+            });
+            m_answer.StartOnce(static_cast<int>(m_answerAfter->count()));
+        }
+    }
+
+    std::optional<std::chrono::milliseconds> m_answerAfter;
     GDBusConnection* m_bus;
-    std::vector<GDBusMethodInvocation*> m_calls; // kept unanswered until the bus goes
+    std::vector<GDBusMethodInvocation*> m_calls;
+    std::vector<guint32> m_closed;
+    wxTimer m_answer;
 };
 
 // Run in a child process with a session bus of its own (see the next test).
 TEST_F(TrayNotificationTest, HungServiceInChild) {
     if (!test::InChildRun())
         GTEST_SKIP() << "runs only as the child of AHungServiceNeverHoldsUpTheProgram";
-    HungNotificationService service;
+    SlowNotificationService service(std::nullopt);
     DesktopNotifier notifier(*owner, test::MakeTestIcon(), false);
     const auto before = std::chrono::steady_clock::now();
     notifier.Show(MakeNotification("Stillmark", kAlert, 0));
@@ -191,6 +225,26 @@ TEST_F(TrayNotificationTest, HungServiceInChild) {
     ASSERT_GT(beats.size(), 10u);
     for (std::size_t i = 1; i < beats.size(); ++i)
         EXPECT_LT(beats[i] - beats[i - 1], 400ms) << "the main loop kept answering";
+}
+
+// Run in a child process with a session bus of its own (see the next test).
+TEST_F(TrayNotificationTest, LateServiceInChild) {
+    if (!test::InChildRun())
+        GTEST_SKIP() << "runs only as the child of ALateAnswerLeavesOneReminder";
+    SlowNotificationService service(DesktopNotifier::kServiceAnswerTime + 1000ms);
+    DesktopNotifier notifier(*owner, test::MakeTestIcon(), false);
+    notifier.Show(MakeNotification("Stillmark", kAlert, 0));
+    EXPECT_TRUE(test::PumpUntil([] { return FindShownText(kAlert) != nullptr; },
+                                DesktopNotifier::kServiceAnswerTime + 500ms));
+    EXPECT_TRUE(test::PumpUntil([&] { return !service.Closed().empty(); }, 3000ms))
+        << "the service's late notification is closed";
+    EXPECT_EQ(service.Closed(), std::vector<guint32>{42});
+    EXPECT_NE(FindShownText(kAlert), nullptr) << "the own popup stays, the one reminder of the moment";
+}
+
+TEST(TrayNotificationLateService, ALateAnswerLeavesOneReminder) {
+    EXPECT_TRUE(
+        test::ChildTestPasses("timeout 60 dbus-run-session --", "TrayNotificationTest.LateServiceInChild"));
 }
 
 TEST(TrayNotificationHungService, AHungServiceNeverHoldsUpTheProgram) {
