@@ -29,7 +29,8 @@ MainWindowServices ProgramServices::ForMainWindow() {
             MakeDesktopTrayIcon,
             [this](wxWindow* owner) { about.Show(owner); },
             DefaultAutostartPath(),
-            launcher};
+            launcher,
+            desktop};
 }
 
 } // namespace stillmark

@@ -9,6 +9,7 @@
 #include "ui/common/WxMessageBox.h"
 #include "ui/info/InfoServices.h"
 #include "ui/info/LinkOpener.h"
+#include "ui/main/DesktopActivity.h"
 #include "ui/main/MainWindowServices.h"
 
 namespace stillmark {
@@ -32,6 +33,7 @@ struct ProgramServices {
     InfoServices info;
     AboutBoxOpener about;
     std::filesystem::path launcher;
+    SilentDesktop desktop;
 };
 
 } // namespace stillmark

@@ -10,6 +10,7 @@ class wxWindow;
 namespace stillmark {
 
 class Clock;
+class DesktopActivity;
 class MessageBox;
 class ModalDialogs;
 class SettingsStore;
@@ -29,6 +30,8 @@ struct MainWindowServices {
     // Starting with the desktop: the autostart entry's file, and the program it starts at log-in.
     std::filesystem::path autostartFile;
     std::filesystem::path launcher;
+    // Whether the person is away or busy, for the quiet rules.
+    DesktopActivity& desktop;
 };
 
 } // namespace stillmark

@@ -32,6 +32,8 @@ public:
     void Leave();
     // The break balloon on the icon (only while it is shown).
     void Alert(const std::string& momentText);
+    // The icon's tip, now and whenever it is shown.
+    void SetTip(const std::string& tip);
     // The icon's menu offers to resume the reminders instead of pausing them.
     void SetPaused(bool paused);
     bool InBackground() const { return m_inBackground; }
@@ -46,6 +48,7 @@ private:
     std::unique_ptr<TrayIcon> m_tray;
     bool m_inBackground = false;
     bool m_minimised = false; // in the background as a minimised window, for want of a notification area
+    std::string m_tip;
 };
 
 } // namespace stillmark

@@ -117,7 +117,7 @@ TEST_F(MainWindowTest, TabFollowsTheReadingOrder) {
     STILLMARK_FOCUS_OR_STOP(Field("start_time"));
     std::vector<std::string> order{"start_time"};
     wxUIActionSimulator keyboard;
-    for (int presses = 0; presses < 35 && order.size() < 27; ++presses) {
+    for (int presses = 0; presses < 35 && order.size() < 28; ++presses) {
         keyboard.Char(WXK_TAB);
         PumpEvents(30ms);
         // The combo box's own arrow button is a stop of GTK's, with no window of the program's.
@@ -135,6 +135,7 @@ TEST_F(MainWindowTest, TabFollowsTheReadingOrder) {
                                                "use_ampm",
                                                "start_minimized",
                                                "start_with_desktop",
+                                               "quiet_when_busy",
                                                "moments",
                                                "day",
                                                "day",
@@ -218,7 +219,7 @@ TEST_F(MainWindowTest, RunBackgroundStoresThePositionShowsTheIconAndHides) {
     Click("run_background");
     EXPECT_FALSE(window.IsShown());
     EXPECT_EQ(m_tray,
-              (std::vector<std::string>{"show:Stillmark, your loyal break",
+              (std::vector<std::string>{"show:Next Stillmark at 10:45",
                                         "notify:Stillmark|Stillmark now runs in the notification area\n"
                                         "Click on the icon to show the dialog again|0"}));
     EXPECT_NE(ReadIni().find("WinPosLTX=120\nWinPosLTY=90\n"), std::string::npos) << ReadIni();
@@ -245,7 +246,7 @@ TEST_F(MainWindowTest, StartMinimizedGoesToTheBackgroundWithoutABalloonAndStaysH
     MainWindow& window = OpenWindow();
     PumpEvents(150ms);
     EXPECT_FALSE(window.IsShown());
-    EXPECT_EQ(m_tray, std::vector<std::string>{"show:Stillmark, your loyal break"});
+    EXPECT_EQ(m_tray, std::vector<std::string>{"show:Next Stillmark at 10:45"});
     Menu(kIdShow);
     EXPECT_TRUE(window.IsShown());
     EXPECT_EQ(window.GetPosition(), wxPoint(100, 80));
@@ -276,8 +277,8 @@ TEST_F(MainWindowTest, AMomentAlertsWithBalloonAndTheSoundASecondLater) {
     m_tray.clear();
     m_now = {2026, 12, 8, 10, 45, 1};
     window.GetReminder().Tick();
-    EXPECT_EQ(m_tray, (std::vector<std::string>{"show:Stillmark, your daily break !",
-                                                "notify:Stillmark|It is 10:45\nStillmark time !|0"}));
+    EXPECT_EQ(m_tray, (std::vector<std::string>{"notify:Stillmark|It is 10:45\nStillmark time !|0",
+                                                "show:Next Stillmark at 14:30"}));
     EXPECT_EQ(Control<wxListBox>("moments")->GetStringSelection(), "10:45");
     EXPECT_TRUE(m_engine.calls.empty()) << "the sound waits a second, without blocking";
     EXPECT_TRUE(PumpUntil([this] { return !m_engine.calls.empty(); }, 2s));
@@ -286,6 +287,59 @@ TEST_F(MainWindowTest, AMomentAlertsWithBalloonAndTheSoundASecondLater) {
     m_now = {2026, 12, 8, 10, 45, 2};
     window.GetReminder().Tick();
     EXPECT_EQ(TrayCalls("notify").size(), 1u) << "once per moment";
+}
+
+TEST_F(MainWindowTest, AwayOrBusyTheMomentPassesOrComesWithoutItsSound) {
+    const struct {
+        const char* name;
+        const char* ini;
+        DesktopState state;
+        std::size_t notifications;
+        bool sound;
+    } cases[] = {
+        {"locked", "", {.locked = true}, 0, false},
+        {"do not disturb", "", {.doNotDisturb = true}, 1, false},
+        {"presenting", "", {.presenting = true}, 1, false},
+        {"quiet switched off", "QuietWhenBusy=0\n", {.locked = true}, 1, true},
+    };
+    for (const auto& c : cases) {
+        WriteIni(c.ini);
+        m_desktop.state = c.state;
+        m_now = {2026, 12, 8, 9, 0, 30};
+        MainWindow& window = OpenWindow();
+        Click("run_background");
+        m_tray.clear();
+        m_engine.calls.clear();
+        m_now = {2026, 12, 8, 10, 45, 1};
+        window.GetReminder().Tick();
+        m_desktop.state = {}; // unlocked again: no late reminder
+        m_now = {2026, 12, 8, 10, 45, 3};
+        window.GetReminder().Tick();
+        PumpEvents(1300ms);
+        EXPECT_EQ(TrayCalls("notify").size(), c.notifications) << c.name;
+        EXPECT_EQ(!m_engine.calls.empty(), c.sound) << c.name;
+        EXPECT_EQ(TrayCalls("show").back(), "show:Next Stillmark at 14:30") << c.name << ": counts as given";
+        CloseWindow();
+    }
+}
+
+TEST_F(MainWindowTest, ASnoozeRemindsOnceMoreWithTheTimeThenAndMovesNoMoment) {
+    MainWindow& window = OpenWindow();
+    Click("run_background");
+    m_now = {2026, 12, 8, 10, 45, 1};
+    window.GetReminder().Tick();
+    m_now = {2026, 12, 8, 10, 45, 20};
+    window.GetReminder().Snooze(300);
+    EXPECT_EQ(m_tray.back(), "show:Next Stillmark at 10:50");
+    m_tray.clear();
+    m_now = {2026, 12, 8, 10, 50, 20};
+    window.GetReminder().Tick();
+    m_now = {2026, 12, 8, 10, 50, 21};
+    window.GetReminder().Tick();
+    EXPECT_EQ(TrayCalls("notify"),
+              std::vector<std::string>{"notify:Stillmark|It is 10:50\nStillmark time !|0"});
+    EXPECT_EQ(m_tray.back(), "show:Next Stillmark at 14:30");
+    EXPECT_EQ(Moments()[2], "14:30");
 }
 
 TEST_F(MainWindowTest, EqualMomentsEachAlertInOneTick) {
