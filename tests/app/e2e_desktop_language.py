@@ -20,7 +20,7 @@ sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."
 from desktop_harness import wait_for  # noqa: E402
 
 EXPECTED_MENU = ["Über Stillmark…", "Anzeigen", "Für heute pausieren", "Beenden"]
-EXPECTED_TIP = "Stillmark, Ihre treue Pause"
+EXPECTED_TIP = "Nächster Stillmark um 08:30"
 EXPECTED_BODY = "Es ist 08:30\nZeit für einen Stillmark!"
 
 

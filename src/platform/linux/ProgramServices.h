@@ -3,13 +3,13 @@
 #include "base/Clock.h"
 #include "platform/linux/GLibWakeTimer.h"
 #include "platform/linux/GstSoundEngine.h"
+#include "platform/linux/LinuxDesktopActivity.h"
 #include "settings/SettingsStore.h"
 #include "sound/SoundPlayback.h"
 #include "ui/common/ModalDialogs.h"
 #include "ui/common/WxMessageBox.h"
 #include "ui/info/InfoServices.h"
 #include "ui/info/LinkOpener.h"
-#include "ui/main/DesktopActivity.h"
 #include "ui/main/MainWindowServices.h"
 
 namespace stillmark {
@@ -33,7 +33,7 @@ struct ProgramServices {
     InfoServices info;
     AboutBoxOpener about;
     std::filesystem::path launcher;
-    SilentDesktop desktop;
+    LinuxDesktopActivity desktop;
 };
 
 } // namespace stillmark

@@ -1,0 +1,94 @@
+#!/usr/bin/python3
+"""The quiet rules in the real program: each case starts it in the background a few seconds before a
+moment under a faked clock, on a session bus of its own with a notification daemon (dunst), and looks
+whether the break notification arrives and whether the sound is tried (the sound file does not exist,
+so each try leaves the trace "cannot play"). Locked by a screen saver: nothing, not even after it
+unlocks. Dunst paused (do-not-disturb): the notification without the sound. The setting off: both,
+locked or not. Needs the private desktop of scripts/with-desktop.sh.
+
+Usage: e2e_quiet_rules.py PROGRAM
+"""
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "reliability"))
+from desktop_harness import Checks, NotifyMonitor, PrivateBus, PrivateSystemBus, Program  # noqa: E402
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+MOMENT = "It is 12:00"
+
+
+class Case:
+    def __init__(self, name, program, locked=False, dnd=False, quiet=True, notified=True, sound=True):
+        self.name, self.notified, self.sound = name, notified, sound
+        self.folder = tempfile.mkdtemp(prefix="stillmark-quiet-")
+        self.bus = PrivateBus()
+        self.env = dict(os.environ, **self.bus.env)
+        self.monitor = NotifyMonitor(self.folder, self.bus)
+        # logind's place taken by a bus with nobody on it: the machine's own session tells nothing here.
+        self.system = PrivateSystemBus(self.folder)
+        self.saver = None
+        if locked:
+            self.saver = subprocess.Popen(["/usr/bin/python3", os.path.join(HERE, "fake_screen_saver.py"), "1"],
+                                          env=self.env, stdin=subprocess.PIPE, stdout=subprocess.PIPE, text=True)
+            self.saver.stdout.readline()
+        if dnd:
+            subprocess.run(["dunstctl", "set-paused", "true"], env=self.env, check=True)
+        settings = dict(StartHour="12:00", EndHour="13:00", Stillpoints=2, UseSound=1, StartMinimized=1,
+                        SoundToPlay="/nonexistent/bell.wav")
+        if not quiet:
+            settings["QuietWhenBusy"] = 0
+        self.program = Program(program, settings, fake_env={"FAKETIME": "@2026-12-08 11:59:55"},
+                               env=dict(self.bus.env, **self.system.env(), WXTRACE="stillmark"))
+
+    def unlock(self):
+        if self.saver:
+            self.saver.stdin.write("0\n")
+            self.saver.stdin.flush()
+
+    def finish(self, checks):
+        calls = [c for c in self.monitor.calls() if MOMENT in c.body]
+        status = self.program.terminate()
+        output = self.program.output()
+        tried = "cannot play" in output
+        checks.expect(f"{self.name}: {'one' if self.notified else 'no'} break notification",
+                      len(calls) == (1 if self.notified else 0), f"saw {len(calls)}\n{output}")
+        checks.expect(f"{self.name}: sound {'tried' if self.sound else 'not tried'}", tried == self.sound, output)
+        checks.expect(f"{self.name}: ends on SIGTERM", status == 0, f"status {status}")
+        # A missing service is no fault: the desktop of the tests has no logind and no GNOME.
+        checks.expect(f"{self.name}: no warnings", "WARNING" not in output and "CRITICAL" not in output, output)
+        if self.saver:
+            self.saver.stdin.close()
+            self.saver.wait()
+        self.monitor.stop()
+        self.bus.stop()
+        self.system.stop()
+        self.program.remove_folder()
+        shutil.rmtree(self.folder, ignore_errors=True)
+
+
+def main():
+    program = sys.argv[1]
+    checks = Checks()
+    cases = [
+        Case("free", program),
+        Case("locked", program, locked=True, notified=False, sound=False),
+        Case("do not disturb", program, dnd=True, sound=False),
+        Case("setting off, locked", program, locked=True, quiet=False),
+    ]
+    # The moment comes five seconds after the start; a locked screen opens again after it.
+    time.sleep(8)
+    for case in cases:
+        case.unlock()
+    time.sleep(4)
+    for case in cases:
+        case.finish(checks)
+    return checks.report()
+
+
+if __name__ == "__main__":
+    sys.exit(main())
