@@ -76,7 +76,7 @@ GVariant* DesktopNotifier::NotifyArguments(const Notification& notification) con
     g_variant_builder_add(&hints, "{sv}", "sender-pid", g_variant_new_int64(::getpid()));
     return g_variant_new("(susss@as@a{sv}i)", kNotificationAppName, 0u,
                          m_useInstalledIcon ? kInstalledIconName : "", notification.title.c_str(),
-                         notification.text.c_str(), g_variant_new_array(G_VARIANT_TYPE_STRING, nullptr, 0),
+                         notification.text.c_str(), m_actions.ActionsFor(notification),
                          g_variant_builder_end(&hints), TimeoutMilliseconds(notification));
 }
 
@@ -117,6 +117,9 @@ void DesktopNotifier::OnAnswer(GObject* bus, GAsyncResult* result, void* data) {
     GError* error = nullptr;
     GVariant* reply = g_dbus_connection_call_finish(G_DBUS_CONNECTION(bus), result, &error);
     if (reply) {
+        guint32 id = 0;
+        g_variant_get(reply, "(u)", &id);
+        pending->notifier->m_actions.Sent(id, pending->notification);
         g_variant_unref(reply);
         pending->notifier->m_lastShown = Shown::ByService;
         return;
@@ -137,6 +140,8 @@ void DesktopNotifier::ShowOwnPopup(const Notification& notification) {
     m_popup = std::make_unique<wxGenericNotificationMessage>(wxString::FromUTF8(notification.title),
                                                              wxString::FromUTF8(notification.text), &m_owner,
                                                              wxICON_INFORMATION);
+    if (!notification.action.empty() && m_popup->AddAction(wxID_ANY, wxString::FromUTF8(notification.action)))
+        m_popup->Bind(wxEVT_NOTIFICATION_MESSAGE_ACTION, [this](wxCommandEvent&) { m_actions.Invoke(); });
     m_popup->Show(notification.seconds > 0 ? notification.seconds : wxNotificationMessage::Timeout_Auto);
     m_lastShown = Shown::OwnPopup;
 }

@@ -2,6 +2,7 @@
 // Notifications through the desktop's notification service with the program's name, icon and desktop
 // entry, sent without waiting: the main loop runs on while the service answers. The program's own
 // popup shows instead when no service answers within a few seconds.
+#include "platform/linux/NotificationActions.h"
 #include "ui/tray/Notifier.h"
 
 #include <chrono>
@@ -34,6 +35,7 @@ public:
 
     // Returns at once; the notification is shown by the service or, failing it, by the own popup.
     void Show(const Notification& notification) override;
+    void OnAction(std::function<void()> handler) override { m_actions.OnAction(std::move(handler)); }
     // How the last answered notification was shown.
     Shown LastShown() const { return m_lastShown; }
 
@@ -50,6 +52,7 @@ private:
     GCancellable* m_cancellable; // cancels every call still out when this goes
     std::unique_ptr<wxGenericNotificationMessage> m_popup;
     Shown m_lastShown = Shown::Nothing;
+    NotificationActions m_actions;
 };
 
 } // namespace stillmark

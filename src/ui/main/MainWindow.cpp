@@ -39,6 +39,9 @@ constexpr const char* kExchangeOrder[] = {"use_sound",       "count",     "use_a
                                           "start_minimized", "increment", "start_time",
                                           "end_time",        "show_tip",  "quiet_when_busy"};
 
+// "In 5 minutes": one more reminder, moving no moment.
+constexpr int kSnoozeSeconds = 5 * 60;
+
 std::vector<ScreenRect> ConnectedScreens() {
     std::vector<ScreenRect> screens;
     for (unsigned i = 0; i < wxDisplay::GetCount(); ++i) {
@@ -147,6 +150,7 @@ void MainWindow::AddTips() {
 
 void MainWindow::PrepareBackground() {
     m_presence = std::make_unique<TrayPresence>(*this, m_icon, m_services.makeTray);
+    m_presence->OnSnooze([this] { m_reminder.Snooze(kSnoozeSeconds); });
     m_pause = std::make_unique<DayPause>(
         m_services.clock, m_settings.pausedOn, [this](bool paused) { m_presence->SetPaused(paused); },
         [this] {

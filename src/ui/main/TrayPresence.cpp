@@ -10,6 +10,7 @@ namespace stillmark {
 
 namespace {
 constexpr const char* kBackgroundTitle = "Stillmark";
+constexpr const char* kSnoozeAction = wxTRANSLATE("In 5 minutes");
 constexpr const char* kBackgroundBalloon =
     wxTRANSLATE("Stillmark now runs in the notification area\nClick on the icon to show the dialog again");
 // The notification service keeps a notification up for as long as the desktop's user chose.
@@ -64,7 +65,8 @@ void TrayPresence::Leave() {
 }
 
 void TrayPresence::Alert(const std::string& momentText) {
-    m_tray->Notify(kAlertTitle, AlertBalloonText(momentText, InDesktopLanguage), kServiceTimeout);
+    m_tray->Notify(kAlertTitle, AlertBalloonText(momentText, InDesktopLanguage), kServiceTimeout,
+                   InDesktopLanguage(kSnoozeAction));
 }
 
 void TrayPresence::SetTip(const std::string& tip) {

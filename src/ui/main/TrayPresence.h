@@ -30,8 +30,10 @@ public:
     void ComeBack();
     // The end of the program: the icon goes.
     void Leave();
-    // The break balloon on the icon (only while it is shown).
+    // The break balloon on the icon (only while it is shown), offering "In 5 minutes".
     void Alert(const std::string& momentText);
+    // Called when the user chooses "In 5 minutes" on a break balloon.
+    void OnSnooze(std::function<void()> handler) { m_tray->OnNotificationAction(std::move(handler)); }
     // The icon's tip, now and whenever it is shown.
     void SetTip(const std::string& tip);
     // The icon's menu offers to resume the reminders instead of pausing them.

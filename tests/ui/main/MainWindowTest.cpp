@@ -277,8 +277,9 @@ TEST_F(MainWindowTest, AMomentAlertsWithBalloonAndTheSoundASecondLater) {
     m_tray.clear();
     m_now = {2026, 12, 8, 10, 45, 1};
     window.GetReminder().Tick();
-    EXPECT_EQ(m_tray, (std::vector<std::string>{"notify:Stillmark|It is 10:45\nStillmark time !|0",
-                                                "show:Next Stillmark at 14:30"}));
+    EXPECT_EQ(m_tray,
+              (std::vector<std::string>{"notify:Stillmark|It is 10:45\nStillmark time !|0|In 5 minutes",
+                                        "show:Next Stillmark at 14:30"}));
     EXPECT_EQ(Control<wxListBox>("moments")->GetStringSelection(), "10:45");
     EXPECT_TRUE(m_engine.calls.empty()) << "the sound waits a second, without blocking";
     EXPECT_TRUE(PumpUntil([this] { return !m_engine.calls.empty(); }, 2s));
@@ -329,7 +330,7 @@ TEST_F(MainWindowTest, ASnoozeRemindsOnceMoreWithTheTimeThenAndMovesNoMoment) {
     m_now = {2026, 12, 8, 10, 45, 1};
     window.GetReminder().Tick();
     m_now = {2026, 12, 8, 10, 45, 20};
-    window.GetReminder().Snooze(300);
+    m_trayIcon->actionChosen(); // "In 5 minutes" on the reminder
     EXPECT_EQ(m_tray.back(), "show:Next Stillmark at 10:50");
     m_tray.clear();
     m_now = {2026, 12, 8, 10, 50, 20};
@@ -337,7 +338,7 @@ TEST_F(MainWindowTest, ASnoozeRemindsOnceMoreWithTheTimeThenAndMovesNoMoment) {
     m_now = {2026, 12, 8, 10, 50, 21};
     window.GetReminder().Tick();
     EXPECT_EQ(TrayCalls("notify"),
-              std::vector<std::string>{"notify:Stillmark|It is 10:50\nStillmark time !|0"});
+              std::vector<std::string>{"notify:Stillmark|It is 10:50\nStillmark time !|0|In 5 minutes"});
     EXPECT_EQ(m_tray.back(), "show:Next Stillmark at 14:30");
     EXPECT_EQ(Moments()[2], "14:30");
 }
