@@ -3,8 +3,8 @@
 moment under a faked clock, on a session bus of its own with a notification daemon (dunst), and looks
 whether the break notification arrives and whether the sound is tried (the sound file does not exist,
 so each try leaves the trace "cannot play"). Locked by a screen saver: nothing, not even after it
-unlocks. Dunst paused (do-not-disturb): the notification without the sound. The setting off: both,
-locked or not. Needs the private desktop of scripts/with-desktop.sh.
+unlocks. Dunst paused, or GNOME's banners off (do-not-disturb), or a fullscreen window: the
+notification without the sound. The setting off: both, locked or presenting. Needs the private desktop of scripts/with-desktop.sh.
 
 Usage: e2e_quiet_rules.py PROGRAM
 """
@@ -23,7 +23,8 @@ MOMENT = "It is 12:00"
 
 
 class Case:
-    def __init__(self, name, program, locked=False, dnd=False, quiet=True, notified=True, sound=True):
+    def __init__(self, name, program, locked=False, dnd=False, quiet=True, notified=True, sound=True,
+                 gnome_banners=True):
         self.name, self.notified, self.sound = name, notified, sound
         self.folder = tempfile.mkdtemp(prefix="stillmark-quiet-")
         self.bus = PrivateBus()
@@ -42,8 +43,16 @@ class Case:
                         SoundToPlay="/nonexistent/bell.wav")
         if not quiet:
             settings["QuietWhenBusy"] = 0
-        self.program = Program(program, settings, fake_env={"FAKETIME": "@2026-12-08 11:59:55"},
-                               env=dict(self.bus.env, **self.system.env(), WXTRACE="stillmark"))
+        env = dict(self.bus.env, **self.system.env(), WXTRACE="stillmark")
+        if not gnome_banners:
+            env.update(XDG_CURRENT_DESKTOP="ubuntu:GNOME", GSETTINGS_BACKEND="keyfile")
+        self.program = Program(program, settings, fake_env={"FAKETIME": "@2026-12-08 11:59:55"}, env=env)
+        if not gnome_banners:
+            # GSettings' keyfile in the program's own config folder, which follows the file's changes.
+            keyfile = os.path.join(self.program.folder, "glib-2.0", "settings", "keyfile")
+            os.makedirs(os.path.dirname(keyfile))
+            with open(keyfile, "w") as f:
+                f.write("[org/gnome/desktop/notifications]\nshow-banners=false\n")
 
     def unlock(self):
         if self.saver:
@@ -71,22 +80,40 @@ class Case:
         shutil.rmtree(self.folder, ignore_errors=True)
 
 
-def main():
-    program = sys.argv[1]
-    checks = Checks()
-    cases = [
-        Case("free", program),
-        Case("locked", program, locked=True, notified=False, sound=False),
-        Case("do not disturb", program, dnd=True, sound=False),
-        Case("setting off, locked", program, locked=True, quiet=False),
-    ]
-    # The moment comes five seconds after the start; a locked screen opens again after it.
+def run(cases, checks):
+    # The moment comes five seconds after each start; a locked screen opens again after it.
     time.sleep(8)
     for case in cases:
         case.unlock()
     time.sleep(4)
     for case in cases:
         case.finish(checks)
+
+
+def xprop_root(*args):
+    subprocess.run(["xprop", "-root", *args], check=True)
+
+
+def main():
+    program = sys.argv[1]
+    checks = Checks()
+    run([Case("free", program),
+         Case("locked", program, locked=True, notified=False, sound=False),
+         Case("dunst paused", program, dnd=True, sound=False),
+         Case("GNOME without banners", program, gnome_banners=False, sound=False),
+         Case("setting off, locked", program, locked=True, quiet=False)], checks)
+    # A window manager's word that a window fills the screen, on the display all programs share: the
+    # root window itself stands for the active window, one that is not the program's.
+    root = subprocess.run(["xwininfo", "-root"], capture_output=True, text=True).stdout
+    root_id = root.split("Window id: ")[1].split()[0]
+    xprop_root("-f", "_NET_ACTIVE_WINDOW", "32c", "-set", "_NET_ACTIVE_WINDOW", str(int(root_id, 16)))
+    xprop_root("-f", "_NET_WM_STATE", "32a", "-set", "_NET_WM_STATE", "_NET_WM_STATE_FULLSCREEN")
+    try:
+        run([Case("a fullscreen window", program, sound=False),
+             Case("a fullscreen window, setting off", program, quiet=False)], checks)
+    finally:
+        xprop_root("-remove", "_NET_ACTIVE_WINDOW")
+        xprop_root("-remove", "_NET_WM_STATE")
     return checks.report()
 
 

@@ -11,7 +11,8 @@ namespace stillmark {
 
 namespace {
 
-// The property's items of 32 bits (held in longs by Xlib), or none.
+// The property's items of 32 bits (held in longs by Xlib), or none. Window managers differ in the
+// type they give a window or a process id: only the state's atoms are asked for by type.
 std::vector<unsigned long> Property(Display* display, Window window, Atom name, Atom type) {
     Atom actualType = None;
     int format = 0;
@@ -40,10 +41,11 @@ bool ActiveWindowIsFullscreen() {
     gdk_x11_display_error_trap_push(gdkDisplay);
     bool fullscreen = false;
     const auto active = Property(display, DefaultRootWindow(display),
-                                 XInternAtom(display, "_NET_ACTIVE_WINDOW", False), XA_WINDOW);
+                                 XInternAtom(display, "_NET_ACTIVE_WINDOW", False), AnyPropertyType);
     if (!active.empty() && active.front() != None) {
         const Window window = active.front();
-        const auto pid = Property(display, window, XInternAtom(display, "_NET_WM_PID", False), XA_CARDINAL);
+        const auto pid =
+            Property(display, window, XInternAtom(display, "_NET_WM_PID", False), AnyPropertyType);
         const bool ours = !pid.empty() && pid.front() == static_cast<unsigned long>(::getpid());
         const Atom full = XInternAtom(display, "_NET_WM_STATE_FULLSCREEN", False);
         for (unsigned long atom :
