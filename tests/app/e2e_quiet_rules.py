@@ -2,8 +2,8 @@
 """The quiet rules in the real program: each case starts it in the background a few seconds before a
 moment under a faked clock, on a session bus of its own with a notification daemon (dunst), and looks
 whether the break notification arrives and whether the sound is tried (the sound file does not exist,
-so each try leaves the trace "cannot play"). Locked by a screen saver: nothing, not even after it
-unlocks. Dunst paused, or GNOME's banners off (do-not-disturb), or a fullscreen window: the
+so each try leaves the trace "cannot play"). Locked by a screen saver or logind: nothing, not even
+after it unlocks. Xfce's do-not-disturb, dunst paused, or GNOME's banners off (do-not-disturb), or a fullscreen window: the
 notification without the sound. The setting off: both, locked or presenting. Needs the private desktop of scripts/with-desktop.sh.
 
 Usage: e2e_quiet_rules.py PROGRAM
@@ -23,7 +23,7 @@ MOMENT = "It is 12:00"
 
 
 class Case:
-    def __init__(self, name, program, locked=False, dnd=False, quiet=True, notified=True, sound=True,
+    def __init__(self, name, program, service=None, dnd=False, quiet=True, notified=True, sound=True,
                  gnome_banners=True):
         self.name, self.notified, self.sound = name, notified, sound
         self.folder = tempfile.mkdtemp(prefix="stillmark-quiet-")
@@ -32,10 +32,12 @@ class Case:
         self.monitor = NotifyMonitor(self.folder, self.bus)
         # logind's place taken by a bus with nobody on it: the machine's own session tells nothing here.
         self.system = PrivateSystemBus(self.folder)
+        # A fake service that starts locked or in do-not-disturb, and leaves it after the moment.
         self.saver = None
-        if locked:
-            self.saver = subprocess.Popen(["/usr/bin/python3", os.path.join(HERE, "fake_screen_saver.py"), "1"],
-                                          env=self.env, stdin=subprocess.PIPE, stdout=subprocess.PIPE, text=True)
+        if service:
+            self.saver = subprocess.Popen(["/usr/bin/python3", os.path.join(HERE, "fake_desktop_service.py"),
+                                           service, "1"], env=dict(self.env, **self.system.env()),
+                                          stdin=subprocess.PIPE, stdout=subprocess.PIPE, text=True)
             self.saver.stdout.readline()
         if dnd:
             subprocess.run(["dunstctl", "set-paused", "true"], env=self.env, check=True)
@@ -98,10 +100,12 @@ def main():
     program = sys.argv[1]
     checks = Checks()
     run([Case("free", program),
-         Case("locked", program, locked=True, notified=False, sound=False),
+         Case("locked (screen saver)", program, service="screensaver", notified=False, sound=False),
+         Case("locked (logind)", program, service="logind", notified=False, sound=False),
+         Case("Xfce do-not-disturb", program, service="xfconf", sound=False),
          Case("dunst paused", program, dnd=True, sound=False),
          Case("GNOME without banners", program, gnome_banners=False, sound=False),
-         Case("setting off, locked", program, locked=True, quiet=False)], checks)
+         Case("setting off, locked", program, service="screensaver", quiet=False)], checks)
     # A window manager's word that a window fills the screen, on the display all programs share: the
     # root window itself stands for the active window, one that is not the program's.
     root = subprocess.run(["xwininfo", "-root"], capture_output=True, text=True).stdout

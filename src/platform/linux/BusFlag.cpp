@@ -78,7 +78,7 @@ struct BusFlag::State : std::enable_shared_from_this<BusFlag::State> {
             Read();
             return;
         }
-        Send(source.locate, G_VARIANT_TYPE("(o)"), source.name.c_str(), &State::OnLocated);
+        Send(source.locate, G_VARIANT_TYPE("(o)"), source.locateObject.c_str(), &State::OnLocated);
     }
 
     void Vanished() {

@@ -22,8 +22,9 @@ struct BusFlagSource {
     Bus bus = Bus::Session;
     std::string name; // the well-known name whose owner answers
     std::string path; // the object; empty: the object path the `locate` call answers
-    BusCall locate;   // used only when path is empty
-    BusCall read;     // answers the flag: the first boolean of the reply, inside a variant or not
+    BusCall locate;   // used only when path is empty, on locateObject
+    std::string locateObject;
+    BusCall read; // answers the flag: the first boolean of the reply, inside a variant or not
     // The signals on the object that tell of a change (the flag is read again on each); with a
     // signalFilter, only those whose first argument is that text (an interface, a channel).
     std::string signalInterface;

@@ -44,6 +44,7 @@ std::vector<BusFlagSource> LockSources() {
     BusFlagSource session = PropertySource(Bus::System, "org.freedesktop.login1", "",
                                            "org.freedesktop.login1.Session", "LockedHint");
     session.locate = {"org.freedesktop.login1.Manager", "GetSession", "('auto',)"};
+    session.locateObject = "/org/freedesktop/login1";
     return {session, ScreenSaverSource("org.freedesktop.ScreenSaver", "/org/freedesktop/ScreenSaver"),
             ScreenSaverSource("org.gnome.ScreenSaver", "/org/gnome/ScreenSaver")};
 }
