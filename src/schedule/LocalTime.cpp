@@ -5,6 +5,13 @@
 
 namespace stillmark {
 
+ClockReading ReadingAt(std::time_t when) {
+    std::tm local{};
+    if (!localtime_r(&when, &local))
+        return {};
+    return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec};
+}
+
 LocalDate LocalDateAfter(std::time_t now, int days) {
     std::tm local{};
     if (!localtime_r(&now, &local))

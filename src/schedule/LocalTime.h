@@ -1,5 +1,7 @@
 #pragma once
 // Local calendar dates and the instants at which a local minute starts, in the process's time zone.
+#include "base/Clock.h"
+
 #include <ctime>
 #include <vector>
 
@@ -9,6 +11,9 @@ struct LocalDate {
     int year = 0, month = 0, day = 0; // month 1 to 12
     bool operator==(const LocalDate&) const = default;
 };
+
+// The local wall clock's reading at that instant.
+ClockReading ReadingAt(std::time_t when);
 
 // The local date `days` days after the one `now` falls on.
 LocalDate LocalDateAfter(std::time_t now, int days);

@@ -7,7 +7,6 @@
 namespace stillmark {
 
 inline constexpr const char* kAlertTitle = "Stillmark";
-inline constexpr const char* kAlertTip = Translatable("Stillmark, your daily break !");
 
 // "It is 12:00", a line break, "Stillmark time !": the moment's text stays as the Am-Pm setting
 // wrote it, the words around it come through translate.

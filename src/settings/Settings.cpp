@@ -23,7 +23,7 @@ struct Key {
 };
 
 // Every key of the file, in the order new keys are written; the window position comes last.
-const std::array<Key, 16> kKeys = {{
+const std::array<Key, 17> kKeys = {{
     {"StartHour", &Settings::startTime},
     {"EndHour", &Settings::endTime},
     {"Increment", &Settings::increment},
@@ -36,6 +36,7 @@ const std::array<Key, 16> kKeys = {{
     {"SoundFilter", &Settings::soundFilter},
     {"Days", &Settings::alertDays, true},
     {"PausedOn", &Settings::pausedOn, true},
+    {"QuietWhenBusy", &Settings::quietWhenBusy, true},
     {"WinPosLTX", &WindowRect::left},
     {"WinPosLTY", &WindowRect::top},
     {"WinPosRBX", &WindowRect::right},

@@ -27,6 +27,7 @@ struct Settings {
     int soundFilter = 1;
     std::string alertDays = "1111111"; // Monday to Sunday, '1' alerts; any other text counts as every day
     std::string pausedOn;              // YYYY-MM-DD: the local date on which nothing alerts, or empty
+    bool quietWhenBusy = true;         // no sound while busy, no reminder while away
     bool operator==(const Settings&) const = default;
 };
 
@@ -35,10 +36,11 @@ struct Settings {
 Settings ReadSettings(const IniDocument& document);
 
 // Writes the ten keys of the program's settings into the document, new keys in the table's order, then
-// Days and PausedOn and the window position, each only when not the default or the document already holds
-// it (a file of an earlier version stays as it was). Given `since` (the settings last written), a key the
-// document holds is written only when its value changed since then, so that a hand edit of it survives.
-// A text holding a line break cannot be stored: its key keeps its stored value and is named in the result.
+// Days, PausedOn, QuietWhenBusy and the window position, each only when not the default or the document
+// already holds it (a file of an earlier version stays as it was). Given `since` (the settings last written),
+// a key the document holds is written only when its value changed since then, so that a hand edit of it
+// survives. A text holding a line break cannot be stored: its key keeps its stored value and is named in the
+// result.
 std::vector<std::string> WriteSettings(IniDocument& document, const Settings& settings,
                                        const Settings* since = nullptr);
 

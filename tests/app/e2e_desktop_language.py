@@ -24,10 +24,10 @@ from desktop_harness import wait_for  # noqa: E402
 EXPECTED_BODY = "Es ist 08:30\nZeit für einen Stillmark!"
 # LANGUAGE, with LANG=de_DE.UTF-8: the menu and the tip; the break notification for the first only.
 CASES = [
-    ("de", ["Über Stillmark…", "Anzeigen", "Für heute pausieren", "Beenden"], "Stillmark, Ihre treue Pause"),
+    ("de", ["Über Stillmark…", "Anzeigen", "Für heute pausieren", "Beenden"], "Nächster Stillmark um 08:30"),
     ("fr", ["À propos de Stillmark…", "Afficher", "Pause pour aujourd'hui", "Quitter"],
-     "Stillmark, votre fidèle pause"),
-    ("sv", ["About Stillmark...", "Show", "Pause for today", "Exit"], "Stillmark, your loyal break"),
+     "Prochain Stillmark à 08:30"),
+    ("sv", ["About Stillmark...", "Show", "Pause for today", "Exit"], "Next Stillmark at 08:30"),
 ]
 
 

@@ -59,8 +59,8 @@ def wait_new_window(pid, before, timeout=15):
 
 
 # Tab stops from the start time field, in reading order (the combo box's arrow is a stop of its own;
-# the autostart box and the seven day toggles come before the sound).
-TABS_TO = {"count": 6, "browse_sound": 21, "close": 26, "about": 27}
+# the autostart box, the quiet box and the seven day toggles come before the sound).
+TABS_TO = {"count": 6, "browse_sound": 22, "close": 27, "about": 28}
 
 
 def focus_by_tab(wid, control, env=None):

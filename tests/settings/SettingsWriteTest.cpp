@@ -32,6 +32,7 @@ TEST_F(SettingsWriteTest, WritesTheTenKeysAndThePositionOnceItIsKnown) {
         WindowRect position;
         std::string after;
         std::string days = "1111111", pausedOn = "";
+        bool quiet = true;
     };
     const Case cases[] = {
         {"fresh file", "", {}, "[Settings]\n" + kTenKeys},
@@ -58,6 +59,11 @@ TEST_F(SettingsWriteTest, WritesTheTenKeysAndThePositionOnceItIsKnown) {
          {},
          "[Settings]\nDays=weekdays\nPausedOn=\n" + kTenKeys,
          "weekdays"},
+        {"quiet switched off", "", {}, "[Settings]\n" + kTenKeys + "QuietWhenBusy=0\n", "1111111", "", false},
+        {"quiet stored before, back on",
+         "[Settings]\nQuietWhenBusy=0\n",
+         {},
+         "[Settings]\nQuietWhenBusy=1\n" + kTenKeys},
     };
     for (const Case& c : cases) {
         test::WriteBytes(File(), c.before);
@@ -67,6 +73,7 @@ TEST_F(SettingsWriteTest, WritesTheTenKeysAndThePositionOnceItIsKnown) {
         settings.windowBounds = c.position;
         settings.alertDays = c.days;
         settings.pausedOn = c.pausedOn;
+        settings.quietWhenBusy = c.quiet;
         const Outcome result = Store().Save(settings);
         EXPECT_TRUE(result.ok()) << c.name << ": " << result.problem;
         EXPECT_EQ(test::ReadBytes(File()), c.after) << c.name;
@@ -88,6 +95,7 @@ TEST_F(SettingsWriteTest, SettingsSurviveARoundTrip) {
     written.soundFilter = 3;
     written.alertDays = "0000011";
     written.pausedOn = "2026-12-08";
+    written.quietWhenBusy = false;
     SettingsStore store = Store();
     ASSERT_TRUE(store.Save(written).ok());
     EXPECT_EQ(store.Load().settings, written);

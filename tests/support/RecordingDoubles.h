@@ -55,7 +55,8 @@ public:
     FailureHandler onFailure;
 };
 
-// Notes each call as one line: "show:<tip>", "hide", "notify:<title>|<text>|<seconds>", "menu".
+// Notes each call as one line: "show:<tip>", "hide", "notify:<title>|<text>|<seconds>[|<action>]",
+// "menu".
 class RecordingTray final : public TrayIcon {
 public:
     RecordingTray(std::vector<std::string>& log, bool hasTray) : hasTray(hasTray), m_log(log) {}
@@ -67,9 +68,12 @@ public:
         m_log.push_back("hide");
         shown = false;
     }
-    void Notify(const std::string& title, const std::string& text, int seconds) override {
-        m_log.push_back("notify:" + title + "|" + text + "|" + std::to_string(seconds));
+    void Notify(const std::string& title, const std::string& text, int seconds,
+                const std::string& action) override {
+        m_log.push_back("notify:" + title + "|" + text + "|" + std::to_string(seconds) +
+                        (action.empty() ? "" : "|" + action));
     }
+    void OnNotificationAction(std::function<void()> handler) override { actionChosen = std::move(handler); }
     bool HasTray() const override { return hasTray; }
     void ShowMenu() override { m_log.push_back("menu"); }
     void SetPaused(bool isPaused) override { paused = isPaused; }
@@ -79,6 +83,8 @@ public:
     bool hasTray; // what HasTray() answers
     bool paused = false;
     std::function<void()> trayChanged; // what the window asked to hear when the tray comes or goes
+    std::function<void()>
+        actionChosen; // what the window asked to hear when a notification's action is chosen
 
 private:
     std::vector<std::string>& m_log;

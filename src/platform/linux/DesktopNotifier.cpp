@@ -85,7 +85,7 @@ GVariant* DesktopNotifier::NotifyArguments(const Notification& notification) con
     g_variant_builder_add(&hints, "{sv}", "sender-pid", g_variant_new_int64(::getpid()));
     return g_variant_new("(susss@as@a{sv}i)", kNotificationAppName, 0u,
                          m_useInstalledIcon ? kInstalledIconName : "", notification.title.c_str(),
-                         notification.text.c_str(), g_variant_new_array(G_VARIANT_TYPE_STRING, nullptr, 0),
+                         notification.text.c_str(), m_actions.ActionsFor(notification),
                          g_variant_builder_end(&hints), TimeoutMilliseconds(notification));
 }
 
@@ -173,6 +173,7 @@ void DesktopNotifier::OnAnswer(GObject* source, GAsyncResult* result, void* data
                                    g_variant_new("(u)", id), nullptr, G_DBUS_CALL_FLAGS_NONE, -1, nullptr,
                                    &DesktopNotifier::OnClosed, nullptr);
         } else {
+            notifier->m_actions.Sent(id, pending->notification);
             notifier->m_lastShown = Shown::ByService;
         }
     } else {
@@ -204,6 +205,8 @@ void DesktopNotifier::ShowOwnPopup(const Notification& notification) {
                                                              wxString::FromUTF8(notification.text), &m_owner,
                                                              wxICON_INFORMATION);
     // Left to the service, the reminder stays until the user closes it or the next one replaces it.
+    if (!notification.action.empty() && m_popup->AddAction(wxID_ANY, wxString::FromUTF8(notification.action)))
+        m_popup->Bind(wxEVT_NOTIFICATION_MESSAGE_ACTION, [this](wxCommandEvent&) { m_actions.Invoke(); });
     m_popup->Show(notification.seconds > 0 ? notification.seconds : wxNotificationMessage::Timeout_Never);
     m_lastShown = Shown::OwnPopup;
 }

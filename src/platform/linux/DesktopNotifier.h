@@ -3,6 +3,7 @@
 // entry, sent without waiting: the main loop runs on while the service answers. The program's own
 // popup shows instead when no service answers within a few seconds; a service that answers later
 // has its notification closed again, so that one reminder shows, never two.
+#include "platform/linux/NotificationActions.h"
 #include "ui/tray/Notifier.h"
 
 #include <chrono>
@@ -36,6 +37,7 @@ public:
 
     // Returns at once; the notification is shown by the service or, failing it, by the own popup.
     void Show(const Notification& notification) override;
+    void OnAction(std::function<void()> handler) override { m_actions.OnAction(std::move(handler)); }
     // How the last answered notification was shown.
     Shown LastShown() const { return m_lastShown; }
 
@@ -57,6 +59,7 @@ private:
     std::list<std::unique_ptr<Pending>> m_pending; // notifications the service has not answered yet
     std::unique_ptr<wxGenericNotificationMessage> m_popup;
     Shown m_lastShown = Shown::Nothing;
+    NotificationActions m_actions;
 };
 
 } // namespace stillmark

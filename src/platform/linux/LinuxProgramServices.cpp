@@ -85,7 +85,8 @@ MainWindowServices LinuxProgramServices::ForMainWindow() {
             m_modalDialogs,
             MakeDesktopTrayIcon,
             [this](wxWindow* owner) { m_about.Show(owner); },
-            m_autostart};
+            m_autostart,
+            m_desktop};
 }
 
 void LinuxProgramServices::WatchEnding(EndingRequests requests) {

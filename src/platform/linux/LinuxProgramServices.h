@@ -7,6 +7,7 @@
 #include "platform/linux/DesktopLinkOpener.h"
 #include "platform/linux/GLibWakeTimer.h"
 #include "platform/linux/GstSoundEngine.h"
+#include "platform/linux/LinuxDesktopActivity.h"
 #include "platform/linux/XdgAutostart.h"
 #include "settings/SettingsStore.h"
 #include "sound/SoundPlayback.h"
@@ -41,6 +42,7 @@ private:
     InfoServices m_info;
     AboutBoxOpener m_about;
     XdgAutostart m_autostart;
+    LinuxDesktopActivity m_desktop;
     EndingRequests m_ending;
     std::vector<unsigned> m_signalSources; // and the display's watch
 };

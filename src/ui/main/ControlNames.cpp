@@ -22,7 +22,8 @@ constexpr std::pair<const char*, const char*> kAccessibleNames[] = {
     {"sound_path", wxTRANSLATE("Sound to Play")},
     {"browse_sound", wxTRANSLATE("Browse for a sound")},
     {"play_sound", wxTRANSLATE("Play")},
-    {"stop_sound", wxTRANSLATE("Stop")}};
+    {"stop_sound", wxTRANSLATE("Stop")},
+    {"quiet_when_busy", wxTRANSLATE("Quiet while away or busy")}};
 
 } // namespace
 

@@ -27,6 +27,9 @@ const std::vector<std::pair<std::string_view, std::string_view>>& ControlTipTabl
          wxTRANSLATE("When checked, this will start Stillmark\nby default in the notification area.")},
         {"start_with_desktop",
          wxTRANSLATE("When checked, Stillmark starts with the desktop at each log-in.")},
+        {"quiet_when_busy",
+         wxTRANSLATE("When checked, a moment passes without a reminder while the screen is locked,\nand "
+                     "without a sound in do-not-disturb or while a window fills the screen.")},
         {"day", wxTRANSLATE("Stillmark alerts on the days that are pressed in.\nOn other days the list still "
                             "shows the moments.")},
         {"browse_sound", wxTRANSLATE("Browse for a sound (wav,mp3,wma file)")},

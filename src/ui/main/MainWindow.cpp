@@ -2,6 +2,7 @@
 
 #include "schedule/AlertDays.h"
 #include "schedule/MomentSchedule.h"
+#include "schedule/NextMomentTip.h"
 #include "schedule/TimeText.h"
 #include "settings/SettingsStore.h"
 #include "sound/SoundPlayback.h"
@@ -35,8 +36,12 @@ namespace stillmark {
 namespace {
 
 // The settings in the order the window reads its controls (a refused count keeps the ones after it).
-constexpr const char* kExchangeOrder[] = {"use_sound", "count",      "use_ampm", "start_minimized",
-                                          "increment", "start_time", "end_time", "show_tip"};
+constexpr const char* kExchangeOrder[] = {"use_sound",       "count",     "use_ampm",
+                                          "start_minimized", "increment", "start_time",
+                                          "end_time",        "show_tip",  "quiet_when_busy"};
+
+// "In 5 minutes": one more reminder, moving no moment.
+constexpr int kSnoozeSeconds = 5 * 60;
 
 std::vector<ScreenRect> ConnectedScreens() {
     std::vector<ScreenRect> screens;
@@ -70,8 +75,11 @@ MainWindow::MainWindow(MainWindowServices services)
           return DateAlerts(m_settings.alertDays, m_settings.pausedOn, date.year, date.month, date.day);
       }),
       m_autosave(m_services.settings, m_services.messages, m_settings, m_settings),
-      m_reminder(m_services.clock, m_schedule, m_services.wakeTimer,
-                 [this](std::size_t index) { Alert(index); }),
+      m_reminder(
+          m_services.clock, m_schedule, m_services.wakeTimer, m_services.desktop,
+          [this] { return m_settings.quietWhenBusy; },
+          [this](std::optional<std::size_t> index, ReminderDelivery delivery) { Alert(index, delivery); },
+          [this] { ShowNextMoment(); }),
       m_ending(
           *this, m_services.modalDialogs, m_autosave, [this] { m_sound->TakeOverTyped(); },
           [this] { TakeOverTypedSoundPath(); }) {
@@ -144,6 +152,7 @@ void MainWindow::AddTips() {
 
 void MainWindow::PrepareBackground() {
     m_presence = std::make_unique<TrayPresence>(*this, m_icon, m_services.makeTray);
+    m_presence->OnSnooze([this] { m_reminder.Snooze(kSnoozeSeconds); });
     m_pause = std::make_unique<DayPause>(
         m_services.clock, m_settings,
         [this](bool paused) {
@@ -193,13 +202,15 @@ void MainWindow::SetValidators() {
     m_startTime->SetValidator(TextValidator(m_settings.startTime));
     m_endTime->SetValidator(TextValidator(m_settings.endTime));
     XRCCTRL(*this, "show_tip", wxCheckBox)->SetValidator(wxGenericValidator(&m_settings.showTips));
+    XRCCTRL(*this, "quiet_when_busy", wxCheckBox)
+        ->SetValidator(wxGenericValidator(&m_settings.quietWhenBusy));
 }
 
 void MainWindow::BindEvents() {
     for (wxTextCtrl* field : {m_startTime, m_endTime, m_count})
         field->Bind(wxEVT_TEXT, &MainWindow::OnEdited, this);
     XRCCTRL(*this, "increment", wxComboBox)->Bind(wxEVT_TEXT, &MainWindow::OnEdited, this);
-    for (const char* name : {"use_sound", "start_minimized", "show_tip"})
+    for (const char* name : {"use_sound", "start_minimized", "show_tip", "quiet_when_busy"})
         Bind(wxEVT_CHECKBOX, &MainWindow::OnEdited, this, XRCID(name));
     Bind(wxEVT_CHECKBOX, &MainWindow::OnUseAmPm, this, XRCID("use_ampm"));
     Bind(
@@ -341,14 +352,26 @@ void MainWindow::OnUseAmPm(wxCommandEvent&) {
 
 // ---- the reminder and the background ----
 
-void MainWindow::Alert(std::size_t index) {
-    if (index < m_moments->GetCount()) {
-        m_moments->SetSelection(static_cast<int>(index));
-        m_moments->EnsureVisible(static_cast<int>(index));
+void MainWindow::Alert(std::optional<std::size_t> index, ReminderDelivery delivery) {
+    if (index && *index < m_moments->GetCount()) {
+        m_moments->SetSelection(static_cast<int>(*index));
+        m_moments->EnsureVisible(static_cast<int>(*index));
     }
-    m_presence->Alert(m_schedule.Moments()[index].text);
-    if (m_settings.useSound)
+    if (delivery == ReminderDelivery::Passed)
+        return;
+    const ClockReading now = m_services.clock.Now();
+    // A snoozed reminder tells the time it comes at.
+    m_presence->Alert(index ? m_schedule.Moments()[*index].text
+                            : FormatTime(now.hour + now.minute / 60.0, m_settings.useAmPm));
+    if (m_settings.useSound && delivery == ReminderDelivery::Heard)
         m_services.sound.PlayForReminder(m_settings.reminderSound); // a second later, without blocking
+}
+
+void MainWindow::ShowNextMoment() {
+    if (m_presence)
+        m_presence->SetTip(IconTip(m_schedule.Moments(), m_services.clock.Seconds(), m_settings.alertDays,
+                                   m_settings.pausedOn, m_reminder.SnoozedUntil(), m_settings.useAmPm,
+                                   InDesktopLanguage));
 }
 
 void MainWindow::GoToBackground(bool withBalloon) {

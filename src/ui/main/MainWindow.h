@@ -16,6 +16,7 @@
 #include "ui/main/WindowEnding.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 #include <wx/dialog.h>
@@ -73,7 +74,9 @@ private:
     void RebuildList();
     void ShowQuietHint();
     void StepTime(int step, std::string& time, wxTextCtrl* field);
-    void Alert(std::size_t index);
+    void Alert(std::optional<std::size_t> index, ReminderDelivery delivery);
+    // The icon's tip names what comes next.
+    void ShowNextMoment();
     void GoToBackground(bool withBalloon);
     void TakeOverTypedSoundPath();
 

@@ -10,6 +10,7 @@ namespace stillmark {
 
 class Autostart;
 class Clock;
+class DesktopActivity;
 class MessageBox;
 class ModalDialogs;
 class SettingsStore;
@@ -28,6 +29,8 @@ struct MainWindowServices {
     std::function<void(wxWindow* owner)> showAbout;
     // Starting with the desktop at log-in.
     Autostart& autostart;
+    // Whether the person is away or busy, for the quiet rules.
+    DesktopActivity& desktop;
 };
 
 } // namespace stillmark

@@ -10,9 +10,9 @@ namespace stillmark {
 
 namespace {
 constexpr const char* kBackgroundTitle = "Stillmark";
+constexpr const char* kSnoozeAction = wxTRANSLATE("In 5 minutes");
 constexpr const char* kBackgroundBalloon =
     wxTRANSLATE("Stillmark now runs in the notification area\nClick on the icon to show the dialog again");
-constexpr const char* kBackgroundTip = wxTRANSLATE("Stillmark, your loyal break");
 // The notification service keeps a notification up for as long as the desktop's user chose.
 constexpr int kServiceTimeout = 0;
 } // namespace
@@ -28,7 +28,7 @@ TrayPresence::~TrayPresence() {
 }
 
 void TrayPresence::GoToBackground(bool withBalloon) {
-    m_tray->ShowIcon(InDesktopLanguage(kBackgroundTip));
+    m_tray->ShowIcon(m_tip);
     if (withBalloon)
         m_tray->Notify(kBackgroundTitle, InDesktopLanguage(kBackgroundBalloon), kServiceTimeout);
     m_inBackground = true;
@@ -65,10 +65,17 @@ void TrayPresence::Leave() {
 }
 
 void TrayPresence::Alert(const std::string& momentText) {
-    // The tip changes with the first alert, while the icon is shown.
+    m_tray->Notify(kAlertTitle, AlertBalloonText(momentText, InDesktopLanguage), kServiceTimeout,
+                   InDesktopLanguage(kSnoozeAction));
+}
+
+void TrayPresence::SetTip(const std::string& tip) {
+    if (tip == m_tip)
+        return;
+    m_tip = tip;
+    // While the icon is shown, showing it again only changes its tip.
     if (m_inBackground)
-        m_tray->ShowIcon(InDesktopLanguage(kAlertTip));
-    m_tray->Notify(kAlertTitle, AlertBalloonText(momentText, InDesktopLanguage), kServiceTimeout);
+        m_tray->ShowIcon(m_tip);
 }
 
 void TrayPresence::SetPaused(bool paused) {

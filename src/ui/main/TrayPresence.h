@@ -30,8 +30,12 @@ public:
     void ComeBack();
     // The end of the program: the icon goes.
     void Leave();
-    // The break notification, whether the window or the icon is shown.
+    // The break notification, whether the window or the icon is shown, offering "In 5 minutes".
     void Alert(const std::string& momentText);
+    // Called when the user chooses "In 5 minutes" on a break balloon.
+    void OnSnooze(std::function<void()> handler) { m_tray->OnNotificationAction(std::move(handler)); }
+    // The icon's tip, now and whenever it is shown.
+    void SetTip(const std::string& tip);
     // The icon's menu offers to resume the reminders instead of pausing them.
     void SetPaused(bool paused);
     bool InBackground() const { return m_inBackground; }
@@ -46,6 +50,7 @@ private:
     std::unique_ptr<TrayIcon> m_tray;
     bool m_inBackground = false;
     bool m_minimised = false; // in the background as a minimised window, for want of a notification area
+    std::string m_tip;
 };
 
 } // namespace stillmark

@@ -83,11 +83,19 @@ void DesktopTrayIcon::SetPaused(bool paused) {
         m_backend->SetPaused(paused);
 }
 
-void DesktopTrayIcon::Notify(const std::string& title, const std::string& text, int seconds) {
+void DesktopTrayIcon::Notify(const std::string& title, const std::string& text, int seconds,
+                             const std::string& action) {
     // Through the notification service, which needs no icon of any kind.
     if (text.empty() || !m_notifier)
         return;
-    m_notifier->Show(MakeNotification(title, text, seconds));
+    Notification notification = MakeNotification(title, text, seconds);
+    notification.action = action;
+    m_notifier->Show(notification);
+}
+
+void DesktopTrayIcon::OnNotificationAction(std::function<void()> handler) {
+    if (m_notifier)
+        m_notifier->OnAction(std::move(handler));
 }
 
 bool DesktopTrayIcon::HasTray() const {

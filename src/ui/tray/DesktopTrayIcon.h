@@ -34,7 +34,9 @@ public:
 
     void ShowIcon(const std::string& tooltip) override;
     void HideIcon() override;
-    void Notify(const std::string& title, const std::string& text, int seconds) override;
+    void Notify(const std::string& title, const std::string& text, int seconds,
+                const std::string& action = {}) override;
+    void OnNotificationAction(std::function<void()> handler) override;
     bool HasTray() const override;
     void ShowMenu() override;
     void SetPaused(bool paused) override;

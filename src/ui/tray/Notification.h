@@ -14,6 +14,7 @@ struct Notification {
     std::string title; // at most 63 bytes
     std::string text;  // at most 255 bytes
     int seconds = kTimeoutByService;
+    std::string action; // the label of its one action, or empty for none
     bool operator==(const Notification&) const = default;
 };
 

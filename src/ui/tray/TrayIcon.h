@@ -24,8 +24,12 @@ public:
     virtual void ShowIcon(const std::string& tooltip) = 0;
     virtual void HideIcon() = 0;
     // A notification (title 63, text 255 bytes; seconds <= 0: the service's own time-out), only with
-    // a text. It needs no icon: it comes whether the icon is shown or not, the window too.
-    virtual void Notify(const std::string& title, const std::string& text, int seconds) = 0;
+    // a text. It needs no icon: it comes whether the icon is shown or not, the window too. With an
+    // action label, the notification offers that action where the desktop can.
+    virtual void Notify(const std::string& title, const std::string& text, int seconds,
+                        const std::string& action = {}) = 0;
+    // Called from the main loop when the user chooses a notification's action.
+    virtual void OnNotificationAction(std::function<void()> handler) = 0;
     // A notification area shows the icon (decided when the icon was last shown).
     virtual bool HasTray() const = 0;
     // Pops up the menu at the pointer (where the desktop leaves that to the program).

@@ -4,6 +4,7 @@
 #include "RecordingDoubles.h"
 #include "base/Clock.h"
 #include "base/WakeTimer.h"
+#include "ui/main/DesktopActivity.h"
 
 #include <functional>
 #include <optional>
@@ -37,6 +38,13 @@ public:
     void Disarm() override { armedFor.reset(); }
 
     std::optional<std::time_t> armedFor;
+};
+
+// A desktop whose state a test sets.
+class SetDesktop final : public DesktopActivity {
+public:
+    DesktopState Now() override { return state; }
+    DesktopState state;
 };
 
 } // namespace stillmark::test

@@ -100,7 +100,8 @@ protected:
                                         if (m_aboutShows)
                                             m_aboutShows(owner);
                                     },
-                                    m_autostart};
+                                    m_autostart,
+                                    m_desktop};
         m_window = new MainWindow(services);
         m_window->Bind(wxEVT_DESTROY, [this](wxWindowDestroyEvent& event) {
             event.Skip();
@@ -167,6 +168,7 @@ protected:
     ClockReading m_now{2026, 12, 8, 9, 0, 30};
     FakeClock m_clock{m_now};
     RecordingWakeTimer m_wakeTimer;
+    SetDesktop m_desktop;
     RecordingMessageBox m_messages;
     RecordingSoundEngine m_engine;
     std::unique_ptr<SoundPlayback> m_sound;

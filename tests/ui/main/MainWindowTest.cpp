@@ -117,7 +117,7 @@ TEST_F(MainWindowTest, TabFollowsTheReadingOrder) {
     STILLMARK_FOCUS_OR_STOP(Field("start_time"));
     std::vector<std::string> order{"start_time"};
     wxUIActionSimulator keyboard;
-    for (int presses = 0; presses < 35 && order.size() < 27; ++presses) {
+    for (int presses = 0; presses < 35 && order.size() < 28; ++presses) {
         keyboard.Char(WXK_TAB);
         PumpEvents(30ms);
         // The combo box's own arrow button is a stop of GTK's, with no window of the program's.
@@ -135,6 +135,7 @@ TEST_F(MainWindowTest, TabFollowsTheReadingOrder) {
                                                "use_ampm",
                                                "start_minimized",
                                                "start_with_desktop",
+                                               "quiet_when_busy",
                                                "moments",
                                                "day",
                                                "day",
@@ -218,7 +219,7 @@ TEST_F(MainWindowTest, RunBackgroundStoresThePositionShowsTheIconAndHides) {
     Click("run_background");
     EXPECT_FALSE(window.IsShown());
     EXPECT_EQ(m_tray,
-              (std::vector<std::string>{"show:Stillmark, your loyal break",
+              (std::vector<std::string>{"show:Next Stillmark at 10:45",
                                         "notify:Stillmark|Stillmark now runs in the notification area\n"
                                         "Click on the icon to show the dialog again|0"}));
     EXPECT_NE(ReadIni().find("WinPosLTX=120\nWinPosLTY=90\n"), std::string::npos) << ReadIni();
@@ -245,7 +246,7 @@ TEST_F(MainWindowTest, StartMinimizedGoesToTheBackgroundWithoutABalloonAndStaysH
     MainWindow& window = OpenWindow();
     PumpEvents(150ms);
     EXPECT_FALSE(window.IsShown());
-    EXPECT_EQ(m_tray, std::vector<std::string>{"show:Stillmark, your loyal break"});
+    EXPECT_EQ(m_tray, std::vector<std::string>{"show:Next Stillmark at 10:45"});
     Menu(kIdShow);
     EXPECT_TRUE(window.IsShown());
     EXPECT_EQ(window.GetPosition(), wxPoint(100, 80));
@@ -276,8 +277,9 @@ TEST_F(MainWindowTest, AMomentAlertsWithBalloonAndTheSoundASecondLater) {
     m_tray.clear();
     m_now = {2026, 12, 8, 10, 45, 1};
     window.GetReminder().Tick();
-    EXPECT_EQ(m_tray, (std::vector<std::string>{"show:Stillmark, your daily break !",
-                                                "notify:Stillmark|It is 10:45\nStillmark time !|0"}));
+    EXPECT_EQ(m_tray,
+              (std::vector<std::string>{"notify:Stillmark|It is 10:45\nStillmark time !|0|In 5 minutes",
+                                        "show:Next Stillmark at 14:30"}));
     EXPECT_EQ(Control<wxListBox>("moments")->GetStringSelection(), "10:45");
     EXPECT_TRUE(m_engine.calls.empty()) << "the sound waits a second, without blocking";
     EXPECT_TRUE(PumpUntil([this] { return !m_engine.calls.empty(); }, 2s));
