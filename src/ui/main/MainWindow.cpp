@@ -2,7 +2,6 @@
 
 #include "schedule/AlertDays.h"
 #include "schedule/MomentSchedule.h"
-#include "schedule/NextMomentTip.h"
 #include "schedule/TimeText.h"
 #include "settings/SettingsStore.h"
 #include "sound/SoundPlayback.h"
@@ -321,17 +320,6 @@ void MainWindow::RebuildList() {
         m_pause->Refresh();
 }
 
-void MainWindow::ShowQuietHint() {
-    const bool paused = m_pause && m_pause->PausedToday();
-    m_quietHint->SetLabel(wxString::FromUTF8(QuietHint(m_settings.alertDays, paused, InDesktopLanguage)));
-    // As wide as the list; a translation longer than the two lines kept for it makes the window grow.
-    m_quietHint->Wrap(m_moments->GetSize().x);
-    const wxSize needed = GetSizer()->GetMinSize();
-    if (needed.x > GetClientSize().x || needed.y > GetClientSize().y)
-        GetSizer()->SetSizeHints(this);
-    Layout();
-}
-
 void MainWindow::StepTime(int step, std::string& time, wxTextCtrl* field) {
     TransferDataFromWindow();
     time = StepTimeText(time, m_settings.increment, step, m_settings.useAmPm);
@@ -348,42 +336,6 @@ void MainWindow::OnUseAmPm(wxCommandEvent&) {
     m_startTime->SetValue(wxString::FromUTF8(start));
     m_reformatting = false;
     m_endTime->SetValue(wxString::FromUTF8(end));
-}
-
-// ---- the reminder and the background ----
-
-void MainWindow::Alert(std::optional<std::size_t> index, ReminderDelivery delivery) {
-    if (index && *index < m_moments->GetCount()) {
-        m_moments->SetSelection(static_cast<int>(*index));
-        m_moments->EnsureVisible(static_cast<int>(*index));
-    }
-    if (delivery == ReminderDelivery::Passed)
-        return;
-    const ClockReading now = m_services.clock.Now();
-    // A snoozed reminder tells the time it comes at.
-    m_presence->Alert(index ? m_schedule.Moments()[*index].text
-                            : FormatTime(now.hour + now.minute / 60.0, m_settings.useAmPm));
-    if (m_settings.useSound && delivery == ReminderDelivery::Heard)
-        m_services.sound.PlayForReminder(m_settings.reminderSound); // a second later, without blocking
-}
-
-void MainWindow::ShowNextMoment() {
-    if (m_presence)
-        m_presence->SetTip(IconTip(m_schedule.Moments(), m_services.clock.Seconds(), m_settings.alertDays,
-                                   m_settings.pausedOn, m_reminder.SnoozedUntil(), m_settings.useAmPm,
-                                   InDesktopLanguage));
-}
-
-void MainWindow::GoToBackground(bool withBalloon) {
-    TransferDataFromWindow();
-    // Wayland neither places a program's window nor tells it where the window is: the stored
-    // position stays as it was.
-    if (wxGetDisplayInfo().type != wxDisplayWayland) {
-        const wxRect r = GetScreenRect();
-        m_settings.windowBounds = {r.GetLeft(), r.GetTop(), r.GetRight() + 1, r.GetBottom() + 1};
-    }
-    m_autosave.SaveNow();
-    m_presence->GoToBackground(withBalloon);
 }
 
 // ---- the end ----
