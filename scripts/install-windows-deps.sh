@@ -11,6 +11,8 @@ packages=(
   dpkg-dev xz-utils make cmake
   # the multi-size icon of res/windows
   icoutils
+  # wxrc, which compiles the dialogs into C++ on the build machine
+  wx-common
 )
 
 is_installed() {
