@@ -1,12 +1,13 @@
 #pragma once
 // What an alert says.
+#include "base/ProductIdentity.h"
 #include "base/Translatable.h"
 
 #include <string>
 
 namespace stillmark {
 
-inline constexpr const char* kAlertTitle = "Stillmark";
+inline constexpr const char* kAlertTitle = kProductName;
 
 // "It is 12:00", a line break, "Stillmark time !": the moment's text stays as the Am-Pm setting
 // wrote it, the words around it come through translate.

@@ -1,5 +1,6 @@
 #include "platform/linux/AutostartEntry.h"
 
+#include "base/ProductIdentity.h"
 #include "settings/FileBytes.h"
 #include "settings/IniDocument.h"
 #include "settings/WriteTarget.h"
@@ -27,7 +28,9 @@ std::string CannotChange(Translator translate, const std::filesystem::path& file
 std::string EntryBytes(const std::string& body) {
     return "[Desktop Entry]\n"
            "Type=Application\n"
-           "Name=Stillmark\n"
+           "Name=" +
+           std::string(kProductName) +
+           "\n"
            "Comment=Reminds you to take a short break at fixed times of the day\n" +
            body;
 }

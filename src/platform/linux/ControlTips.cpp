@@ -1,5 +1,6 @@
 #include "ui/main/ControlTips.h"
 
+#include "base/ProductIdentity.h"
 #include <gtk/gtk.h>
 #include <wx/window.h>
 
@@ -52,7 +53,7 @@ bool ControlTips::IsEnabled() const {
 
 std::string ControlTips::Markup(std::string_view text) {
     gchar* escaped = g_markup_escape_text(text.data(), static_cast<gssize>(text.size()));
-    std::string markup = std::string("<b>Stillmark</b>\n") + escaped;
+    std::string markup = std::string("<b>") + kProductName + "</b>\n" + escaped;
     g_free(escaped);
     return markup;
 }

@@ -1,5 +1,6 @@
 #include "platform/linux/StatusNotifierItem.h"
 
+#include "base/ProductIdentity.h"
 #include "platform/linux/StatusNotifierMenu.h"
 #include "ui/tray/TrayMenuPoster.h"
 
@@ -185,7 +186,7 @@ GVariant* StatusNotifierItem::Property(const std::string& name) const {
     if (name == "Id")
         return g_variant_new_string("stillmark");
     if (name == "Title")
-        return g_variant_new_string("Stillmark");
+        return g_variant_new_string(kProductName);
     if (name == "Status")
         return g_variant_new_string("Active");
     if (name == "WindowId")

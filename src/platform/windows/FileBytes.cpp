@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <cwchar>
 #include <windows.h>
 
 namespace stillmark {
@@ -48,8 +49,9 @@ bool WriteAll(HANDLE file, std::string_view bytes) {
 
 std::filesystem::path TemporaryName(const std::filesystem::path& file) {
     static std::atomic<unsigned> counter{0};
-    return file.parent_path() / ("." + file.filename().string() + ".tmp-" +
-                                 std::to_string(::GetCurrentProcessId()) + "-" + std::to_string(counter++));
+    return file.parent_path() /
+           (L"." + file.filename().wstring() + L".tmp-" + std::to_wstring(::GetCurrentProcessId()) + L"-" +
+            std::to_wstring(counter++));
 }
 
 bool ProcessRuns(unsigned long id) {
@@ -65,21 +67,33 @@ bool ProcessRuns(unsigned long id) {
 // Temporary files of writers that were killed before their rename would pile up beside the
 // settings: remove those whose process no longer runs.
 void RemoveStaleTemporaries(const std::filesystem::path& file) {
-    const std::string prefix = "." + file.filename().string() + ".tmp-";
+    // Wide names throughout: a narrow one throws for a character outside the code page.
+    const std::wstring prefix = L"." + file.filename().wstring() + L".tmp-";
     std::error_code error;
-    for (const auto& entry : std::filesystem::directory_iterator(file.parent_path(), error)) {
-        const std::string name = entry.path().filename().string();
+    std::error_code ignored; // a file that cannot be removed does not end the walk
+    // Stepped with the error_code overload: the range-for's increment would throw.
+    for (auto entry = std::filesystem::directory_iterator(file.parent_path(), error);
+         !error && entry != std::filesystem::directory_iterator(); entry.increment(error)) {
+        const std::wstring name = entry->path().filename().wstring();
         if (name.rfind(prefix, 0) != 0)
             continue;
-        const std::string rest = name.substr(prefix.size());
-        const std::size_t dash = rest.find('-');
-        if (dash == 0 || dash == std::string::npos || rest.find_first_not_of("0123456789") != dash)
+        const std::wstring rest = name.substr(prefix.size());
+        const std::size_t dash = rest.find(L'-');
+        if (dash == 0 || dash == std::wstring::npos || rest.find_first_not_of(L"0123456789") != dash)
             continue;
-        const unsigned long id = std::strtoul(rest.c_str(), nullptr, 10);
+        const unsigned long id = std::wcstoul(rest.c_str(), nullptr, 10);
         if (id == 0 || id == ::GetCurrentProcessId() || ProcessRuns(id))
             continue;
-        std::filesystem::remove(entry.path(), error);
+        std::filesystem::remove(entry->path(), ignored);
     }
+}
+
+FileContent Read(ReadStatus status, std::string why = {}) {
+    FileContent content;
+    content.status = status;
+    if (status == ReadStatus::Failed)
+        content.problem = std::move(why);
+    return content;
 }
 
 } // namespace
@@ -89,41 +103,46 @@ FileContent ReadFileBytes(const std::filesystem::path& file, std::size_t maxByte
     if (attributes == INVALID_FILE_ATTRIBUTES) {
         const DWORD error = ::GetLastError();
         const bool missing = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
-        return {missing ? ReadStatus::Missing : ReadStatus::Failed, {}, SystemMessage(error)};
+        return Read(missing ? ReadStatus::Missing : ReadStatus::Failed, SystemMessage(error));
     }
     if (attributes & FILE_ATTRIBUTE_DIRECTORY)
-        return {ReadStatus::Failed, {}, std::strerror(EISDIR)};
+        return Read(ReadStatus::Failed, std::strerror(EISDIR));
     // Others may go on reading, writing or replacing the file while it is read (as on other systems).
     FileHandle handle(::CreateFileW(file.c_str(), GENERIC_READ,
                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!handle.Valid())
-        return {ReadStatus::Failed, {}, SystemMessage(::GetLastError())};
+        return Read(ReadStatus::Failed, SystemMessage(::GetLastError()));
     // A named pipe or a device at the path would block or never end.
     if (::GetFileType(handle.Get()) != FILE_TYPE_DISK)
-        return {ReadStatus::Failed, {}, translate(Translatable("not a regular file"))};
+        return Read(ReadStatus::Failed, translate(Translatable("not a regular file")));
     LARGE_INTEGER size{};
     if (!::GetFileSizeEx(handle.Get(), &size))
-        return {ReadStatus::Failed, {}, SystemMessage(::GetLastError())};
+        return Read(ReadStatus::Failed, SystemMessage(::GetLastError()));
     if (static_cast<std::uintmax_t>(size.QuadPart) > maxBytes)
-        return {ReadStatus::TooLarge, {}, {}};
+        return Read(ReadStatus::TooLarge);
     std::string bytes;
     char buffer[16384];
     for (;;) {
         DWORD got = 0;
         if (!::ReadFile(handle.Get(), buffer, sizeof buffer, &got, nullptr))
-            return {ReadStatus::Failed, {}, SystemMessage(::GetLastError())};
+            return Read(ReadStatus::Failed, SystemMessage(::GetLastError()));
         if (got == 0)
             break;
         bytes.append(buffer, got);
         if (bytes.size() > maxBytes) // it grew after the size was taken
-            return {ReadStatus::TooLarge, {}, {}};
+            return Read(ReadStatus::TooLarge);
     }
-    return {ReadStatus::Ok, std::move(bytes), {}};
+    FileContent content = Read(ReadStatus::Ok);
+    content.bytes = std::move(bytes);
+    return content;
 }
 
-std::string WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
-    const std::filesystem::path file = std::filesystem::absolute(path);
+Outcome WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
+    std::error_code error;
+    const std::filesystem::path file = std::filesystem::absolute(path, error);
+    if (error)
+        return Outcome::Failed(error.message());
     std::error_code folderError;
     std::filesystem::create_directories(file.parent_path(), folderError);
 
@@ -135,10 +154,10 @@ std::string WriteFileAtomically(const std::filesystem::path& path, std::string_v
                                 FILE_ATTRIBUTE_NORMAL, nullptr);
         if (const DWORD error = ::GetLastError();
             created == INVALID_HANDLE_VALUE && error != ERROR_FILE_EXISTS)
-            return SystemMessage(error);
+            return Outcome::Failed(SystemMessage(error));
     }
     if (created == INVALID_HANDLE_VALUE)
-        return SystemMessage(ERROR_FILE_EXISTS);
+        return Outcome::Failed(SystemMessage(ERROR_FILE_EXISTS));
     FileHandle handle(created);
 
     // The data is on the disk before the new name points at it, and the rename itself is written
@@ -151,7 +170,7 @@ std::string WriteFileAtomically(const std::filesystem::path& path, std::string_v
         if (handle.Valid())
             handle.Close();
         ::DeleteFileW(temporary.c_str());
-        return reason;
+        return Outcome::Failed(reason);
     }
     RemoveStaleTemporaries(file);
     return {};

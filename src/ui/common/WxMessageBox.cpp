@@ -1,5 +1,6 @@
 #include "ui/common/WxMessageBox.h"
 
+#include "base/ProductIdentity.h"
 #include <wx/app.h>
 #include <wx/msgdlg.h>
 
@@ -18,7 +19,7 @@ void WxMessageBox::Show(const std::string& text, MessageIcon icon) {
         style |= wxICON_ERROR;
         break;
     }
-    const wxString caption = wxTheApp ? wxTheApp->GetAppDisplayName() : wxString("Stillmark");
+    const wxString caption = wxTheApp ? wxTheApp->GetAppDisplayName() : wxString(kProductName);
     wxMessageBox(wxString::FromUTF8(text), caption, style);
 }
 

@@ -156,6 +156,8 @@ void MainWindow::PrepareBackground() {
         m_services.clock, m_settings,
         [this](bool paused) {
             m_presence->SetPaused(paused);
+            if (paused)
+                m_reminder.CancelSnooze(); // a pause silences what was put off too
             ShowQuietHint();
         },
         [this] {

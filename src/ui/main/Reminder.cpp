@@ -60,4 +60,11 @@ void Reminder::Snooze(int seconds) {
     Reschedule();
 }
 
+void Reminder::CancelSnooze() {
+    if (!m_snoozeAt)
+        return;
+    m_snoozeAt.reset();
+    Reschedule();
+}
+
 } // namespace stillmark

@@ -38,6 +38,8 @@ public:
     void Tick();
     // One more reminder this many seconds from now, replacing a snooze still to come; kept in memory only.
     void Snooze(int seconds);
+    // The snoozed reminder does not come (the day was paused after it was asked for).
+    void CancelSnooze();
     // When the snoozed reminder comes, if one is to come.
     std::optional<std::time_t> SnoozedUntil() const { return m_snoozeAt; }
 

@@ -1,5 +1,6 @@
 #include "ui/main/TrayPresence.h"
 
+#include "base/ProductIdentity.h"
 #include "schedule/ReminderText.h"
 #include "ui/common/DesktopLanguage.h"
 
@@ -9,7 +10,7 @@
 namespace stillmark {
 
 namespace {
-constexpr const char* kBackgroundTitle = "Stillmark";
+constexpr const char* kBackgroundTitle = kProductName;
 constexpr const char* kSnoozeAction = wxTRANSLATE("In 5 minutes");
 constexpr const char* kBackgroundBalloon =
     wxTRANSLATE("Stillmark now runs in the notification area\nClick on the icon to show the dialog again");

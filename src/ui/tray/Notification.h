@@ -1,10 +1,12 @@
 #pragma once
 // One desktop notification as the program sends it, made without any window or bus.
+#include "base/ProductIdentity.h"
+
 #include <string>
 
 namespace stillmark {
 
-inline constexpr const char* kNotificationAppName = "Stillmark";
+inline constexpr const char* kNotificationAppName = kProductName;
 inline constexpr const char* kInstalledIconName = "stillmark";
 inline constexpr const char* kDesktopEntry = "org.stillmark.Stillmark";
 // The notification service's own time-out.

@@ -55,6 +55,15 @@ TEST_F(MainWindowTest, ASnoozeRemindsOnceMoreWithTheTimeThenAndMovesNoMoment) {
               std::vector<std::string>{"notify:Stillmark|It is 10:50\nStillmark time !|0|In 5 minutes"});
     EXPECT_EQ(m_tray.back(), "show:Next Stillmark at 14:30");
     EXPECT_EQ(Moments()[2], "14:30");
+
+    // Put off again, then the day paused: the pause silences what was put off too.
+    m_trayIcon->actionChosen();
+    Menu(kIdPause);
+    m_tray.clear();
+    m_now = {2026, 12, 8, 10, 55, 22};
+    window.GetReminder().Tick();
+    EXPECT_TRUE(TrayCalls("notify").empty());
+    EXPECT_EQ(window.GetReminder().SnoozedUntil(), std::nullopt);
 }
 
 TEST_F(MainWindowTest, TheIconsTipFollowsTheDaysAndThePause) {
