@@ -61,19 +61,33 @@ struct NotificationActions::State {
         if (found == state->ids.end())
             return; // another program's, or one without the action
         state->ids.erase(found);
+        if (state->ids.empty())
+            state->StopListening();
         if (std::string(key) == kActionKey && state->handler)
             state->handler();
     }
 
+    // Only while a notification with the action may still be chosen: the service's signals about
+    // every other notification (the background message closing, another program's) would wake the
+    // waiting program for nothing.
+    void Listen() {
+        if (signalId || !bus)
+            return;
+        // ActionInvoked and NotificationClosed alike: both end what a notification may still do.
+        signalId = g_dbus_connection_signal_subscribe(
+            bus, kService, kService, nullptr, kPath, nullptr, G_DBUS_SIGNAL_FLAGS_NONE, &State::OnSignal,
+            new std::weak_ptr<State>(self),
+            [](gpointer data) { delete static_cast<std::weak_ptr<State>*>(data); });
+    }
+    void StopListening() {
+        if (signalId)
+            g_dbus_connection_signal_unsubscribe(bus, signalId);
+        signalId = 0;
+    }
+
     void Appeared(GDBusConnection* connection) {
-        if (!bus) {
+        if (!bus)
             bus = G_DBUS_CONNECTION(g_object_ref(connection));
-            // ActionInvoked and NotificationClosed alike: both end what a notification may still do.
-            signalId = g_dbus_connection_signal_subscribe(
-                bus, kService, kService, nullptr, kPath, nullptr, G_DBUS_SIGNAL_FLAGS_NONE, &State::OnSignal,
-                new std::weak_ptr<State>(self),
-                [](gpointer data) { delete static_cast<std::weak_ptr<State>*>(data); });
-        }
         g_dbus_connection_call(bus, kService, kPath, kService, "GetCapabilities", nullptr,
                                G_VARIANT_TYPE("(as)"), G_DBUS_CALL_FLAGS_NO_AUTO_START, kAnswerMilliseconds,
                                cancellable, &State::OnCapabilities, new std::weak_ptr<State>(self));
@@ -94,6 +108,7 @@ NotificationActions::NotificationActions() : m_state(std::make_shared<State>()) 
             if (auto state = static_cast<std::weak_ptr<State>*>(data)->lock()) {
                 state->supported = false;
                 state->ids.clear();
+                state->StopListening();
             }
         },
         new std::weak_ptr<State>(m_state),
@@ -102,8 +117,7 @@ NotificationActions::NotificationActions() : m_state(std::make_shared<State>()) 
 
 NotificationActions::~NotificationActions() {
     g_bus_unwatch_name(m_state->watchId);
-    if (m_state->bus && m_state->signalId)
-        g_dbus_connection_signal_unsubscribe(m_state->bus, m_state->signalId);
+    m_state->StopListening();
     g_cancellable_cancel(m_state->cancellable);
 }
 
@@ -123,6 +137,7 @@ void NotificationActions::Sent(unsigned id, const Notification& notification) {
     m_state->ids.push_back(id);
     if (m_state->ids.size() > kRemembered)
         m_state->ids.erase(m_state->ids.begin());
+    m_state->Listen();
 }
 
 void NotificationActions::OnAction(std::function<void()> handler) {
