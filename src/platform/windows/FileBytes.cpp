@@ -82,6 +82,14 @@ void RemoveStaleTemporaries(const std::filesystem::path& file) {
     }
 }
 
+FileContent Content(ReadStatus status, std::string bytes, std::string problem) {
+    FileContent content;
+    content.problem = std::move(problem);
+    content.status = status;
+    content.bytes = std::move(bytes);
+    return content;
+}
+
 } // namespace
 
 FileContent ReadFileBytes(const std::filesystem::path& file, std::size_t maxBytes, Translator translate) {
@@ -89,40 +97,40 @@ FileContent ReadFileBytes(const std::filesystem::path& file, std::size_t maxByte
     if (attributes == INVALID_FILE_ATTRIBUTES) {
         const DWORD error = ::GetLastError();
         const bool missing = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
-        return {missing ? ReadStatus::Missing : ReadStatus::Failed, {}, SystemMessage(error)};
+        return Content(missing ? ReadStatus::Missing : ReadStatus::Failed, {}, SystemMessage(error));
     }
     if (attributes & FILE_ATTRIBUTE_DIRECTORY)
-        return {ReadStatus::Failed, {}, std::strerror(EISDIR)};
+        return Content(ReadStatus::Failed, {}, std::strerror(EISDIR));
     // Others may go on reading, writing or replacing the file while it is read (as on other systems).
     FileHandle handle(::CreateFileW(file.c_str(), GENERIC_READ,
                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!handle.Valid())
-        return {ReadStatus::Failed, {}, SystemMessage(::GetLastError())};
+        return Content(ReadStatus::Failed, {}, SystemMessage(::GetLastError()));
     // A named pipe or a device at the path would block or never end.
     if (::GetFileType(handle.Get()) != FILE_TYPE_DISK)
-        return {ReadStatus::Failed, {}, translate(Translatable("not a regular file"))};
+        return Content(ReadStatus::Failed, {}, translate(Translatable("not a regular file")));
     LARGE_INTEGER size{};
     if (!::GetFileSizeEx(handle.Get(), &size))
-        return {ReadStatus::Failed, {}, SystemMessage(::GetLastError())};
+        return Content(ReadStatus::Failed, {}, SystemMessage(::GetLastError()));
     if (static_cast<std::uintmax_t>(size.QuadPart) > maxBytes)
-        return {ReadStatus::TooLarge, {}, {}};
+        return Content(ReadStatus::TooLarge, {}, {});
     std::string bytes;
     char buffer[16384];
     for (;;) {
         DWORD got = 0;
         if (!::ReadFile(handle.Get(), buffer, sizeof buffer, &got, nullptr))
-            return {ReadStatus::Failed, {}, SystemMessage(::GetLastError())};
+            return Content(ReadStatus::Failed, {}, SystemMessage(::GetLastError()));
         if (got == 0)
             break;
         bytes.append(buffer, got);
         if (bytes.size() > maxBytes) // it grew after the size was taken
-            return {ReadStatus::TooLarge, {}, {}};
+            return Content(ReadStatus::TooLarge, {}, {});
     }
-    return {ReadStatus::Ok, std::move(bytes), {}};
+    return Content(ReadStatus::Ok, std::move(bytes), {});
 }
 
-std::string WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
+Outcome WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
     const std::filesystem::path file = std::filesystem::absolute(path);
     std::error_code folderError;
     std::filesystem::create_directories(file.parent_path(), folderError);
@@ -135,10 +143,10 @@ std::string WriteFileAtomically(const std::filesystem::path& path, std::string_v
                                 FILE_ATTRIBUTE_NORMAL, nullptr);
         if (const DWORD error = ::GetLastError();
             created == INVALID_HANDLE_VALUE && error != ERROR_FILE_EXISTS)
-            return SystemMessage(error);
+            return Outcome::Failed(SystemMessage(error));
     }
     if (created == INVALID_HANDLE_VALUE)
-        return SystemMessage(ERROR_FILE_EXISTS);
+        return Outcome::Failed(SystemMessage(ERROR_FILE_EXISTS));
     FileHandle handle(created);
 
     // The data is on the disk before the new name points at it, and the rename itself is written
@@ -151,7 +159,7 @@ std::string WriteFileAtomically(const std::filesystem::path& path, std::string_v
         if (handle.Valid())
             handle.Close();
         ::DeleteFileW(temporary.c_str());
-        return reason;
+        return Outcome::Failed(reason);
     }
     RemoveStaleTemporaries(file);
     return {};

@@ -29,6 +29,18 @@ std::filesystem::path FinalPath(HANDLE handle) {
     return buffer;
 }
 
+WriteTarget Target(const std::filesystem::path& file) {
+    WriteTarget target;
+    target.file = file;
+    return target;
+}
+
+WriteTarget Refused(std::string why) {
+    WriteTarget target;
+    target.problem = std::move(why);
+    return target;
+}
+
 } // namespace
 
 // Only an administrator (or a user who turned on developer mode) can make symbolic links here, and the
@@ -37,28 +49,27 @@ std::filesystem::path FinalPath(HANDLE handle) {
 WriteTarget ResolveWriteTarget(const std::filesystem::path& path, Translator translate) {
     const DWORD attributes = ::GetFileAttributesW(path.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0)
-        return {path, {}};
+        return Target(path);
 
     // Opening without FILE_FLAG_OPEN_REPARSE_POINT follows every link to the end of the chain.
     const HANDLE handle =
         ::CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                       OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     if (handle == INVALID_HANDLE_VALUE)
-        return {{},
-                FillIn(translate(Translatable("its link cannot be read (%s)")),
-                       {SystemMessage(::GetLastError())})};
+        return Refused(FillIn(translate(Translatable("its link cannot be read (%s)")),
+                              {SystemMessage(::GetLastError())}));
     BY_HANDLE_FILE_INFORMATION information{};
     const bool known = ::GetFileInformationByHandle(handle, &information) != 0;
     const std::filesystem::path target = FinalPath(handle);
     const DWORD error = ::GetLastError();
     ::CloseHandle(handle);
     if (!known || target.empty())
-        return {{}, FillIn(translate(Translatable("its link cannot be read (%s)")), {SystemMessage(error)})};
+        return Refused(
+            FillIn(translate(Translatable("its link cannot be read (%s)")), {SystemMessage(error)}));
     if (information.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-        return {{},
-                FillIn(translate(Translatable("it is a link to %s, which is not a regular file")),
-                       {target.string()})};
-    return {target, {}};
+        return Refused(FillIn(translate(Translatable("it is a link to %s, which is not a regular file")),
+                              {target.string()}));
+    return Target(target);
 }
 
 } // namespace stillmark

@@ -351,11 +351,23 @@ void MainWindow::Alert(std::size_t index) {
         m_services.sound.PlayForReminder(m_settings.reminderSound); // a second later, without blocking
 }
 
+namespace {
+
+// Wayland neither places a program's window nor tells it where the window is.
+bool WindowPositionKnown() {
+#if defined(__WXGTK__) && defined(__UNIX__)
+    return wxGetDisplayInfo().type != wxDisplayWayland;
+#else
+    return true;
+#endif
+}
+
+} // namespace
+
 void MainWindow::GoToBackground(bool withBalloon) {
     TransferDataFromWindow();
-    // Wayland neither places a program's window nor tells it where the window is: the stored
-    // position stays as it was.
-    if (wxGetDisplayInfo().type != wxDisplayWayland) {
+    // Where the position is not known, the stored one stays as it was.
+    if (WindowPositionKnown()) {
         const wxRect r = GetScreenRect();
         m_settings.windowBounds = {r.GetLeft(), r.GetTop(), r.GetRight() + 1, r.GetBottom() + 1};
     }
