@@ -1,8 +1,10 @@
 #include "platform/windows/Locations.h"
 
+// windows.h first: the others need its types.
+#include <windows.h>
+
 #include <knownfolders.h>
 #include <shlobj.h>
-#include <windows.h>
 
 namespace stillmark {
 

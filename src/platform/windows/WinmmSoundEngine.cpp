@@ -6,8 +6,9 @@
 #include <wx/log.h>
 #include <wx/string.h>
 // windows.h before mmsystem.h, which needs its types.
-#include <mmsystem.h>
 #include <windows.h>
+
+#include <mmsystem.h>
 
 namespace stillmark {
 namespace {
