@@ -36,7 +36,7 @@ TEST(FileBytesTest, WrittenBytesReadBackExactlyAndReplaceTheOldOnes) {
         TempFolder folder;
         const fs::path file = folder.Path() / "stillmark.INI";
         WriteBytes(file, "old content that is longer than every new one\n");
-        ASSERT_EQ(WriteFileAtomically(file, c.bytes), "") << c.name;
+        ASSERT_EQ(WriteFileAtomically(file, c.bytes).problem, "") << c.name;
         EXPECT_EQ(ReadBytes(file), c.bytes) << c.name;
         const FileContent read = ReadFileBytes(file, 1024);
         EXPECT_EQ(read.status, ReadStatus::Ok) << c.name;
@@ -49,7 +49,7 @@ TEST(FileBytesTest, WrittenBytesReadBackExactlyAndReplaceTheOldOnes) {
 TEST(FileBytesTest, MissingFoldersAreCreated) {
     TempFolder folder;
     const fs::path file = folder.Path() / "Roaming" / "Stillmark" / "stillmark.INI";
-    ASSERT_EQ(WriteFileAtomically(file, "Key=1\n"), "");
+    ASSERT_EQ(WriteFileAtomically(file, "Key=1\n").problem, "");
     EXPECT_EQ(ReadBytes(file), "Key=1\n");
 }
 
@@ -59,7 +59,7 @@ TEST(FileBytesTest, AFailedWriteSaysWhyAndLeavesNothingBehind) {
     const fs::path file = folder.Path() / "stillmark.INI";
     fs::create_directory(file);
     WriteBytes(file / "inside", "kept");
-    EXPECT_NE(WriteFileAtomically(file, "Key=1\n"), "");
+    EXPECT_NE(WriteFileAtomically(file, "Key=1\n").problem, "");
     EXPECT_TRUE(fs::is_directory(file));
     EXPECT_EQ(ReadBytes(file / "inside"), "kept");
     EXPECT_EQ(FileNames(folder.Path()), std::vector<std::string>{"stillmark.INI"})
@@ -86,7 +86,7 @@ TEST(FileBytesTest, ReadsTellMissingFromFailedAndTooLarge) {
         const FileContent read = ReadFileBytes(c.path, c.maxBytes);
         EXPECT_EQ(read.status, c.status) << c.name;
         if (c.status == ReadStatus::Failed) {
-            EXPECT_NE(read.reason, "") << c.name << ": the user is told why";
+            EXPECT_NE(read.problem, "") << c.name << ": the user is told why";
         }
         if (c.status != ReadStatus::Ok) {
             EXPECT_EQ(read.bytes, "") << c.name;

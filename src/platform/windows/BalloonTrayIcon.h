@@ -27,6 +27,11 @@ public:
     void OnTrayChanged(std::function<void()>) override {}
 
 private:
+    // wx gives the icon a hidden window of its own; a close message to every window of the program (as
+    // taskkill sends) would destroy it under the icon. Those made since `before` refuse to close.
+    static void KeepIconWindowsOpen(std::size_t before);
+
+    std::size_t m_windowsBefore; // before the icon was made
     XEmbedTrayIcon m_icon;
     bool m_shown = false;
     bool m_hasTray = false;

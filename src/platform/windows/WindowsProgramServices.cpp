@@ -5,17 +5,26 @@
 #include "ui/common/ProgramFolder.h"
 #include "ui/tray/TrayIcon.h"
 
-#include <atomic>
-#include <chrono>
-#include <cstdlib>
-#include <thread>
+#include <windows.h>
 #include <wx/app.h>
 #include <wx/event.h>
 
 namespace stillmark {
 namespace {
 
-constexpr std::chrono::milliseconds kEndDeadline{900};
+constexpr DWORD kEndDeadlineMs = 900;
+
+// Waits, from start-up on, for the ending to begin; from then on, whatever still runs (a dialog's own
+// loop, a sound that does not stop), the process ends with status 0 within a second. The settings
+// were written by the ordinary ending or before. A thread of its own from the start: one begun while
+// the process ends could start when the runtime is half gone.
+DWORD WINAPI EndDeadline(void* armed) {
+    if (::WaitForSingleObject(static_cast<HANDLE>(armed), INFINITE) == WAIT_OBJECT_0) {
+        ::Sleep(kEndDeadlineMs);
+        ::TerminateProcess(::GetCurrentProcess(), 0);
+    }
+    return 0;
+}
 
 } // namespace
 
@@ -50,11 +59,16 @@ MainWindowServices WindowsProgramServices::ForMainWindow() {
 
 void WindowsProgramServices::WatchEnding(EndingRequests requests) {
     m_ending = std::move(requests);
-    if (!wxTheApp)
+    if (wxTheApp) {
+        wxTheApp->Bind(wxEVT_QUERY_END_SESSION, &WindowsProgramServices::OnQueryEndSession, this);
+        wxTheApp->Bind(wxEVT_END_SESSION, &WindowsProgramServices::OnEndSession, this);
+        m_watching = true;
+    }
+    m_endArmed = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    if (!m_endArmed)
         return;
-    wxTheApp->Bind(wxEVT_QUERY_END_SESSION, &WindowsProgramServices::OnQueryEndSession, this);
-    wxTheApp->Bind(wxEVT_END_SESSION, &WindowsProgramServices::OnEndSession, this);
-    m_watching = true;
+    if (const HANDLE thread = ::CreateThread(nullptr, 0, EndDeadline, m_endArmed, 0, nullptr))
+        ::CloseHandle(thread);
 }
 
 void WindowsProgramServices::OnQueryEndSession(wxCloseEvent& event) {
@@ -74,15 +88,8 @@ void WindowsProgramServices::OnEndSession(wxCloseEvent&) {
 }
 
 void WindowsProgramServices::ArmEndDeadline() {
-    static std::atomic<bool> armed{false};
-    if (armed.exchange(true))
-        return;
-    // Whatever still runs (a dialog's own loop, a sound that does not stop), the process ends with
-    // status 0 within a second; the settings were written by the ordinary ending or before.
-    std::thread([] {
-        std::this_thread::sleep_for(kEndDeadline);
-        std::_Exit(0);
-    }).detach();
+    if (m_endArmed)
+        ::SetEvent(m_endArmed);
 }
 
 } // namespace stillmark

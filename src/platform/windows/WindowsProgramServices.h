@@ -46,6 +46,7 @@ private:
     RunKeyAutostart m_autostart;
     EndingRequests m_ending;
     bool m_watching = false;
+    void* m_endArmed = nullptr; // the event that starts the ending's deadline; kept to the end
 };
 
 } // namespace stillmark

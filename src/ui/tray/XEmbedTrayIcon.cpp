@@ -74,7 +74,7 @@ void XEmbedTrayIcon::ShowMenu() {
 bool XEmbedTrayIcon::ShowBalloon([[maybe_unused]] const std::string& title,
                                  [[maybe_unused]] const std::string& text,
                                  [[maybe_unused]] int milliseconds) {
-#if wxUSE_TASKBARICON_BALLOONS
+#if defined(__WXMSW__) && wxUSE_TASKBARICON_BALLOONS
     return m_trayIcon->IsIconInstalled() &&
            m_trayIcon->ShowBalloon(wxString::FromUTF8(title), wxString::FromUTF8(text),
                                    static_cast<unsigned>(std::max(milliseconds, 0)), wxICON_NONE, m_icon);
