@@ -75,7 +75,7 @@ void BalloonTrayIcon::Notify(const std::string& title, const std::string& text, 
         m_balloonIconEnd.StartOnce(kBalloonShownMs);
     }
     const int shownMs = balloon.seconds > 0 ? TimeoutMilliseconds(balloon) : kBalloonShownMs;
-    // One line a balloon for whoever watches the program (WXTRACE=stillmark).
+    // One line a balloon for a debugger's output (WXTRACE=stillmark).
     wxString line = wxString::FromUTF8(balloon.text);
     line.Replace("\n", " / ");
     wxLogTrace(kTraceMask, "balloon \"%s\": %s", wxString::FromUTF8(balloon.title), line);

@@ -1,6 +1,5 @@
 #include "ui/main/MainWindow.h"
 
-#include "base/Diagnostics.h"
 #include "schedule/AlertDays.h"
 #include "schedule/MomentSchedule.h"
 #include "schedule/TimeText.h"
@@ -23,7 +22,6 @@
 #include <wx/combobox.h>
 #include <wx/display.h>
 #include <wx/listbox.h>
-#include <wx/log.h>
 #include <wx/sizer.h>
 #include <wx/statbox.h>
 #include <wx/stattext.h>
@@ -234,7 +232,6 @@ void MainWindow::Start() {
     const int startInBackground = m_settings.startInBackground; // the check box reads it back as 1
     if (startInBackground == 0) {
         Show();
-        wxLogTrace(kTraceMask, "the main window is shown");
         return;
     }
     GoToBackground(false);
