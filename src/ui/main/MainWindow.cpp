@@ -351,23 +351,13 @@ void MainWindow::Alert(std::size_t index) {
         m_services.sound.PlayForReminder(m_settings.reminderSound); // a second later, without blocking
 }
 
-namespace {
-
-// Wayland neither places a program's window nor tells it where the window is.
-bool WindowPositionKnown() {
-#if defined(__WXGTK__) && defined(__UNIX__)
-    return wxGetDisplayInfo().type != wxDisplayWayland;
-#else
-    return true;
-#endif
-}
-
-} // namespace
-
 void MainWindow::GoToBackground(bool withBalloon) {
     TransferDataFromWindow();
-    // Where the position is not known, the stored one stays as it was.
-    if (WindowPositionKnown()) {
+    // Wayland neither places a window nor tells where it is: the stored position stays as it was.
+#if defined(__WXGTK__) && defined(__UNIX__)
+    if (wxGetDisplayInfo().type != wxDisplayWayland)
+#endif
+    {
         const wxRect r = GetScreenRect();
         m_settings.windowBounds = {r.GetLeft(), r.GetTop(), r.GetRight() + 1, r.GetBottom() + 1};
     }
