@@ -3,7 +3,7 @@
 # wxWidgets (static, MSW port) from Debian's own source packages, and GoogleTest from /usr/src/googletest.
 # They land in a cache outside the clone, keyed by the wx version:
 #   ${STILLMARK_CACHE:-~/.cache/stillmark}/mingw-wx-3.2.2
-# A finished part leaves a stamp there and is skipped next time. Needs scripts/install-windows-deps.sh first.
+# Each finished library leaves a stamp there and is skipped next time. Needs scripts/install-windows-deps.sh first.
 # Usage: build-windows-wx.sh [--print-prefix]   (JOBS=n sets make's jobs, 2 by default)
 set -euo pipefail
 
