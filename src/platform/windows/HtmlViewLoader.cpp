@@ -6,7 +6,7 @@
 
 namespace stillmark {
 
-// Internet Explorer's engine is part of every Windows, so the view is linked into the program itself.
+// Every Windows has Internet Explorer's engine, so the view is linked into the program itself.
 std::string HtmlViewModulePath() {
     return wxStandardPaths::Get().GetExecutablePath().utf8_string();
 }

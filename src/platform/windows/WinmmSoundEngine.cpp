@@ -52,7 +52,7 @@ void WinmmSoundEngine::StopWave() {
 
 bool WinmmSoundEngine::OpenMedia(const std::string& path) {
     CloseMedia();
-    // The quotes keep spaces in the path; a quote cannot be part of a Windows path.
+    // The quotes keep spaces in the path; no Windows path holds a quote.
     if (path.find('"') != std::string::npos)
         return false;
     const std::wstring file = wxString::FromUTF8(path).ToStdWstring();
