@@ -34,7 +34,8 @@ std::string RunKeyAutostart::TurnOn() {
         return m_translate(Translatable("the program's own path is not known"));
     wxLogNull quiet;
     wxRegKey key = RunKey(m_keyPath);
-    if (!key.Create(false) || !key.SetValue(kValueName, wxString::FromUTF8(Command(m_program))))
+    // The Run key is there on every Windows: made only where it is not.
+    if (!key.Create(true) || !key.SetValue(kValueName, wxString::FromUTF8(Command(m_program))))
         return FillIn(m_translate(Translatable("Stillmark cannot change its start with Windows in %s")),
                       {m_keyPath});
     return {};
