@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The real stillmark.exe under Wine (run inside scripts/with-wine.sh, which gives the display and a
 # private prefix): the window maps, a second start exits 0, ending writes the INI file into %APPDATA%,
-# and a moment due a few seconds ahead gives the balloon "It is HH:MM / Stillmark time !" in the
-# taskbar's notification area. SHOTS=folder keeps the screenshots there.
+# a moment due a few seconds ahead gives the balloon "It is HH:MM / Stillmark time !" in the taskbar's
+# notification area, and a second start brings the window of the copy in the background back. SHOTS=folder keeps the screenshots there.
 set -u
 exe=$1
 shots=${SHOTS:-}
@@ -38,6 +38,16 @@ end() {
   wait "$app_pid"; local status=$?; app_pid=''
   return $status
 }
+# The window, centred on Wine's desktop, covers the desktop's colour there: shows it within 20 s.
+wait_for_window() {
+  for _ in $(seq 40); do
+    sleep 0.5
+    shot "$1"
+    [ "$(pixel "$1" 512 384)" != "$(pixel "$1" 5 5)" ] && return 0
+    kill -0 "$app_pid" 2>/dev/null || return 1
+  done
+  return 1
+}
 wait_for() { # text, tenths of a second
   for _ in $(seq "$2"); do grep -qF "$1" "$tmp/app.log" && return 0; kill -0 "$app_pid" 2>/dev/null || return 1; sleep 0.1; done
   return 1
@@ -45,15 +55,7 @@ wait_for() { # text, tenths of a second
 
 # 1. A first start: the window maps, a second start exits 0, the end writes the settings.
 start
-# The window, centred on Wine's desktop, covers the desktop's colour there.
-mapped=0
-for _ in $(seq 40); do
-  sleep 0.5
-  shot main-window
-  [ "$(pixel main-window 512 384)" != "$(pixel main-window 5 5)" ] && { mapped=1; break; }
-  kill -0 "$app_pid" 2>/dev/null || break
-done
-[ $mapped -eq 1 ] || fail "the main window did not map"
+wait_for_window main-window || fail "the main window did not map"
 wine "$exe" >/dev/null 2>&1 || fail "a second start exited with $?"
 kill -0 "$app_pid" 2>/dev/null || fail "the first copy ended on a second start"
 end || fail "the program did not end with status 0 when asked"
@@ -74,5 +76,10 @@ wait_for "add text L\"It is $moment\\nStillmark time !\"" $(((at - now + 15) * 1
 # Wine's tray shows a balloon about 3 s after it was asked for.
 sleep 3.5
 shot balloon
+[ "$(pixel balloon 512 384)" = "$(pixel balloon 5 5)" ] || fail "the window shows in the background"
+
+# 3. A second start brings the first copy's window back, and exits 0.
+wine "$exe" >/dev/null 2>&1 || fail "a second start in the background exited with $?"
+wait_for_window brought-back || fail "a second start did not bring the window back"
 end || fail "the program in the background did not end with status 0 when asked"
-echo "ok: window, second start, settings in %APPDATA%, balloon at $moment"
+echo "ok: window, second start, settings in %APPDATA%, balloon at $moment, window brought back"

@@ -1,14 +1,16 @@
 #include "app/StillmarkApp.h"
-#include "base/ProductIdentity.h"
-
-#include <wx/snglinst.h>
-#include <wx/utils.h>
+#include "platform/windows/SingleInstance.h"
 
 int main(int argc, char** argv) {
-    // One copy a user session: a second start leaves the first one be and ends at once.
-    wxSingleInstanceChecker instance;
-    if (instance.Create(wxString(stillmark::kApplicationId) + "-" + wxGetUserId()) &&
-        instance.IsAnotherRunning())
+    // Before any window: a second start only brings the first copy's window forward, and ends with 0
+    // whether the first one answered or not (it may be ending just now).
+    stillmark::SingleInstance instance([] {
+        if (wxTheApp)
+            wxGetApp().ShowMainWindow();
+    });
+    if (!instance.IsFirst()) {
+        instance.AskFirstToShow();
         return 0;
+    }
     return wxEntry(argc, argv);
 }
