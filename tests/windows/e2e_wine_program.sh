@@ -2,7 +2,8 @@
 # The real stillmark.exe under Wine (run inside scripts/with-wine.sh, which gives the display and a
 # private prefix): the window maps, a second start exits 0, ending writes the INI file into %APPDATA%,
 # a moment due a few seconds ahead gives the balloon "It is HH:MM / Stillmark time !" in the taskbar's
-# notification area, and a second start brings the window of the copy in the background back. SHOTS=folder keeps the screenshots there.
+# notification area, a second start brings the window of the copy in the background back, and the tray
+# menu's Exit ends it with status 0. SHOTS=folder keeps the screenshots there.
 set -u
 exe=$1
 shots=${SHOTS:-}
@@ -81,5 +82,23 @@ shot balloon
 # 3. A second start brings the first copy's window back, and exits 0.
 wine "$exe" >/dev/null 2>&1 || fail "a second start in the background exited with $?"
 wait_for_window brought-back || fail "a second start did not bring the window back"
-end || fail "the program in the background did not end with status 0 when asked"
-echo "ok: window, second start, settings in %APPDATA%, balloon at $moment, window brought back"
+end || fail "the program with its window back did not end with status 0 when asked"
+
+# 4. In the background again, the tray menu's Exit ends it with 0. The icon sits at the taskbar's right
+# end, the menu opens above it, Exit its last entry (positions for Wine's 1024x768 desktop and font).
+start
+sleep 6
+xdotool mousemove 1013 757 click 3
+sleep 1.5
+# Through the entry above, so the icon's tip goes away first.
+xdotool mousemove 934 718
+sleep 0.5
+xdotool mousemove 934 735
+sleep 0.5
+shot tray-menu
+xdotool click 1
+for _ in $(seq 50); do kill -0 "$app_pid" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$app_pid" 2>/dev/null && fail "the tray menu's Exit did not end the program"
+wait "$app_pid" || fail "the tray menu's Exit ended the program with $?"
+app_pid=''
+echo "ok: window, second start, settings in %APPDATA%, balloon at $moment, window brought back, tray Exit"
