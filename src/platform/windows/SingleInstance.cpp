@@ -10,10 +10,15 @@ namespace stillmark {
 namespace {
 
 constexpr const wchar_t* kWindowClass = L"org.stillmark.Stillmark.Instance";
-constexpr UINT kShowRequest = WM_APP + 1;
+
+// The request of a later start, a message of the program's own name.
+UINT ShowRequest() {
+    static const UINT message = ::RegisterWindowMessageW(L"org.stillmark.Stillmark.ShowWindow");
+    return message;
+}
 
 LRESULT CALLBACK InstanceWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == kShowRequest) {
+    if (message != 0 && message == ShowRequest()) {
         const auto* onShow =
             reinterpret_cast<const std::function<void()>*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
         if (onShow && *onShow)
@@ -32,12 +37,11 @@ SingleInstance::SingleInstance(std::function<void()> onShowRequest)
         !(m_checker.Create(wxString(kApplicationId) + "-" + wxGetUserId()) && m_checker.IsAnotherRunning());
     if (!m_first)
         return;
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof windowClass;
+    WNDCLASSW windowClass{};
     windowClass.lpfnWndProc = InstanceWindowProc;
     windowClass.hInstance = ::GetModuleHandleW(nullptr);
     windowClass.lpszClassName = kWindowClass;
-    ::RegisterClassExW(&windowClass);
+    ::RegisterClassW(&windowClass);
     // A message-only window: no taskbar entry, never shown, found by its class alone.
     HWND window = ::CreateWindowExW(0, kWindowClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                                     windowClass.hInstance, nullptr);
@@ -61,7 +65,7 @@ bool SingleInstance::AskFirstToShow() const {
     ::GetWindowThreadProcessId(first, &process);
     ::AllowSetForegroundWindow(process);
     DWORD_PTR answer = 0;
-    return ::SendMessageTimeoutW(first, kShowRequest, 0, 0, SMTO_ABORTIFHUNG, 2000, &answer) != 0 &&
+    return ::SendMessageTimeoutW(first, ShowRequest(), 0, 0, SMTO_ABORTIFHUNG, 2000, &answer) != 0 &&
            answer == 1;
 }
 
