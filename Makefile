@@ -6,7 +6,7 @@ CMAKE_FLAGS ?=
 # "dev" and "asan" of CMakePresets.json. A plain cmake configure and the package build do not.
 
 .PHONY: all deps configure build run test soak asan bench install clean format pot deb-tools deb deb-check \
-        deb-cleanroom windows-deps windows-configure test-windows
+        deb-cleanroom windows-deps windows-configure windows test-windows
 
 all: build
 
@@ -87,6 +87,10 @@ windows-deps:
 windows-configure: windows-deps
 	@cmake -S . -B $(WINDOWS_BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/MinGW.cmake -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	  $(DEV_FLAGS) $(CMAKE_FLAGS) >/dev/null
+
+# The program: $(WINDOWS_BUILD)/stillmark.exe, one static file with its icon, manifest and resources.
+windows: windows-configure
+	@cmake --build $(WINDOWS_BUILD) -j $(JOBS) --target stillmark
 
 # The tests cross-built and run through Wine in a private headless prefix.
 test-windows: windows-configure

@@ -41,7 +41,10 @@ void MainWindow::GoToBackground(bool withBalloon) {
     TransferDataFromWindow();
     // Wayland neither places a program's window nor tells it where the window is: the stored
     // position stays as it was.
-    if (wxGetDisplayInfo().type != wxDisplayWayland) {
+#if defined(__WXGTK__) && defined(__UNIX__)
+    if (wxGetDisplayInfo().type != wxDisplayWayland)
+#endif
+    {
         const wxRect r = GetScreenRect();
         m_settings.windowBounds = {r.GetLeft(), r.GetTop(), r.GetRight() + 1, r.GetBottom() + 1};
     }

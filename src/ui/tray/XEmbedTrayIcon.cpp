@@ -3,6 +3,7 @@
 #include "ui/tray/TrayMenu.h"
 #include "ui/tray/TrayMenuPoster.h"
 
+#include <algorithm>
 #include <utility>
 #include <wx/menu.h>
 #include <wx/taskbar.h>
@@ -70,12 +71,28 @@ void XEmbedTrayIcon::ShowMenu() {
     m_trayIcon->PopupMenu(&menu);
 }
 
+bool XEmbedTrayIcon::ShowBalloon([[maybe_unused]] const std::string& title,
+                                 [[maybe_unused]] const std::string& text,
+                                 [[maybe_unused]] int milliseconds) {
+#if defined(__WXMSW__) && wxUSE_TASKBARICON_BALLOONS
+    return m_trayIcon->IsIconInstalled() &&
+           m_trayIcon->ShowBalloon(wxString::FromUTF8(title), wxString::FromUTF8(text),
+                                   static_cast<unsigned>(std::max(milliseconds, 0)), wxICON_NONE, m_icon);
+#else
+    return false;
+#endif
+}
+
 bool XEmbedTrayIcon::IsAvailable() {
     return wxTaskBarIcon::IsAvailable();
 }
 
 bool XEmbedTrayIcon::IsX11Display() {
+#if defined(__WXGTK__) && defined(__UNIX__)
     return wxGetDisplayInfo().type == wxDisplayX11;
+#else
+    return false; // wx's tray icon there is the system's own, not an X11 one
+#endif
 }
 
 } // namespace stillmark

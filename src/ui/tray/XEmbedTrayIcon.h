@@ -22,6 +22,9 @@ public:
     void Hide() override;
     void ShowMenu() override;
     void SetPaused(bool paused) override { m_paused = paused; }
+    // The shell's balloon over the icon, where wx has balloons (Windows); false where it has none or
+    // the icon is not shown.
+    bool ShowBalloon(const std::string& title, const std::string& text, int milliseconds);
 
     // An X11 tray owns the tray selection of the screen.
     static bool IsAvailable();
