@@ -41,8 +41,11 @@ struct RecordingView {
         return view.GetWebView() && !loaded.empty() && EndsWith(loaded.back(), ending) &&
                EndsWith(view.GetWebView()->GetCurrentURL().utf8_string(), ending);
     }
+    // The click comes after RunScript has returned: RunScript waits for its result in an event loop of
+    // its own, and a click whose link closes the page would destroy the view while that loop runs in it.
     void ClickOn(const std::string& id) {
-        view.GetWebView()->RunScript("document.getElementById('" + id + "').click();");
+        view.GetWebView()->RunScript("setTimeout(function() { document.getElementById('" + id +
+                                     "').click(); }, 0);");
     }
     WebHtmlView view;
     bool created = false;
@@ -160,7 +163,9 @@ TEST_F(HtmlViewTest, TheDonationPagesLinksOpenOutsideAndItsCloseLinkCloses) {
              EXPECT_EQ(info.messages.shown,
                        std::vector<std::string>{OpenErrorMessage(OpenResult::NoAssociation)});
              EXPECT_EQ(view->GetWebView()->GetCurrentURL(), page);
-             view->GetWebView()->RunScript("document.getElementById('close').click();");
+             // After RunScript has returned (see ClickOn): the close link destroys the view.
+             view->GetWebView()->RunScript(
+                 "setTimeout(function() { document.getElementById('close').click(); }, 0);");
          }},
     });
     EXPECT_EQ(donate.ShowModal(), wxID_OK) << "app:close closes the page";
