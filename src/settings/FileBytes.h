@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace stillmark {
 
@@ -16,6 +17,15 @@ enum class ReadStatus { Ok, Missing, TooLarge, Failed };
 struct FileContent : Outcome {
     ReadStatus status = ReadStatus::Failed;
     std::string bytes;
+
+    // A content without bytes; why counts only for Failed.
+    static FileContent Of(ReadStatus status, std::string why = {}) {
+        FileContent content;
+        content.status = status;
+        if (status == ReadStatus::Failed)
+            content.problem = std::move(why);
+        return content;
+    }
 };
 
 // The whole content of a regular file of at most maxBytes; a larger file is not read (TooLarge). Missing

@@ -88,14 +88,6 @@ void RemoveStaleTemporaries(const std::filesystem::path& file) {
     }
 }
 
-FileContent Read(ReadStatus status, std::string why = {}) {
-    FileContent content;
-    content.status = status;
-    if (status == ReadStatus::Failed)
-        content.problem = std::move(why);
-    return content;
-}
-
 } // namespace
 
 FileContent ReadFileBytes(const std::filesystem::path& file, std::size_t maxBytes, Translator translate) {
@@ -103,17 +95,18 @@ FileContent ReadFileBytes(const std::filesystem::path& file, std::size_t maxByte
     FileDescriptor fd(::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (fd.Get() < 0) {
         const int error = errno;
-        return Read(error == ENOENT ? ReadStatus::Missing : ReadStatus::Failed, std::strerror(error));
+        return FileContent::Of(error == ENOENT ? ReadStatus::Missing : ReadStatus::Failed,
+                               std::strerror(error));
     }
     struct stat status {};
     if (::fstat(fd.Get(), &status) != 0)
-        return Read(ReadStatus::Failed, std::strerror(errno));
+        return FileContent::Of(ReadStatus::Failed, std::strerror(errno));
     if (S_ISDIR(status.st_mode))
-        return Read(ReadStatus::Failed, std::strerror(EISDIR));
+        return FileContent::Of(ReadStatus::Failed, std::strerror(EISDIR));
     if (!S_ISREG(status.st_mode))
-        return Read(ReadStatus::Failed, translate(Translatable("not a regular file")));
+        return FileContent::Of(ReadStatus::Failed, translate(Translatable("not a regular file")));
     if (static_cast<std::uintmax_t>(status.st_size) > maxBytes)
-        return Read(ReadStatus::TooLarge);
+        return FileContent::Of(ReadStatus::TooLarge);
     std::string bytes;
     char buffer[16384];
     for (;;) {
@@ -121,15 +114,15 @@ FileContent ReadFileBytes(const std::filesystem::path& file, std::size_t maxByte
         if (got < 0) {
             if (errno == EINTR)
                 continue;
-            return Read(ReadStatus::Failed, std::strerror(errno));
+            return FileContent::Of(ReadStatus::Failed, std::strerror(errno));
         }
         if (got == 0)
             break;
         bytes.append(buffer, static_cast<std::size_t>(got));
         if (bytes.size() > maxBytes) // it grew after the size was taken
-            return Read(ReadStatus::TooLarge);
+            return FileContent::Of(ReadStatus::TooLarge);
     }
-    FileContent content = Read(ReadStatus::Ok);
+    FileContent content = FileContent::Of(ReadStatus::Ok);
     content.bytes = std::move(bytes);
     return content;
 }

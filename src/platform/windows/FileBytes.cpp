@@ -88,14 +88,6 @@ void RemoveStaleTemporaries(const std::filesystem::path& file) {
     }
 }
 
-FileContent Read(ReadStatus status, std::string why = {}) {
-    FileContent content;
-    content.status = status;
-    if (status == ReadStatus::Failed)
-        content.problem = std::move(why);
-    return content;
-}
-
 } // namespace
 
 FileContent ReadFileBytes(const std::filesystem::path& file, std::size_t maxBytes, Translator translate) {
@@ -103,37 +95,37 @@ FileContent ReadFileBytes(const std::filesystem::path& file, std::size_t maxByte
     if (attributes == INVALID_FILE_ATTRIBUTES) {
         const DWORD error = ::GetLastError();
         const bool missing = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
-        return Read(missing ? ReadStatus::Missing : ReadStatus::Failed, SystemMessage(error));
+        return FileContent::Of(missing ? ReadStatus::Missing : ReadStatus::Failed, SystemMessage(error));
     }
     if (attributes & FILE_ATTRIBUTE_DIRECTORY)
-        return Read(ReadStatus::Failed, std::strerror(EISDIR));
+        return FileContent::Of(ReadStatus::Failed, std::strerror(EISDIR));
     // Others may go on reading, writing or replacing the file while it is read (as on other systems).
     FileHandle handle(::CreateFileW(file.c_str(), GENERIC_READ,
                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!handle.Valid())
-        return Read(ReadStatus::Failed, SystemMessage(::GetLastError()));
+        return FileContent::Of(ReadStatus::Failed, SystemMessage(::GetLastError()));
     // A named pipe or a device at the path would block or never end.
     if (::GetFileType(handle.Get()) != FILE_TYPE_DISK)
-        return Read(ReadStatus::Failed, translate(Translatable("not a regular file")));
+        return FileContent::Of(ReadStatus::Failed, translate(Translatable("not a regular file")));
     LARGE_INTEGER size{};
     if (!::GetFileSizeEx(handle.Get(), &size))
-        return Read(ReadStatus::Failed, SystemMessage(::GetLastError()));
+        return FileContent::Of(ReadStatus::Failed, SystemMessage(::GetLastError()));
     if (static_cast<std::uintmax_t>(size.QuadPart) > maxBytes)
-        return Read(ReadStatus::TooLarge);
+        return FileContent::Of(ReadStatus::TooLarge);
     std::string bytes;
     char buffer[16384];
     for (;;) {
         DWORD got = 0;
         if (!::ReadFile(handle.Get(), buffer, sizeof buffer, &got, nullptr))
-            return Read(ReadStatus::Failed, SystemMessage(::GetLastError()));
+            return FileContent::Of(ReadStatus::Failed, SystemMessage(::GetLastError()));
         if (got == 0)
             break;
         bytes.append(buffer, got);
         if (bytes.size() > maxBytes) // it grew after the size was taken
-            return Read(ReadStatus::TooLarge);
+            return FileContent::Of(ReadStatus::TooLarge);
     }
-    FileContent content = Read(ReadStatus::Ok);
+    FileContent content = FileContent::Of(ReadStatus::Ok);
     content.bytes = std::move(bytes);
     return content;
 }
