@@ -9,6 +9,8 @@ packages=(
   wine wine64 nsis xvfb xauth googletest
   # what build-windows-wx.sh needs to fetch and unpack Debian's source packages
   dpkg-dev xz-utils make cmake
+  # msgfmt, which compiles the catalogs that go beside the program
+  gettext
   # the multi-size icon of res/windows
   icoutils
   # wxrc, which compiles the dialogs into C++ on the build machine

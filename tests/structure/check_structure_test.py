@@ -66,6 +66,8 @@ CASES = [
      [("src/sound/Old.h", 1, "foreign-name"), ("src/sound/Old.h", 2, "foreign-name")]
      + [("src/sound/Old.h", 3, "foreign-name")] * 6 + [("src/sound/Old.h", 5, "foreign-name")] * 5
      + [("src/sound/Old.h", 6, "foreign-name")] * 5),
+    ("Windows' own names in its own files", {"src/platform/windows/Watch.cpp": "WM_TIMECHANGE; cbSize;\nclass CWatch;\n"},
+     [("src/platform/windows/Watch.cpp", 2, "foreign-name")]),
     ("build guards", {"src/sound/CMakeLists.txt": "include(${CMAKE_CURRENT_SOURCE_DIR}/parts.cmake\n  OPTIONAL)\n"
                                                   "if(A AND EXISTS ${PROJECT_SOURCE_DIR}/tests/x)\nendif()\n",
                       "cmake/Deps.cmake": 'if(NOT (EXISTS "${CMAKE_CURRENT_LIST_DIR}/y"))\nelseif(EXISTS z.txt)\n'},

@@ -1,7 +1,9 @@
 #include "EventPump.h"
 
-#include <glib.h>
 #include <thread>
+#ifdef __WXGTK__
+#include <glib.h>
+#endif
 #include <wx/app.h>
 
 namespace stillmark::test {
@@ -15,8 +17,11 @@ bool PumpUntil(const std::function<bool()>& condition, std::chrono::milliseconds
         if (wxTheApp) {
             wxTheApp->Yield(true);
             std::this_thread::sleep_for(5ms);
-        } else if (!g_main_context_iteration(nullptr, FALSE)) {
-            std::this_thread::sleep_for(2ms);
+        } else {
+#ifdef __WXGTK__
+            if (!g_main_context_iteration(nullptr, FALSE))
+#endif
+                std::this_thread::sleep_for(2ms);
         }
     }
     return true;

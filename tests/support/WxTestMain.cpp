@@ -2,12 +2,14 @@
 #include <cstdlib>
 #include <gtest/gtest.h>
 #include <memory>
+#include <utility>
 #include <wx/app.h>
 #include <wx/evtloop.h>
 #include <wx/init.h>
 #include <wx/log.h>
 #include <wx/stdpaths.h>
 #include <wx/translation.h>
+#include <wx/utils.h>
 
 #include "ui/common/DesktopLanguage.h"
 
@@ -25,7 +27,8 @@ bool UseTestLanguage() {
     stillmark::UseDesktopLanguage({programDir / "locale"});
     if (wxGetTranslation("Close") != "Close")
         return true;
-    fprintf(stderr, "no catalog for the test language %s under %s/locale\n", language, programDir.c_str());
+    fprintf(stderr, "no catalog for the test language %s under %s/locale\n", language,
+            programDir.string().c_str());
     return false;
 }
 
@@ -33,8 +36,11 @@ bool UseTestLanguage() {
 
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
-    setenv("GDK_GL", "disable", 0);
-    setenv("NO_AT_BRIDGE", "1", 0);
+    // GTK without GL and without the accessibility bus, unless a test run asks otherwise.
+    const std::pair<const char*, const char*> quiet[] = {{"GDK_GL", "disable"}, {"NO_AT_BRIDGE", "1"}};
+    for (const auto& [name, value] : quiet)
+        if (!wxGetEnv(name, nullptr))
+            wxSetEnv(name, value);
     // Without this wxEntryStart makes a console application, which cannot make windows.
     wxApp::SetInitializerFunction([]() -> wxAppConsole* { return new wxApp; });
     if (!wxEntryStart(argc, argv)) {

@@ -21,6 +21,10 @@ std::string RunKeyAutostart::Command(const std::string& program) {
     return '"' + program + '"';
 }
 
+std::string RunKeyAutostart::BoxLabel() const {
+    return m_translate(Translatable("Start with Windows"));
+}
+
 bool RunKeyAutostart::IsOn() const {
     // wxRegKey reports a missing key or value through wxLog: a plain "no" here.
     wxLogNull quiet;

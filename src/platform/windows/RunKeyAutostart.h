@@ -14,6 +14,7 @@ public:
     explicit RunKeyAutostart(std::string program, Translator translate = AsWritten,
                              std::string keyPath = "Software\\Microsoft\\Windows\\CurrentVersion\\Run");
 
+    std::string BoxLabel() const override;
     bool IsOn() const override;
     std::string TurnOn() override;
     std::string TurnOff() override;

@@ -1,5 +1,7 @@
 #include "platform/windows/ShellDesktopActivity.h"
 
+#include "platform/windows/SystemEvents.h"
+
 #include <windows.h>
 
 #include <shellapi.h>
@@ -23,7 +25,7 @@ bool SessionLocked() {
 
 DesktopState ShellDesktopActivity::Now() {
     DesktopState state;
-    state.locked = SessionLocked();
+    state.locked = m_system.SessionLocked() || SessionLocked();
     QUERY_USER_NOTIFICATION_STATE shell{};
     if (::SHQueryUserNotificationState(&shell) == S_OK) {
         state.presenting =

@@ -33,10 +33,11 @@ std::unique_ptr<ProgramServices> MakeProgramServices(std::string_view) {
 }
 
 WindowsProgramServices::WindowsProgramServices()
-    : m_settings(DefaultSettingsPath(), InDesktopLanguage),
+    : m_system([this] { m_wakeTimer.ClockMayHaveMoved(); }),
+      m_settings(DefaultSettingsPath(), InDesktopLanguage),
       m_sound(m_soundEngine, m_messages, std::chrono::seconds(1), InDesktopLanguage),
       m_info{m_sound, m_opener, m_messages, FolderOfExecutable()}, m_about(m_info),
-      m_autostart(wxString(ProgramPath().wstring()).utf8_string(), InDesktopLanguage) {}
+      m_autostart(wxString(ProgramPath().wstring()).utf8_string(), InDesktopLanguage), m_desktop(m_system) {}
 
 WindowsProgramServices::~WindowsProgramServices() {
     if (m_watching && wxTheApp) {

@@ -1,5 +1,5 @@
 #pragma once
-// The program's services on Windows: a wxTimer wake timer, winmm's sound, the shell's links, the
+// The program's services on Windows: a waitable wake timer, winmm's sound, the shell's links, the
 // settings in the user's application data, the Run key, the notification area's icon and balloons;
 // ending when the session ends.
 #include "app/ProgramServices.h"
@@ -7,7 +7,8 @@
 #include "platform/windows/RunKeyAutostart.h"
 #include "platform/windows/ShellDesktopActivity.h"
 #include "platform/windows/ShellLinkOpener.h"
-#include "platform/windows/TimerWakeTimer.h"
+#include "platform/windows/SystemEvents.h"
+#include "platform/windows/WaitableWakeTimer.h"
 #include "platform/windows/WinmmSoundEngine.h"
 #include "settings/SettingsStore.h"
 #include "sound/SoundPlayback.h"
@@ -35,7 +36,8 @@ private:
     void OnEndSession(wxCloseEvent& event);
 
     SystemClock m_clock;
-    TimerWakeTimer m_wakeTimer;
+    WaitableWakeTimer m_wakeTimer;
+    SystemEvents m_system;
     WxMessageBox m_messages;
     ModalDialogs m_modalDialogs;
     SettingsStore m_settings;

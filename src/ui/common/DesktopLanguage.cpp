@@ -2,7 +2,6 @@
 
 #include "ui/common/CatalogLanguage.h"
 
-#include <cstdlib>
 #include <memory>
 #include <system_error>
 #include <wx/translation.h>
@@ -27,19 +26,14 @@ bool UseDesktopLanguage(const std::vector<std::filesystem::path>& catalogFolders
         wxFileTranslationsLoader::AddCatalogLookupPathPrefix(wxString::FromUTF8(folder.string()));
     // One language for Stillmark's catalog and wx's own, chosen as gettext chooses: wx alone would
     // let LANG win over LANGUAGE.
-    const std::string language = ChooseLanguage(
-        WantedLanguages([](const char* name) {
-            const char* value = std::getenv(name);
-            return std::string(value ? value : "");
-        }),
-        [&](const std::string& wanted) {
-            std::error_code error;
-            for (const std::filesystem::path& folder : catalogFolders)
-                if (std::filesystem::exists(folder / wanted / "LC_MESSAGES" / (std::string(kDomain) + ".mo"),
-                                            error))
-                    return true;
-            return false;
-        });
+    const std::string language = ChooseLanguage(DesktopLanguages(), [&](const std::string& wanted) {
+        std::error_code error;
+        for (const std::filesystem::path& folder : catalogFolders)
+            if (std::filesystem::exists(folder / wanted / "LC_MESSAGES" / (std::string(kDomain) + ".mo"),
+                                        error))
+                return true;
+        return false;
+    });
     auto translations = std::make_unique<wxTranslations>();
     translations->SetLanguage(wxString::FromUTF8(language));
     translations->AddStdCatalog(); // wx's own texts, where the system has them

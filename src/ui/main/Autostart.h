@@ -9,6 +9,10 @@ class Autostart {
 public:
     virtual ~Autostart() = default;
 
+    // The check box's text in the user's language, where the platform has a name of its own for it;
+    // empty keeps the window's "Start with the desktop".
+    virtual std::string BoxLabel() const { return {}; }
+
     virtual bool IsOn() const = 0;
     // Each returns an empty text, or what failed for the user.
     virtual std::string TurnOn() = 0;

@@ -9,6 +9,8 @@ namespace stillmark {
 
 AutostartBox::AutostartBox(wxCheckBox& box, Autostart& autostart, MessageBox& messages)
     : m_box(box), m_autostart(autostart), m_messages(messages) {
+    if (const std::string label = m_autostart.BoxLabel(); !label.empty())
+        m_box.SetLabel(wxString::FromUTF8(label));
     m_box.SetValue(m_autostart.IsOn());
     m_box.Bind(wxEVT_CHECKBOX, [this](wxCommandEvent&) { Switched(); });
 }
