@@ -6,7 +6,7 @@ CMAKE_FLAGS ?=
 # "dev" and "asan" of CMakePresets.json. A plain cmake configure and the package build do not.
 
 .PHONY: all deps configure build run test soak asan bench install clean format pot deb-tools deb deb-check \
-        deb-cleanroom windows-deps windows-configure windows test-windows
+        deb-cleanroom windows-deps windows-configure windows windows-installer test-windows
 
 all: build
 
@@ -91,6 +91,10 @@ windows-configure: windows-deps
 # The program: $(WINDOWS_BUILD)/stillmark.exe, one static file with its icon, manifest and resources.
 windows: windows-configure
 	@cmake --build $(WINDOWS_BUILD) -j $(JOBS) --target stillmark
+
+# The setup: $(WINDOWS_BUILD)/Stillmark-<version>-setup.exe (NSIS), the program and its catalogs, per user.
+windows-installer: windows-configure
+	@cmake --build $(WINDOWS_BUILD) -j $(JOBS) --target windows_installer
 
 # The tests cross-built and run through Wine in a private headless prefix.
 test-windows: windows-configure
