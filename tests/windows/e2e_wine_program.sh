@@ -101,4 +101,24 @@ for _ in $(seq 50); do kill -0 "$app_pid" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$app_pid" 2>/dev/null && fail "the tray menu's Exit did not end the program"
 wait "$app_pid" || fail "the tray menu's Exit ended the program with $?"
 app_pid=''
-echo "ok: window, second start, settings in %APPDATA%, balloon at $moment, window brought back, tray Exit"
+
+# 5. Windows' display language picks the catalog: Wine takes it from the Unix locale variables. The
+# icon's tip is the first translated text Wine's tray shows.
+LC_ALL=de_DE.UTF-8 LANG=de_DE.UTF-8 start
+wait_for 'Heute keine Stillmarks mehr' 150 || wait_for 'Heute kein Stillmark' 10 || wait_for 'chster Stillmark um' 10 ||
+  fail "no German tip on the tray icon with a German display language"
+end || fail "the German program did not end with status 0 when asked"
+
+# 6. The session ends (Wine sends the end-session messages to every window): the settings are written
+# and the program ends with 0, whatever was unsaved.
+rm -f "$ini"
+start
+wait_for_window session-end || fail "the main window did not map before the session's end"
+wineboot --end-session >/dev/null 2>&1 &
+for _ in $(seq 20); do kill -0 "$app_pid" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$app_pid" 2>/dev/null && fail "the program was still running two seconds after the session's end"
+wait "$app_pid" || fail "the session's end ended the program with $?"
+app_pid=''
+[ -f "$ini" ] || fail "the session's end did not write the settings"
+echo "ok: window, second start, settings in %APPDATA%, balloon at $moment, window brought back, tray Exit," \
+  "German, session end"
