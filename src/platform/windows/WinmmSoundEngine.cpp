@@ -43,6 +43,11 @@ bool WinmmSoundEngine::PlayWaveMemory(const unsigned char* data, std::size_t siz
 
 bool WinmmSoundEngine::PlayWaveFile(const std::string& path) {
     const std::wstring file = wxString::FromUTF8(path).ToStdWstring();
+    // PlaySound reads the file only after it has returned: a file that is not there would play nothing
+    // and still count as played, so the caller would not fall back to the chime.
+    const DWORD attributes = ::GetFileAttributesW(file.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY))
+        return false;
     return ::PlaySoundW(file.c_str(), nullptr, SND_FILENAME | SND_ASYNC | SND_NODEFAULT) != FALSE;
 }
 
