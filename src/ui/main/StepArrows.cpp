@@ -69,6 +69,12 @@ void StepArrows::Step(int direction) {
 }
 
 void StepArrows::OnKeyDown(wxKeyEvent& event) {
+    // The control wants the arrow keys, and so gets Tab too: it moves on as every control does (on
+    // Windows nothing else would, and the focus would stay here).
+    if (event.GetKeyCode() == WXK_TAB && !event.ControlDown() && !event.AltDown()) {
+        Navigate(event.ShiftDown() ? wxNavigationKeyEvent::IsBackward : wxNavigationKeyEvent::IsForward);
+        return;
+    }
     if (!event.HasAnyModifiers()) {
         switch (event.GetKeyCode()) {
         case WXK_UP:
@@ -83,7 +89,7 @@ void StepArrows::OnKeyDown(wxKeyEvent& event) {
             break;
         }
     }
-    event.Skip(); // Tab and the rest navigate as everywhere
+    event.Skip();
 }
 
 void StepArrows::OnFocus(wxFocusEvent& event) {
