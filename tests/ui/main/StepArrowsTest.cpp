@@ -6,6 +6,7 @@
 #include <vector>
 #include <wx/frame.h>
 #include <wx/panel.h>
+#include <wx/textctrl.h>
 #include <wx/uiaction.h>
 
 using namespace std::chrono_literals;
@@ -19,7 +20,9 @@ protected:
     void SetUp() override {
         frame = new wxFrame(nullptr, wxID_ANY, "arrows", wxPoint(0, 0), wxSize(200, 100));
         auto* panel = new wxPanel(frame);
+        before = new wxTextCtrl(panel, wxID_ANY, "", wxPoint(10, 10), wxSize(60, -1));
         arrows = new StepArrows(panel, wxID_ANY, wxPoint(80, 10), wxSize(-1, 34));
+        after = new wxTextCtrl(panel, wxID_ANY, "", wxPoint(110, 10), wxSize(60, -1));
         panel->Bind(stillmark::EVT_STEP_ARROWS,
                     [this](wxCommandEvent& event) { steps.push_back(event.GetInt()); });
         frame->Show();
@@ -35,7 +38,9 @@ protected:
     }
 
     wxFrame* frame = nullptr;
+    wxTextCtrl* before = nullptr;
     StepArrows* arrows = nullptr;
+    wxTextCtrl* after = nullptr;
     std::vector<int> steps;
 };
 
@@ -57,6 +62,23 @@ TEST_F(StepArrowsWindow, UpIsPlusOneAndDownMinusOneByPointerAndKeys) {
         arrows->GetEventHandler()->ProcessEvent(event);
     }
     EXPECT_EQ(steps, (std::vector<int>{+1, -1, +1}));
+}
+
+// The control takes every key, Tab included: it must pass the focus on itself (on Windows nothing
+// else would).
+TEST_F(StepArrowsWindow, TabAndShiftTabMoveTheFocusOn) {
+    for (const bool backward : {false, true}) {
+        arrows->SetFocus();
+        PumpEvents(100ms);
+        ASSERT_EQ(wxWindow::FindFocus(), arrows);
+        wxKeyEvent tab(wxEVT_KEY_DOWN);
+        tab.m_keyCode = WXK_TAB;
+        tab.SetShiftDown(backward);
+        tab.SetEventObject(arrows);
+        arrows->GetEventHandler()->ProcessEvent(tab);
+        PumpEvents(100ms);
+        EXPECT_EQ(wxWindow::FindFocus(), backward ? before : after) << (backward ? "Shift+Tab" : "Tab");
+    }
 }
 
 TEST_F(StepArrowsWindow, HoldingAnArrowRepeatsUntilReleased) {
