@@ -113,7 +113,7 @@ if ! stamp_ok wx; then
   fi
 
   # wxWidgets: Debian's tarball without the bundled libraries it removed; those come from the prefix.
-  log "wxWidgets $wx_version (25 to 35 minutes on 2 cores)"
+  log "wxWidgets $wx_version (15 to 25 minutes on 2 cores)"
   tarball=$(find "$work" -maxdepth 1 -name "wxwidgets3.2_$wx_version*.orig.tar.*" | head -n 1)
   [ -n "$tarball" ] || { log "Debian's wxwidgets3.2 source is not $wx_version" >&2; ls "$work" >&2; exit 1; }
   mkdir -p "$work/wx" && tar -xf "$tarball" -C "$work/wx" --strip-components=1
