@@ -8,8 +8,11 @@
 
 #include <chrono>
 #include <gtest/gtest.h>
+#include <optional>
+#include <thread>
 #include <vector>
 #include <wtsapi32.h>
+#include <wx/evtloop.h>
 
 namespace stillmark {
 namespace {
@@ -41,6 +44,32 @@ TEST(WaitableWakeTimerTest, WakesOnceWhenTheClockReachesTheLatestArming) {
     timer.Disarm();
     test::PumpEvents(2500ms);
     EXPECT_EQ(wakes.size(), 1u) << "a disarmed timer woke";
+}
+
+// The main loop waits for messages and nothing else; the wake must end that wait itself. A helper
+// thread ends the loop after five seconds in any case.
+TEST(WaitableWakeTimerTest, WakesTheWaitingMainLoopOnTime) {
+    WaitableWakeTimer timer;
+    wxGUIEventLoop loop;
+    wxEventLoopActivator active(&loop);
+    const std::time_t soon = system_clock::to_time_t(system_clock::now()) + 2;
+    std::optional<system_clock::time_point> woken;
+    timer.Arm(soon, [&] {
+        woken = system_clock::now();
+        loop.Exit();
+    });
+    const HANDLE ended = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    const DWORD mainThread = ::GetCurrentThreadId();
+    std::thread deadline([&] {
+        if (::WaitForSingleObject(ended, 5000) == WAIT_TIMEOUT)
+            ::PostThreadMessageW(mainThread, WM_QUIT, 0, 0);
+    });
+    loop.Run();
+    ::SetEvent(ended);
+    deadline.join();
+    ::CloseHandle(ended);
+    ASSERT_TRUE(woken) << "the wake never reached the waiting main loop";
+    EXPECT_LT(*woken, system_clock::from_time_t(soon) + 1s);
 }
 
 TEST(WaitableWakeTimerTest, APastMomentWakesAtOnce) {

@@ -1,14 +1,16 @@
 #pragma once
 // The wake timer on an absolute waitable timer: it fires when the wall clock reaches the moment, also
-// after the clock was set or the machine slept. A thread of its own waits on it and hands the wake to
-// the main loop. What may move the moment itself (a new time zone, a clock set by hand, a resume) is
-// told by the program's SystemEvents through ClockMayHaveMoved.
+// after the clock was set or the machine slept. A thread of its own waits on it and posts the wake to a
+// message-only window of the main thread, which wakes the main loop from its wait at once. What may move the
+// moment itself (a new time zone, a clock set by hand, a resume) is told by the program's SystemEvents
+// through ClockMayHaveMoved.
 #include "base/WakeTimer.h"
 
 #include <atomic>
 #include <memory>
 #include <thread>
-#include <wx/event.h>
+
+struct HWND__;
 
 namespace stillmark {
 
@@ -29,6 +31,8 @@ private:
     void SetTimer();
     void Wait();
     void OnFired(unsigned arming);
+    static long long __stdcall WindowProcedure(HWND__* window, unsigned message, unsigned long long wParam,
+                                               long long lParam);
 
     // Closes a kernel handle.
     struct HandleCloser {
@@ -38,8 +42,8 @@ private:
 
     Handle m_timer;
     Handle m_stop;
-    // Receives the waiting thread's calls; declared before the thread, which ends before it goes.
-    wxEvtHandler m_mainLoop;
+    // Receives the waiting thread's wakes; kept until the thread has ended.
+    HWND__* m_window = nullptr;
     std::optional<std::time_t> m_when;
     std::function<void()> m_onWake;
     // Which arming a firing belongs to: one that was replaced meanwhile is not a wake.
