@@ -17,17 +17,6 @@ UINT ShowRequest() {
     return message;
 }
 
-LRESULT CALLBACK InstanceWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message != 0 && message == ShowRequest()) {
-        const auto* onShow =
-            reinterpret_cast<const std::function<void()>*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
-        if (onShow && *onShow)
-            (*onShow)();
-        return 1;
-    }
-    return ::DefWindowProcW(window, message, wParam, lParam);
-}
-
 } // namespace
 
 SingleInstance::SingleInstance(std::function<void()> onShowRequest)
@@ -37,22 +26,15 @@ SingleInstance::SingleInstance(std::function<void()> onShowRequest)
         !(m_checker.Create(wxString(kApplicationId) + "-" + wxGetUserId()) && m_checker.IsAnotherRunning());
     if (!m_first)
         return;
-    WNDCLASSW windowClass{};
-    windowClass.lpfnWndProc = InstanceWindowProc;
-    windowClass.hInstance = ::GetModuleHandleW(nullptr);
-    windowClass.lpszClassName = kWindowClass;
-    ::RegisterClassW(&windowClass);
-    // A message-only window: no taskbar entry, never shown, found by its class alone.
-    HWND window = ::CreateWindowExW(0, kWindowClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                    windowClass.hInstance, nullptr);
-    if (window)
-        ::SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&m_onShowRequest));
-    m_window = window;
-}
-
-SingleInstance::~SingleInstance() {
-    if (m_window)
-        ::DestroyWindow(static_cast<HWND>(m_window));
+    m_window = std::make_unique<HiddenWindow>(
+        kWindowClass, HiddenWindow::Kind::MessageOnly,
+        [this](unsigned message, unsigned long long) -> std::optional<long long> {
+            if (message == 0 || message != ShowRequest())
+                return std::nullopt;
+            if (m_onShowRequest)
+                m_onShowRequest();
+            return 1;
+        });
 }
 
 bool SingleInstance::AskFirstToShow() const {

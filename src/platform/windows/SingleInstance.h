@@ -1,7 +1,10 @@
 #pragma once
 // One copy a user session: the first start owns a named mutex (wx's single-instance check) and a
 // message-only window; a later start finds that window and asks the first copy to show itself.
+#include "platform/windows/HiddenWindow.h"
+
 #include <functional>
+#include <memory>
 #include <wx/defs.h>
 #include <wx/snglinst.h>
 
@@ -11,7 +14,6 @@ class SingleInstance {
 public:
     // onShowRequest runs on the first copy's main thread when a later start asks for the window.
     explicit SingleInstance(std::function<void()> onShowRequest);
-    ~SingleInstance();
     SingleInstance(const SingleInstance&) = delete;
     SingleInstance& operator=(const SingleInstance&) = delete;
 
@@ -24,7 +26,7 @@ private:
     wxSingleInstanceChecker m_checker;
     bool m_first = true;
     std::function<void()> m_onShowRequest;
-    void* m_window = nullptr; // the first copy's message window
+    std::unique_ptr<HiddenWindow> m_window; // the first copy's, found by its class alone
 };
 
 } // namespace stillmark

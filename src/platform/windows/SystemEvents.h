@@ -1,10 +1,11 @@
 #pragma once
 // What Windows tells only its top-level windows: the clock was set or the time zone changed, the
-// machine resumed from sleep, the session was locked or unlocked. A hidden window of its own receives
-// it (a message-only window would not: these are broadcasts).
-#include <functional>
+// machine resumed from sleep, the session was locked or unlocked. A hidden top-level window of its own
+// receives it (a message-only window would not: these are broadcasts).
+#include "platform/windows/HiddenWindow.h"
 
-struct HWND__;
+#include <functional>
+#include <optional>
 
 namespace stillmark {
 
@@ -21,14 +22,12 @@ public:
     bool SessionLocked() const { return m_locked; }
 
 private:
-    static long long __stdcall WindowProcedure(HWND__* window, unsigned message, unsigned long long wParam,
-                                               long long lParam);
-    void OnMessage(unsigned message, unsigned long long wParam);
+    std::optional<long long> OnMessage(unsigned message, unsigned long long wParam);
 
     std::function<void()> m_clockMayHaveMoved;
-    HWND__* m_window = nullptr;
-    bool m_sessionWatched = false;
     bool m_locked = false;
+    HiddenWindow m_window;
+    bool m_sessionWatched = false;
 };
 
 } // namespace stillmark

@@ -15,7 +15,6 @@ constexpr long long kSecondsFrom1601To1970 = 11'644'473'600;
 // Far enough for any moment, small enough for the tick count to fit.
 constexpr std::time_t kLatest = 32'503'680'000; // the year 3000
 
-constexpr wchar_t kWindowClass[] = L"StillmarkWakeTimer";
 constexpr UINT kFiredMessage = WM_APP + 1;
 
 } // namespace
@@ -26,21 +25,18 @@ void WaitableWakeTimer::HandleCloser::operator()(void* handle) const {
 
 WaitableWakeTimer::WaitableWakeTimer()
     : m_timer(::CreateWaitableTimerW(nullptr, FALSE, nullptr)),
-      m_stop(::CreateEventW(nullptr, TRUE, FALSE, nullptr)) {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = &WaitableWakeTimer::WindowProcedure;
-    windowClass.hInstance = ::GetModuleHandleW(nullptr);
-    windowClass.lpszClassName = kWindowClass;
-    // A second timer in the process (tests) finds the class registered already.
-    if (::RegisterClassExW(&windowClass) || ::GetLastError() == ERROR_CLASS_ALREADY_EXISTS)
-        m_window = ::CreateWindowExW(0, kWindowClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                     windowClass.hInstance, nullptr);
-    if (!m_timer || !m_stop || !m_window) {
+      m_stop(::CreateEventW(nullptr, TRUE, FALSE, nullptr)),
+      m_window(L"StillmarkWakeTimer", HiddenWindow::Kind::MessageOnly,
+               [this](unsigned message, unsigned long long arming) -> std::optional<long long> {
+                   if (message != kFiredMessage)
+                       return std::nullopt;
+                   OnFired(static_cast<unsigned>(arming));
+                   return 0;
+               }) {
+    if (!m_timer || !m_stop || !m_window.Handle()) {
         wxLogError("no wall-clock timer (error %lu): moments cannot alert", ::GetLastError());
         return;
     }
-    ::SetWindowLongPtrW(m_window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     m_waiter = std::thread([this] { Wait(); });
 }
 
@@ -49,21 +45,6 @@ WaitableWakeTimer::~WaitableWakeTimer() {
         ::SetEvent(m_stop.get());
         m_waiter.join();
     }
-    if (m_window) {
-        // A wake posted before the thread ended finds nobody.
-        ::SetWindowLongPtrW(m_window, GWLP_USERDATA, 0);
-        ::DestroyWindow(m_window);
-    }
-}
-
-long long __stdcall WaitableWakeTimer::WindowProcedure(HWND__* window, unsigned message,
-                                                       unsigned long long wParam, long long lParam) {
-    if (message == kFiredMessage) {
-        if (auto* self = reinterpret_cast<WaitableWakeTimer*>(::GetWindowLongPtrW(window, GWLP_USERDATA)))
-            self->OnFired(static_cast<unsigned>(wParam));
-        return 0;
-    }
-    return ::DefWindowProcW(window, message, wParam, lParam);
 }
 
 void WaitableWakeTimer::Arm(std::optional<std::time_t> when, std::function<void()> onWake) {
@@ -97,7 +78,7 @@ void WaitableWakeTimer::Wait() {
     const HANDLE handles[] = {m_stop.get(), m_timer.get()};
     while (::WaitForMultipleObjects(2, handles, FALSE, INFINITE) == WAIT_OBJECT_0 + 1) {
         // Not wx's CallAfter: its wake-up from another thread may not end the main loop's wait.
-        ::PostMessageW(m_window, kFiredMessage, m_arming, 0);
+        ::PostMessageW(m_window.Handle(), kFiredMessage, m_arming, 0);
     }
 }
 

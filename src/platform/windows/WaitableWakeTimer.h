@@ -5,12 +5,11 @@
 // moment itself (a new time zone, a clock set by hand, a resume) is told by the program's SystemEvents
 // through ClockMayHaveMoved.
 #include "base/WakeTimer.h"
+#include "platform/windows/HiddenWindow.h"
 
 #include <atomic>
 #include <memory>
 #include <thread>
-
-struct HWND__;
 
 namespace stillmark {
 
@@ -31,8 +30,6 @@ private:
     void SetTimer();
     void Wait();
     void OnFired(unsigned arming);
-    static long long __stdcall WindowProcedure(HWND__* window, unsigned message, unsigned long long wParam,
-                                               long long lParam);
 
     // Closes a kernel handle.
     struct HandleCloser {
@@ -43,7 +40,7 @@ private:
     Handle m_timer;
     Handle m_stop;
     // Receives the waiting thread's wakes; kept until the thread has ended.
-    HWND__* m_window = nullptr;
+    HiddenWindow m_window;
     std::optional<std::time_t> m_when;
     std::function<void()> m_onWake;
     // Which arming a firing belongs to: one that was replaced meanwhile is not a wake.
